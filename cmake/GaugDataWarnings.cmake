@@ -1,0 +1,25 @@
+# Compiler flags shared by every target of the project.
+#
+# gaugdata_target_defaults(<target>) turns on the warnings (and -Werror when
+# GAUGDATA_WERROR is set). The sanitizer and fuzzer switches apply globally so
+# that libraries and test binaries are instrumented alike.
+
+if(GAUGDATA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(GAUGDATA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "GAUGDATA_FUZZ needs clang (CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+function(gaugdata_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                           -Wno-sign-conversion)
+  if(GAUGDATA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
