@@ -39,13 +39,13 @@ std::string TReihenMemoStrings::Text() const {
   return std::string(text_.begin(), end);
 }
 
-LocalDateTime TReihenMemoStrings::ChangeTime() const {
+CalendarTime TReihenMemoStrings::ChangeTime() const {
   const std::uint8_t* p = &head_[kChangeTimeAt];
-  return LocalDateTime{LoadU16(p),     LoadU16(p + 2), LoadU16(p + 4),
+  return CalendarTime{LoadU16(p),     LoadU16(p + 2), LoadU16(p + 4),
                        LoadU16(p + 6), LoadU16(p + 8), LoadU16(p + 10)};
 }
 
-void TReihenMemoStrings::Write(Bytes& out, const LocalDateTime& now) {
+void TReihenMemoStrings::Write(Bytes& out, const CalendarTime& now) {
   if (modified_) {
     std::uint8_t* p = &head_[kChangeTimeAt];
     StoreU16(p, ClampU16(now.year));

@@ -23,7 +23,7 @@ namespace gd {
 struct TSeriesDescription;
 
 // A local calendar date and time of day, to the second.
-struct LocalDateTime {
+struct CalendarTime {
   int year = 0;
   int month = 0;
   int day = 0;
@@ -58,7 +58,7 @@ class TReihenMemoStrings {
   // The stored text bytes, L of them (the terminating zero included).
   const Bytes& TextBytes() const { return text_; }
   const std::array<std::uint8_t, kHeadSize>& Head() const { return head_; }
-  LocalDateTime ChangeTime() const;
+  CalendarTime ChangeTime() const;
   const TSeriesDescription* Description() const { return description_.get(); }
 
   bool Modified() const { return modified_; }
@@ -66,7 +66,7 @@ class TReihenMemoStrings {
 
   // Appends the block to `out`. A modified comment first gets `now` as its
   // change time; every block carries the 'M' mark. Clears the modified flag.
-  void Write(Bytes& out, const LocalDateTime& now);
+  void Write(Bytes& out, const CalendarTime& now);
 
   // Reads one block at the reader's position, replacing head and text, and
   // clears the modified flag. A block that is not whole (fewer than 64 head

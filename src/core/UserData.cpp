@@ -27,7 +27,7 @@ void CommentSet::Clear() {
   rows.clear();
 }
 
-std::uint16_t WriteUserData(Bytes& file, CommentSet& comments, const LocalDateTime& now) {
+std::uint16_t WriteUserData(Bytes& file, CommentSet& comments, const CalendarTime& now) {
   const std::size_t headAt = file.size();
   file.resize(headAt + kUserDataHeadSize, 0);
 

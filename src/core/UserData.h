@@ -36,7 +36,7 @@ struct CommentSet {
 // The file comment is first taken from its edit field; it is always written.
 // Series comments are written when they have a text (L > 0). Returns the
 // number of series blocks written.
-std::uint16_t WriteUserData(Bytes& file, CommentSet& comments, const LocalDateTime& now);
+std::uint16_t WriteUserData(Bytes& file, CommentSet& comments, const CalendarTime& now);
 
 struct UserDataReadResult {
   bool found = false;       // a head tagged "USERSDATA" was there

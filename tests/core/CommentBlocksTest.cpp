@@ -8,8 +8,8 @@
 namespace gd {
 namespace {
 
-const LocalDateTime kMonday{2026, 3, 2, 14, 5, 9};
-const LocalDateTime kTuesday{2026, 3, 3, 8, 0, 1};
+const CalendarTime kMonday{2026, 3, 2, 14, 5, 9};
+const CalendarTime kTuesday{2026, 3, 3, 8, 0, 1};
 
 Bytes Block(std::int32_t series, const std::string& text) {
   TReihenMemoStrings memo(series);
