@@ -35,6 +35,7 @@ class TTabCollection {
   void Add(ByteView record);
   // Record `index` (0 .. Count() - 1); throws std::out_of_range otherwise.
   ByteView Item(std::size_t index) const;
+  ByteView operator[](std::size_t index) const { return Item(index); }
   std::span<std::uint8_t> MutableItem(std::size_t index);
   void Clear() { records_.clear(); }
 
@@ -51,6 +52,7 @@ class TNoSortStringCollection {
   bool Empty() const { return items_.empty(); }
   // String `index`; throws std::out_of_range past the end.
   const std::string& Item(std::size_t index) const;
+  const std::string& operator[](std::size_t index) const { return Item(index); }
   // Position of the first string equal to `text`, or -1.
   int IndexOf(std::string_view text) const;
   void Clear() { items_.clear(); }
@@ -67,19 +69,19 @@ class TNoSortStringCollection {
 };
 
 // One entry of the materials or media list.
-struct MediMatItem {
+struct TMediMatItem {
   std::string name;
   std::int16_t code = 0;
   std::uint8_t kind = 0;   // kind letter; 'R' marks an item built into the meter
   std::uint8_t extra = 0;  // the further byte stored after the kind letter
 
-  friend bool operator==(const MediMatItem&, const MediMatItem&) = default;
+  friend bool operator==(const TMediMatItem&, const TMediMatItem&) = default;
 };
 
 // Reads one item as the storage image holds it: a counted string (the name),
 // the code word (i16) and a second word whose low byte is the kind letter and
 // whose high byte is the further byte. Throws EOutOfBounds when it is cut off.
-MediMatItem ReadMediMatItem(ByteReader& reader);
+TMediMatItem ReadMediMatItem(ByteReader& reader);
 
 // A lookup list of material or medium names by code. Items keep the order in
 // which they were added; the default code is the code whose name stands in
@@ -95,13 +97,14 @@ class TMediMatStrColl {
   std::int16_t DefaultCode() const { return defaultCode_; }
   std::size_t Count() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }
-  void Add(MediMatItem item) { items_.push_back(std::move(item)); }
+  void Add(TMediMatItem item) { items_.push_back(std::move(item)); }
   // Item `index`; throws std::out_of_range past the end.
-  const MediMatItem& Item(std::size_t index) const;
+  const TMediMatItem& Item(std::size_t index) const;
+  const TMediMatItem& operator[](std::size_t index) const { return Item(index); }
   void Clear() { items_.clear(); }
 
   // The last item added with this code, or nullptr.
-  const MediMatItem* Find(std::int16_t code) const;
+  const TMediMatItem* Find(std::int16_t code) const;
   // Name of Find(code); else the name of the default code's item; else "".
   std::string NameOf(std::int16_t code) const;
   // The item exists, has the kind letter 'R', and the code is not the default code.
@@ -111,7 +114,7 @@ class TMediMatStrColl {
 
  private:
   std::int16_t defaultCode_;
-  std::vector<MediMatItem> items_;
+  std::vector<TMediMatItem> items_;
 };
 
 }  // namespace gd
