@@ -461,7 +461,7 @@ std::string ShortTimePattern(const Locale& locale) {
     // Drop the seconds with the text that separates them from the field before;
     // when they come first, with the text that follows them.
     std::size_t from = tokens[i].begin, to = tokens[i].end;
-    if (i > 0 && tokens[i - 1].field == Field::Literal && i >= 2) {
+    if (i >= 2 && tokens[i - 1].field == Field::Literal) {
       from = tokens[i - 1].begin;
     } else if (i + 1 < tokens.size() && tokens[i + 1].field == Field::Literal) {
       to = tokens[i + 1].end;
