@@ -1,0 +1,194 @@
+#include "core/MeasurementFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "core/DateTime.h"
+#include "core/Errors.h"
+#include "core/TextTools.h"
+
+namespace gd {
+namespace {
+
+constexpr std::size_t kMeasuringSetsAt = 66;
+constexpr std::size_t kStreamSizeAt = 96;
+constexpr std::size_t kUserDataFlagAt = 153;
+
+constexpr const char* kTooOld = "VERSION DER BINAERDATEI IST ZU ALT";
+constexpr const char* kInvalid = "BIN\xC4RDATEI IST UNGUELTIG";
+constexpr const char* kNoSeries = "Keine Messwertreihen enthalten";
+constexpr const char* kBadName = "Ungueltiger Dateiname (*.SDX)";
+constexpr const char* kOverwrite =
+    "Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?";
+constexpr const char* kNotWritten = "Die Binaerdatei%S%s%Skonnte nicht geschrieben werden ";
+constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
+
+// "date time" in the locale's short date and long time formats.
+std::string FileDateText(double dateTime, const Locale& locale) {
+  const auto date = ShortDateText(DateTimeToRecord(dateTime), locale);
+  const auto time = LongTimeText(DateTimeToSeconds(dateTime), locale);
+  return date.value_or("???") + " " + time.value_or("???");
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) ==
+                  std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace
+
+MeasurementFile::MeasurementFile(IFileStore& files, IStreamHandler& handler, IMessages& messages)
+    : files_(files), handler_(handler), messages_(messages) {}
+
+CalendarTime MeasurementFile::Now() const {
+  if (clock_) return clock_();
+  const Moment now = CurrentMoment();
+  const TimeParts t = SplitTime(now.seconds);
+  return CalendarTime{
+      FullYear(now.date.year), now.date.month, now.date.day, t.hour, t.minute, t.second};
+}
+
+void MeasurementFile::DropStream() {
+  handler_.Discard();
+  stream_.clear();
+  stream_.shrink_to_fit();
+  streamSize_ = 0;
+  open_ = false;
+  seriesCount_ = 0;
+  // The comments belong to the stream: a new file or download must never
+  // inherit the file comment of the previous one.
+  comments_.Clear();
+  userDataRead_ = UserDataReadResult{};
+}
+
+void MeasurementFile::Reset() {
+  DropStream();
+  currentFileName_ = kUntitledFileName;
+  received_ = false;
+}
+
+TReihenMemoStrings& MeasurementFile::Row(int seriesNumber) {
+  if (seriesNumber < 1 || static_cast<std::size_t>(seriesNumber) > comments_.rows.size()) {
+    throw std::out_of_range("series number outside the list");
+  }
+  return comments_.rows[static_cast<std::size_t>(seriesNumber) - 1];
+}
+
+void MeasurementFile::Open(const std::string& path, bool received) {
+  DropStream();
+  currentFileName_ = path;
+  received_ = received;
+
+  stream_ = files_.ReadWhole(path);
+  const StreamCheck check = handler_.Parse(stream_);
+  const std::uint16_t fatal =
+      check.status &
+      static_cast<std::uint16_t>(~(kStreamDirectoryEmpty | kStreamTableSectionMisplaced));
+  // The parse accepted the prolog, so it is whole; the stream size it gives
+  // must fit the file, or saving would copy bytes that are not there.
+  bool usable = fatal == 0 && check.converterCreated && stream_.size() >= kPrologSize;
+  if (usable) {
+    const std::int32_t size = LoadI32(&stream_[kStreamSizeAt]);
+    usable = size >= static_cast<std::int32_t>(kPrologSize) &&
+             static_cast<std::size_t>(size) <= stream_.size();
+    if (usable) streamSize_ = static_cast<std::size_t>(size);
+  }
+  if (!usable) {
+    // An empty file cannot carry the identification either.
+    const bool tooOld = (check.status & kStreamIdentificationWrong) != 0 || stream_.empty();
+    DropStream();
+    throw EBinFileInvalid(Translate(tooOld ? kTooOld : kInvalid));
+  }
+
+  open_ = true;
+  seriesCount_ = LoadU16(&stream_[kMeasuringSetsAt]);
+  comments_.rows.reserve(static_cast<std::size_t>(seriesCount_));
+  for (int n = 1; n <= seriesCount_; ++n) comments_.rows.emplace_back(n, handler_.Describe(n));
+
+  if ((stream_[kUserDataFlagAt] & 1) != 0) {
+    ByteReader in(stream_, streamSize_);
+    userDataRead_ = ReadUserData(in, comments_);
+  }
+  if (seriesCount_ == 0) messages_.Show(MessageKind::Information, Translate(kNoSeries));
+}
+
+void MeasurementFile::Save() {
+  if (!open_) return;
+  const std::string& current = currentFileName_;
+
+  // Everything is prepared on copies; the document changes only once the new
+  // file stands under the current name.
+  CommentSet comments = comments_;
+  const std::string temp = files_.CreateTemporary(current);
+  Bytes file;
+  try {
+    file.assign(stream_.begin(), stream_.begin() + static_cast<std::ptrdiff_t>(streamSize_));
+    file[kUserDataFlagAt] = 1;
+    const std::span<std::uint8_t> prolog(file.data(), kPrologSize);
+    if (!ReceptionSet(prolog)) {
+      // The time the new file was created, as the file system keeps it.
+      const auto created = files_.ModificationTime(temp);
+      StampReception(prolog, LocalDateTime(created.value_or(std::chrono::system_clock::now())));
+    }
+    WriteUserData(file, comments, Now());
+    files_.WriteWhole(temp, file);
+  } catch (...) {
+    files_.Remove(temp);
+    throw;
+  }
+
+  // The previous file becomes the backup; a failing rename leaves no backup
+  // but does not stop the save.
+  const std::string backup = ChangeFileExt(current, kBackupExtension);
+  if (files_.Exists(backup)) files_.Remove(backup);
+  files_.Rename(current, backup);
+  if (!files_.Rename(temp, current)) {
+    if (!files_.Exists(current)) files_.Rename(backup, current);
+    files_.Remove(temp);
+    throw EGaugData(FormatMessageText(Translate(kCannotWrite), {current}));
+  }
+
+  std::memcpy(stream_.data(), file.data(), kPrologSize);
+  comments_ = std::move(comments);
+  // The file comment is saved now; the close query must not ask about it again.
+  comments_.fileCommentField.modified = false;
+}
+
+bool MeasurementFile::SaveReceivedAs(const std::string& target) {
+  if (stream_.empty()) return false;
+  if (!EqualNoCase(ChangeFileExt(target, ".SDX"), target)) {
+    messages_.Show(MessageKind::Error, Translate(kBadName));
+    return false;
+  }
+  if (files_.Exists(target)) {
+    const auto age = files_.ModificationTime(target);
+    const std::string date = age ? FileDateText(LocalDateTime(*age), locale_) : std::string("???");
+    const std::string question = FormatMessageText(Translate(kOverwrite), {target, date});
+    if (messages_.Ask(MessageKind::Warning, question) != Answer::Yes) return false;
+  }
+
+  // Copy the download file through a temporary file beside the target, so a
+  // failed copy never leaves a partial file under the target's name.
+  std::string temp;
+  try {
+    const Bytes download = files_.ReadWhole(currentFileName_);
+    temp = files_.CreateTemporary(target);
+    files_.WriteWhole(temp, download);
+    if (!files_.Rename(temp, target)) throw EGaugData(target);
+  } catch (const EGaugData&) {
+    if (!temp.empty()) files_.Remove(temp);
+    messages_.Show(MessageKind::Error, FormatMessageText(Translate(kNotWritten), {target}));
+    return false;
+  }
+
+  files_.Remove(currentFileName_);
+  currentFileName_ = target;
+  received_ = false;
+  Save();
+  return true;
+}
+
+}  // namespace gd
