@@ -407,12 +407,15 @@ StreamSpec LargeSpec(int seriesCount, int recordsPerSeries) {
     b.number = 1;
     b.inputs = {0x12, 0x00, 0x00, 0x00};
     b.parameters.Quantity(2).Density(998.2);
-    ser.channels = {a, b};
+    // Every third series has two channels, whose records carry the channel
+    // number; the others one channel with records of flag and velocity.
+    const bool twoChannels = si % 3 == 2;
+    ser.channels = twoChannels ? std::vector<ChannelSpec>{a, b} : std::vector<ChannelSpec>{a};
     ser.records.reserve(static_cast<std::size_t>(recordsPerSeries));
     for (int i = 0; i < recordsPerSeries; ++i) {
       FlaggedRecord r;
       r.velocity = static_cast<std::int16_t>((i * 37) % 4000 - 2000);
-      r.channel = static_cast<std::uint8_t>(1 + (i & 1));
+      if (twoChannels) r.channel = static_cast<std::uint8_t>(1 + (i & 1));
       if (i % 64 == 0) {
         const int minutes = i / 64;
         r.timestamp = PackTimestamp(2004, 3, 1 + (minutes / 1440) % 28, (minutes / 60) % 24,

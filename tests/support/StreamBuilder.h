@@ -253,8 +253,9 @@ ByteVec Truncated(const ByteVec& stream, std::size_t length);
 ByteVec EncodeFlaggedRecord(const FlaggedRecord& record);
 
 // A stream with `seriesCount` series of `recordsPerSeries` flagged records
-// each (two channels, timestamps, totals, temperatures, extension blocks),
-// for benchmarks and corpora.
+// each (every third series with two channels; timestamps, totals,
+// temperatures and extension blocks now and then), for benchmarks and
+// corpora. Six series of 50 000 records fill the device's address reach.
 StreamSpec LargeSpec(int seriesCount, int recordsPerSeries);
 
 }  // namespace gd::sb
