@@ -12,13 +12,13 @@
 namespace gd {
 
 class TNoSortStringCollection {
-public:
+ public:
   void Add(std::string text) { items_.push_back(std::move(text)); }
   std::size_t Count() const { return items_.size(); }
   const std::string& operator[](std::size_t i) const { return items_[i]; }
   void ExchangeDOSSonderzeichen() { DosToWindowsList(items_); }
 
-private:
+ private:
   std::vector<std::string> items_;
 };
 
@@ -30,7 +30,7 @@ struct TMediMatItem {
 };
 
 class TMediMatStrColl {
-public:
+ public:
   explicit TMediMatStrColl(std::int16_t defaultCode) : defaultCode_(defaultCode) {}
   void Add(TMediMatItem item) { items_.push_back(std::move(item)); }
   std::size_t Count() const { return items_.size(); }
@@ -40,7 +40,7 @@ public:
     for (auto& item : items_) item.name = DosToWindows(item.name);
   }
 
-private:
+ private:
   std::int16_t defaultCode_;
   std::vector<TMediMatItem> items_;
 };

@@ -42,7 +42,9 @@ template <std::size_t N>
 struct TCountedString {
   std::array<char, N + 1> raw{};
 
-  std::size_t Length() const { return std::min<std::size_t>(static_cast<unsigned char>(raw[0]), N); }
+  std::size_t Length() const {
+    return std::min<std::size_t>(static_cast<unsigned char>(raw[0]), N);
+  }
   std::string_view View() const { return std::string_view(raw.data() + 1, Length()); }
   std::string Text() const { return std::string(View()); }
   bool Empty() const { return Length() == 0; }
@@ -59,7 +61,7 @@ struct TCountedString {
 // ---------------------------------------------------------------------------
 // Prolog
 
-inline constexpr std::size_t kPrologSize = 160;
+inline constexpr std::size_t kStreamPrologSize = 160;
 inline constexpr std::size_t kIdentificationSize = 32;
 // The identification every stream starts with, byte for byte (ends in CR LF).
 inline constexpr std::string_view kStreamIdentification = "\\SONDIX=MEASUREBYTESTREAM\\3.04\r\n";
@@ -69,16 +71,17 @@ static_assert(kStreamIdentification.size() == kIdentificationSize);
 // stored; bytes 153..159 are written by this program (user-data flag and the
 // reception stamp).
 struct TStreamProlog {
-  std::array<std::uint8_t, kPrologSize> raw{};
+  std::array<std::uint8_t, kStreamPrologSize> raw{};
 
   // Field offsets.
   static constexpr std::size_t kDevice = 32, kLanguage = 54, kFactoryRMin = 57, kFactoryRMax = 58,
-                               kVersion = 60, kBinaryId = 62, kDataVersion = 63, kPrologSizeField = 64,
-                               kMeasuringSets = 66, kRcaSize = 68, kMeasDataSize = 70, kMdFormat = 74,
-                               kMdErrorValue = 76, kMdPlusOverflow = 78, kMdMinusOverflow = 80,
-                               kCompilerBits1 = 82, kConfiguration = 86, kMaterialCount = 90,
-                               kMediumCount = 91, kSensorCount = 92, kQuantityCount = 93,
-                               kStringSize = 94, kStreamSize = 96, kDataOffset = 100, kInterface = 104,
+                               kVersion = 60, kBinaryId = 62, kDataVersion = 63,
+                               kPrologSizeField = 64, kMeasuringSets = 66, kRcaSize = 68,
+                               kMeasDataSize = 70, kMdFormat = 74, kMdErrorValue = 76,
+                               kMdPlusOverflow = 78, kMdMinusOverflow = 80, kCompilerBits1 = 82,
+                               kConfiguration = 86, kMaterialCount = 90, kMediumCount = 91,
+                               kSensorCount = 92, kQuantityCount = 93, kStringSize = 94,
+                               kStreamSize = 96, kDataOffset = 100, kInterface = 104,
                                kRomCoeffCount = 112, kUserCoeffCount = 113, kUserBits1 = 114,
                                kTotalErrorValue = 116, kInputHardwareCount = 122,
                                kFactorySuppress = 123, kInputDescriptorCount = 124,
@@ -147,8 +150,8 @@ struct TRcaEntry {
   std::array<std::uint8_t, kRcaEntrySize> raw{};
 
   static constexpr std::size_t kKind = 0, kBlockAddress = 1, kFirstRecordAddress = 5,
-                               kRecordCount = 9, kStartYear = 13, kStartMonth = 15,
-                               kStartDay = 16, kDateSpare = 17, kStartTime = 18, kName = 22;
+                               kRecordCount = 9, kStartYear = 13, kStartMonth = 15, kStartDay = 16,
+                               kDateSpare = 17, kStartTime = 18, kName = 22;
 
   // Kind byte: bit 0 set = 2-byte value records; the value 2 marks a kind-2 series.
   std::uint8_t Kind() const { return raw[kKind]; }
@@ -222,9 +225,13 @@ struct TParameterSet {
   static constexpr std::size_t kUnitTextCapacity = kStorageInterval - kUnitText - 1;
 
   std::uint8_t U8(std::size_t off) const { return off < raw.size() ? raw[off] : 0; }
-  std::uint16_t U16(std::size_t off) const { return off + 2 <= raw.size() ? LoadU16(&raw[off]) : 0; }
+  std::uint16_t U16(std::size_t off) const {
+    return off + 2 <= raw.size() ? LoadU16(&raw[off]) : 0;
+  }
   std::int16_t I16(std::size_t off) const { return static_cast<std::int16_t>(U16(off)); }
-  std::uint32_t U32(std::size_t off) const { return off + 4 <= raw.size() ? LoadU32(&raw[off]) : 0; }
+  std::uint32_t U32(std::size_t off) const {
+    return off + 4 <= raw.size() ? LoadU32(&raw[off]) : 0;
+  }
   std::int32_t I32(std::size_t off) const { return static_cast<std::int32_t>(U32(off)); }
   long double Real(std::size_t off) const {
     return off + 6 <= raw.size() ? Real48ToLongDouble(&raw[off]) : 0.0L;
@@ -276,7 +283,7 @@ inline constexpr std::size_t kInputDescriptorActive = 0, kInputDescriptorName = 
 // a 4-byte head (u16 item size, u16 tag) followed by its items; the items here
 // always have the table's fixed size (`itemSize` keeps what the head said).
 class TDeviceTable {
-public:
+ public:
   TDeviceTable() = default;
   explicit TDeviceTable(std::uint16_t fixedSize) : fixedSize_(fixedSize) {}
 
@@ -295,7 +302,7 @@ public:
     data_.resize(data_.size() + (fixedSize_ - n), 0);
   }
 
-private:
+ private:
   std::uint16_t fixedSize_ = 0;
   gd::Bytes data_;
 };

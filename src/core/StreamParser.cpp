@@ -2,28 +2,19 @@
 
 #include <cstring>
 
+#include "core/DateTime.h"
 #include "core/Version.h"
 
 namespace gd {
 namespace {
-
-// Calendar check of a directory start date (year below 100 = 1900 + year).
-// TODO(reader): use IsValidDate of DateTime.h once it is on main.
-bool ValidStartDate(unsigned year, unsigned month, unsigned day) {
-  if (year < 100) year += 1900;
-  if (year < 1990 || year > 2078 || month < 1 || month > 12 || day < 1) return false;
-  static constexpr unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  unsigned days = kDays[month - 1];
-  if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) days = 29;
-  return day <= days;
-}
 
 // Reads a device table: 4-byte head, then `count` items of the table's fixed size.
 void ReadDeviceTable(ByteReader& in, TDeviceTable& table, std::size_t count) {
   table.itemSize = in.U16();
   table.tag = in.U16();
   ByteView items = in.Take(count * table.FixedSize());
-  for (std::size_t i = 0; i < count; ++i) table.Add(items.subspan(i * table.FixedSize(), table.FixedSize()));
+  for (std::size_t i = 0; i < count; ++i)
+    table.Add(items.subspan(i * table.FixedSize(), table.FixedSize()));
 }
 
 void ReadMediMat(ByteReader& in, TMediMatStrColl& list, std::size_t count) {
@@ -88,14 +79,15 @@ void ReadTableSection(ByteReader& in, TParsedStream& p) {
   }
   if (VersionAtLeast(kVersion351, version)) {
     for (std::size_t i = 0; i < p.inputLinks.Count(); ++i)
-      p.inputLinkRecords.push_back(InputLinkNames(p.inputLinks.Item(i), p.inputHardware, p.inputLinkCount));
+      p.inputLinkRecords.push_back(
+          InputLinkNames(p.inputLinks.Item(i), p.inputHardware, p.inputLinkCount));
   }
 }
 
 }  // namespace
 
 void RepairStartDate(TRcaEntry& entry) {
-  if (ValidStartDate(entry.StartYear(), entry.StartMonth(), entry.StartDay())) return;
+  if (IsValidDate(LoadDateRecord(&entry.raw[TRcaEntry::kStartYear]))) return;
   StoreU16(&entry.raw[TRcaEntry::kStartYear], 1990);
   entry.raw[TRcaEntry::kStartMonth] = 1;
   entry.raw[TRcaEntry::kStartDay] = 1;
@@ -106,8 +98,8 @@ void AddDefaultInputHardware(TDeviceTable& table) {
   for (const char* name : {"T1", "T2"}) {
     std::array<std::uint8_t, kInputHardwareItemSize> item{};
     item[0] = 1;
-    StoreCountedField(&item[kInputHardwareShortName], kInputHardwareItemSize - kInputHardwareShortName - 1,
-                      name);
+    StoreCountedField(&item[kInputHardwareShortName],
+                      kInputHardwareItemSize - kInputHardwareShortName - 1, name);
     table.Add(item);
   }
   table.itemSize = kInputHardwareItemSize;
@@ -159,11 +151,11 @@ TParsedStream ParseStream(ByteView stream) {
     p.status |= kStreamBadIdentification;
     return p;
   }
-  if (stream.size() < kPrologSize) {
+  if (stream.size() < kStreamPrologSize) {
     p.status |= kStreamOutOfBounds;
     return p;
   }
-  std::memcpy(p.prolog.raw.data(), stream.data(), kPrologSize);
+  std::memcpy(p.prolog.raw.data(), stream.data(), kStreamPrologSize);
 
   if (p.prolog.MeasuringSets() == 0) p.status |= kStreamEmptyDirectory;
   if (p.prolog.MeasuringSets() > kMaxDirectoryEntries) {
@@ -171,7 +163,7 @@ TParsedStream ParseStream(ByteView stream) {
     return p;
   }
 
-  ByteReader in(stream, kPrologSize);
+  ByteReader in(stream, kStreamPrologSize);
   try {
     ReadTableSection(in, p);
   } catch (const EOutOfBounds&) {

@@ -20,10 +20,11 @@
 namespace gd {
 
 // Status flags of ParseStream (several may be set).
-inline constexpr std::uint16_t kStreamNoStream = 0x0001;           // no stream was given (empty)
-inline constexpr std::uint16_t kStreamBadIdentification = 0x0004;  // shown as a too old file version
-inline constexpr std::uint16_t kStreamNoNavigator = 0x0010;        // set by the creator of the navigator
-inline constexpr std::uint16_t kStreamNoDirectory = 0x0020;        // directory could not be allocated
+inline constexpr std::uint16_t kStreamNoStream = 0x0001;  // no stream was given (empty)
+inline constexpr std::uint16_t kStreamBadIdentification =
+    0x0004;                                                  // shown as a too old file version
+inline constexpr std::uint16_t kStreamNoNavigator = 0x0010;  // set by the creator of the navigator
+inline constexpr std::uint16_t kStreamNoDirectory = 0x0020;  // directory could not be allocated
 // The prolog or the table section leaves the stream, the data area starts
 // beyond it, or the directory has more than kMaxDirectoryEntries entries.
 // Callers treat it as "BIN\xC4RDATEI IST UNGUELTIG".
@@ -52,7 +53,7 @@ struct TParsedStream {
 
   TDeviceTable romCoefficients{kCoefficientItemSize};
   TDeviceTable userCoefficients{kCoefficientItemSize};
-  TDeviceTable inputHardware{kInputHardwareItemSize};      // defaults "T1", "T2" below V 3.16
+  TDeviceTable inputHardware{kInputHardwareItemSize};       // defaults "T1", "T2" below V 3.16
   TDeviceTable inputDescriptors{kInputDescriptorItemSize};  // default "UNKNOWN_INPUT" below V 3.22
   TDeviceTable extended{kExtendedItemSize};                 // from V 3.51
   TDeviceTable inputLinks{kInputLinkItemSize};              // from V 3.51
@@ -61,7 +62,7 @@ struct TParsedStream {
   std::vector<std::array<std::uint8_t, kChannelTableItemSize>> channelTable;
 
   std::vector<TInputLinkRecord> inputLinkRecords;  // one per input link item (from V 3.51)
-  int inputLinkCount = 0;  // non-zero nibbles over all input link items
+  int inputLinkCount = 0;                          // non-zero nibbles over all input link items
 
   // Stream offset of the data area (the prolog's table-section end).
   std::size_t dataStart = 0;

@@ -27,10 +27,14 @@ constexpr std::array<std::uint8_t, 256> kFieldTotals = MakeFieldTotals();
 constexpr std::size_t ExtensionSize(std::uint8_t d) {
   const std::size_t n = (d & 7u) + 1;
   switch (d & 0x70) {
-    case 0x10: return 2 * n;
-    case 0x20: return 3 * n;
-    case 0x30: return 6 * n;
-    default: return 0;
+    case 0x10:
+      return 2 * n;
+    case 0x20:
+      return 3 * n;
+    case 0x30:
+      return 6 * n;
+    default:
+      return 0;
   }
 }
 
@@ -96,7 +100,8 @@ void TVXAblage::SelectSeries(int n) {
       damaged_ = true;
     }
     for (std::size_t k = 0; k < m; ++k) {
-      std::memcpy(heads_[k].raw.data(), stream_.data() + pos + k * kChannelHeadSize, kChannelHeadSize);
+      std::memcpy(heads_[k].raw.data(), stream_.data() + pos + k * kChannelHeadSize,
+                  kChannelHeadSize);
       TParameterSet& ps = paramSets_[k];
       const std::int64_t pp = StreamPos(heads_[k].ParameterAddress());
       if (pp > 0 && pp + static_cast<std::int64_t>(kParameterSetSize) <= size) {
@@ -130,15 +135,22 @@ void TVXAblage::PrepareChannel(std::size_t k) {
   const TChannelHead& h = heads_[k];
   const TParameterSet& p = paramSets_[k];
 
-  const long inner = static_cast<long>(p.OuterDiameter()) -
-                     2L * (static_cast<long>(p.WallThickness()) + static_cast<long>(p.LiningThickness()));
+  const long inner =
+      static_cast<long>(p.OuterDiameter()) -
+      2L * (static_cast<long>(p.WallThickness()) + static_cast<long>(p.LiningThickness()));
   const long double area = static_cast<long double>(inner) * static_cast<long double>(inner) *
                            std::numbers::pi_v<long double> / 400.0L;
   long double x = 1.0L;
   switch (p.PhysicalQuantity()) {
-    case 0: x = area; break;
-    case 2: x = area * p.Density(); break;
-    default: x = 1.0L; break;
+    case 0:
+      x = area;
+      break;
+    case 2:
+      x = area * p.Density();
+      break;
+    default:
+      x = 1.0L;
+      break;
   }
   c.scaledFactor = LongDoubleToReal48(p.Factor() * x);
   c.area = LongDoubleToReal48(area);
@@ -175,11 +187,25 @@ void TVXAblage::DecodeInputs(const std::uint8_t* assignments, TInputNames& out) 
     ByteView item = hw.Item(v - 1);
     SetCounted(out.shortNames[i], &item[kInputHardwareShortName], 4);
     switch (item[kInputHardwareType]) {
-      case 1: out.names[i].Assign("Temperatur"); out.units[i].Assign("\xB0" "C"); break;
+      case 1:
+        out.names[i].Assign("Temperatur");
+        out.units[i].Assign(
+            "\xB0"
+            "C");
+        break;
       case 2:
-      case 3: out.names[i].Assign("Spannung"); out.units[i].Assign("V"); break;
-      case 4: out.names[i].Assign("Strom"); out.units[i].Assign("mA"); break;
-      default: out.names[i].Assign("Input"); out.units[i].Assign(""); break;
+      case 3:
+        out.names[i].Assign("Spannung");
+        out.units[i].Assign("V");
+        break;
+      case 4:
+        out.names[i].Assign("Strom");
+        out.units[i].Assign("mA");
+        break;
+      default:
+        out.names[i].Assign("Input");
+        out.units[i].Assign("");
+        break;
     }
     out.indices[i] = static_cast<std::uint8_t>(v);
     const std::size_t link = item[kInputHardwareLink];
@@ -189,7 +215,8 @@ void TVXAblage::DecodeInputs(const std::uint8_t* assignments, TInputNames& out) 
         SetCounted(out.shortNames[i], &d[kInputDescriptorShortName], 4);
         SetCounted(out.names[i], &d[kInputDescriptorName], 16);
         // The unit field has 15 bytes before the end of the item.
-        SetCounted(out.units[i], &d[kInputDescriptorUnit], kInputDescriptorItemSize - kInputDescriptorUnit - 1);
+        SetCounted(out.units[i], &d[kInputDescriptorUnit],
+                   kInputDescriptorItemSize - kInputDescriptorUnit - 1);
       }
     }
   }
@@ -271,13 +298,35 @@ bool TVXAblage::NextRecord(TValueRecord& rec) {
   std::memset(static_cast<void*>(&rec), 0, sizeof rec);
   rec.flags = f;
   const std::uint8_t* q = data + pos + 1;
-  if (f & 0x01) { rec.velocity = LoadI16(q); q += 2; }
-  if (f & 0x02) { rec.timestamp = LoadU32(q); q += 4; }
-  if (f & 0x04) { std::memcpy(rec.positiveTotal.data(), q, 6); q += 6; }
-  if (f & 0x08) { std::memcpy(rec.negativeTotal.data(), q, 6); q += 6; }
-  if (f & 0x10) { rec.channel = *q; q += 1; }
-  if (f & 0x20) { rec.temperatures[0] = LoadI16(q); rec.temperatures[1] = LoadI16(q + 2); q += 4; }
-  if (f & 0x40) { std::memcpy(rec.measuredValue.data(), q, 6); q += 6; }
+  if (f & 0x01) {
+    rec.velocity = LoadI16(q);
+    q += 2;
+  }
+  if (f & 0x02) {
+    rec.timestamp = LoadU32(q);
+    q += 4;
+  }
+  if (f & 0x04) {
+    std::memcpy(rec.positiveTotal.data(), q, 6);
+    q += 6;
+  }
+  if (f & 0x08) {
+    std::memcpy(rec.negativeTotal.data(), q, 6);
+    q += 6;
+  }
+  if (f & 0x10) {
+    rec.channel = *q;
+    q += 1;
+  }
+  if (f & 0x20) {
+    rec.temperatures[0] = LoadI16(q);
+    rec.temperatures[1] = LoadI16(q + 2);
+    q += 4;
+  }
+  if (f & 0x40) {
+    std::memcpy(rec.measuredValue.data(), q, 6);
+    q += 6;
+  }
   if (f & 0x80) {
     rec.descriptor = *q;
     const std::uint8_t* stop = data + end;
@@ -342,7 +391,8 @@ std::int32_t TVXAblage::CountWholeRecords() const {
   if (nextPos_ > size) return 0;
   if (entry_->HasShortRecords()) {
     const std::size_t fit = (size - nextPos_) / 2;
-    return static_cast<std::int32_t>(std::min<std::size_t>(fit, static_cast<std::size_t>(recordCount_)));
+    return static_cast<std::int32_t>(
+        std::min<std::size_t>(fit, static_cast<std::size_t>(recordCount_)));
   }
   std::size_t pos = nextPos_;
   std::int32_t n = 0;
@@ -361,7 +411,8 @@ void TVXAblage::GetSeriesDescription(int n, TSeriesDescription& d) {
   d.entry = *entry_;
   d.channelCount = static_cast<std::uint8_t>(channelCount_);
   for (int k = 1; k <= channelCount_; ++k)
-    d.valueCounts[static_cast<std::size_t>(k)] = heads_[static_cast<std::size_t>(k - 1)].ValueCount();
+    d.valueCounts[static_cast<std::size_t>(k)] =
+        heads_[static_cast<std::size_t>(k - 1)].ValueCount();
   d.valueCounts[0] = d.valueCounts[1];
   d.kind2 = entry_->IsKind2() ? 1 : 0;
 
@@ -381,7 +432,9 @@ void TVXAblage::GetSeriesDescription(int n, TSeriesDescription& d) {
     c.parameterSet = paramSets_[i];
     const int number = heads_[i].ChannelNumber();
     c.extraChannel =
-        (pro.LastMeasuringChannel() != pro.LastChannel() && number > pro.LastMeasuringChannel()) ? 1 : 0;
+        (pro.LastMeasuringChannel() != pro.LastChannel() && number > pro.LastMeasuringChannel())
+            ? 1
+            : 0;
     c.letter = ChannelLetter(number);
     if (heads_[i].Triggered()) d.triggered = 1;
   }

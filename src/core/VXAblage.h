@@ -55,15 +55,15 @@ struct TRecordChannel {
 
 // `TValueRecord`: one decoded value record. Fields of absent flag bits are 0.
 struct TValueRecord {
-  std::uint8_t flags = 0;                    // flag byte F
-  std::int16_t velocity = 0;                 // bit 0; the value of a 2-byte record
-  std::uint32_t timestamp = 0;               // bit 1, packed timestamp
-  Real48 positiveTotal{};                    // bit 2
-  Real48 negativeTotal{};                    // bit 3
-  std::uint8_t channel = 0;                  // bit 4, 1-based channel number
+  std::uint8_t flags = 0;                      // flag byte F
+  std::int16_t velocity = 0;                   // bit 0; the value of a 2-byte record
+  std::uint32_t timestamp = 0;                 // bit 1, packed timestamp
+  Real48 positiveTotal{};                      // bit 2
+  Real48 negativeTotal{};                      // bit 3
+  std::uint8_t channel = 0;                    // bit 4, 1-based channel number
   std::array<std::int16_t, 2> temperatures{};  // bit 5, inputs 1 and 2 in 0.1 degrees
-  Real48 measuredValue{};                    // bit 6
-  std::uint8_t descriptor = 0;               // bit 7, first extension descriptor
+  Real48 measuredValue{};                      // bit 6
+  std::uint8_t descriptor = 0;                 // bit 7, first extension descriptor
 
   // Extension kind 0x10: value | 0x8000 when present, else 0.
   std::array<std::uint16_t, 8> words{};
@@ -113,7 +113,7 @@ struct TSeriesDescription {
 };
 
 class TVXAblage {
-public:
+ public:
   // `stream` is the whole measurement byte stream; `parsed` its parse. Neither
   // is owned; both must outlive the navigator. No series is selected.
   TVXAblage(ByteView stream, const TParsedStream& parsed);
@@ -175,7 +175,7 @@ public:
   // Whether the current series leaves the stream somewhere seen so far.
   bool SeriesDamaged() const { return damaged_; }
 
-private:
+ private:
   void PrepareChannel(std::size_t k);
   // Position after the flagged record at pos, or 0 when it leaves the stream.
   std::size_t SkipFlaggedRecord(std::size_t pos) const;
