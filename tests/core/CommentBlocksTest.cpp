@@ -45,6 +45,10 @@ TEST(TReihenMemoStrings, WritesHeadMarkChangeTimeAndZeroTerminatedText) {
 TEST(TReihenMemoStrings, EmptyEditFieldGivesLengthOne) {
   TReihenMemoStrings memo(1);
   EXPECT_EQ(memo.TextLength(), 0);
+  MemoField field{"left over", true};
+  memo.PutToMemo(field);  // no text: the field is cleared
+  EXPECT_EQ(field.text, "");
+  EXPECT_FALSE(field.modified);
   memo.TakeFromMemo(MemoField{"", false});
   EXPECT_EQ(memo.TextLength(), 1);
   EXPECT_TRUE(memo.HasText());
@@ -58,14 +62,6 @@ TEST(TReihenMemoStrings, EmptyEditFieldGivesLengthOne) {
   memo.PutToMemo(shown);
   EXPECT_EQ(shown.text, "x");
   EXPECT_TRUE(shown.modified);  // the field takes over the modified flag
-}
-
-TEST(TReihenMemoStrings, PutWithoutTextClearsTheField) {
-  TReihenMemoStrings memo(2);
-  MemoField field{"left over", true};
-  memo.PutToMemo(field);
-  EXPECT_EQ(field.text, "");
-  EXPECT_FALSE(field.modified);
 }
 
 TEST(TReihenMemoStrings, ReadKeepsReservedBytesAndRoundTrips) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -247,22 +248,6 @@ TEST_F(MeasurementFileTest, EmptiedCommentIsWrittenAndUnknownSeriesAreDropped) {
   EXPECT_EQ(doc.Row(1).TextLength(), 1);
   EXPECT_EQ(doc.UserDataRead().seriesBlocks, 2);
   EXPECT_EQ(doc.UserDataRead().dropped, 1);
-}
-
-TEST_F(MeasurementFileTest, TruncatedUserDataIsReadAsFarAsItIsWhole) {
-  const std::string path = Put("m.sdx", sb::BuildStream(TwoSeries()));
-  doc.Open(path, false);
-  doc.Row(1).TakeFromMemo(MemoField{"eins", true});
-  doc.Row(2).TakeFromMemo(MemoField{"zwei", true});
-  doc.Save();
-  Bytes file = Get(path);
-  file.resize(file.size() - 3);
-  Put("m.sdx", file);
-  doc.Open(path, false);
-  EXPECT_TRUE(doc.IsOpen());
-  EXPECT_TRUE(doc.UserDataRead().incomplete);
-  EXPECT_EQ(doc.Row(1).Text(), "eins");
-  EXPECT_FALSE(doc.Row(2).HasText());
 }
 
 TEST_F(MeasurementFileTest, ReceptionIsStampedOnlyWhenNotSetAndKeptLater) {
