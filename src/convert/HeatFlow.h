@@ -35,6 +35,7 @@
 #include <optional>
 
 #include "core/Bytes.h"
+#include "core/StreamLayout.h"  // kCoefficientBodySize, kExtendedBodySize
 
 namespace gd {
 
@@ -48,10 +49,6 @@ inline constexpr long double kHeatFlowInvalidLimit = 0.95L * 1.678e38L;
 inline bool IsInvalidHeatFlow(long double value) {
   return !(value < kHeatFlowInvalidLimit && value > -kHeatFlowInvalidLimit);
 }
-
-// Sizes of the stored bodies.
-inline constexpr std::size_t kCoefficientBodySize = 60;
-inline constexpr std::size_t kExtendedBodySize = 94;
 
 // The ten coefficients of a heat-flow coefficient set, in stored order:
 // enthalpy (h0, a1..a4) and density (r0, b1..b4) polynomials.
@@ -82,11 +79,12 @@ struct SteamSettings {
   bool steamSwitch = false;
 };
 
-// Decoders of the stored bodies. A body shorter than its size throws
-// EBinFileInvalid; further bytes are ignored.
+// Decoders of the stored bodies (TRecordChannel's coefficients and extended
+// pointers, kCoefficientBodySize and kExtendedBodySize bytes). A body shorter
+// than its size throws EBinFileInvalid; further bytes are ignored.
 HeatFlowCoefficients DecodeHeatFlowCoefficients(ByteView body);
 SteamCurves DecodeSteamCurves(ByteView body);
-// Needs at least 194 bytes of the 202-byte parameter set.
+// Needs at least 194 bytes of the 202-byte parameter set (TParameterSet::View()).
 SteamSettings ReadSteamSettings(ByteView parameterSet);
 
 struct HeatFlowInput {

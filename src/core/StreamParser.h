@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/Bytes.h"
-#include "core/PendingCollections.h"
+#include "core/Collections.h"
 #include "core/StreamLayout.h"
 
 namespace gd {
