@@ -102,28 +102,6 @@ std::string UpperCase(std::string_view text) {
   return out;
 }
 
-// The last item with this code, or null.
-const TMediMatItem* FindItem(const TMediMatStrColl& list, std::int16_t code) {
-  const TMediMatItem* found = nullptr;
-  for (std::size_t i = 0; i < list.Count(); ++i) {
-    if (list[i].code == code) found = &list[i];
-  }
-  return found;
-}
-
-// The item's name; the default item's for a code without one; else empty.
-std::string NameOf(const TMediMatStrColl& list, std::int16_t code) {
-  const TMediMatItem* item = FindItem(list, code);
-  if (!item) item = FindItem(list, list.DefaultCode());
-  return item ? item->name : std::string();
-}
-
-// A built-in item: marked 'R' and not the default item.
-bool IsBuiltIn(const TMediMatStrColl& list, std::int16_t code) {
-  const TMediMatItem* item = FindItem(list, code);
-  return item && item->kind == 'R' && code != list.DefaultCode();
-}
-
 bool IsMode6(std::int16_t word) { return (word & 7) == 6; }
 
 // Sensor text of a channel head, unless empty or a "$...$" placeholder.
@@ -144,10 +122,10 @@ std::uint16_t TParameterSetText::Relevance(const TChannelDescription& channel) c
   auto set = [&bits](int bit, bool on) {
     if (on) bits = static_cast<std::uint16_t>(bits | (1u << bit));
   };
-  set(0, !IsBuiltIn(materials, p.I16(18)));
+  set(0, !materials.IsSpecial(p.I16(18)));
   set(1, lining);
-  set(2, lining && !IsBuiltIn(materials, p.I16(173)));
-  set(3, !IsBuiltIn(ctx_.stream->media, p.I16(33)));
+  set(2, lining && !materials.IsSpecial(p.I16(173)));
+  set(3, !ctx_.stream->media.IsSpecial(p.I16(33)));
   set(4, head.SensorText() == "$USER$");
   set(5, (outputs & 0x1) != 0);
   set(6, (outputs & 0x7) != 0);
@@ -221,11 +199,11 @@ void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series,
   unit(5, TLabelTable::Unit(TLabelTable::kUnitMm));
   value(6, tenths(30));
   unit(6, TLabelTable::Unit(TLabelTable::kUnitMm));
-  value(7, NameOf(stream.materials, p.I16(18)));
+  value(7, stream.materials.NameOf(p.I16(18)));
   value(8, tenths(20));
   unit(8, TLabelTable::Unit(TLabelTable::kUnitMPerS));
   if (p.U16(181) != 0) {
-    value(9, NameOf(stream.materials, p.I16(173)));
+    value(9, stream.materials.NameOf(p.I16(173)));
     value(10, tenths(175));
     unit(10, TLabelTable::Unit(TLabelTable::kUnitMPerS));
     value(11, tenths(181));
@@ -234,7 +212,7 @@ void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series,
     value(9, ctx_.labels->LabelText(87));
   }
 
-  value(12, NameOf(stream.media, p.I16(33)));
+  value(12, stream.media.NameOf(p.I16(33)));
   value(13, tenths(35));
   unit(13, TLabelTable::Unit(TLabelTable::kUnitMPerS));
   value(14, tenths(37));
