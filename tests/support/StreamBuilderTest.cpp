@@ -132,6 +132,31 @@ TEST(StreamBuilderTest, TableSectionFollowsTheVersionGates) {
   EXPECT_EQ(b.tableSectionEnd, 160u + 31 + 10 + 5 + 8 + 3 * 90);
 }
 
+TEST(StreamBuilderTest, DeviceTableItemsAndParameterFields) {
+  EXPECT_EQ(InputLinkItem({1, 2, 0, 15, 3, 9, 0, 0}), (ByteVec{0x21, 0xF0, 0x93, 0x00}));
+  EXPECT_EQ(InputHardwareItem(2, "U1", 3), (ByteVec{1, 2, 0, 3, 0, 0, 0, 2, 'U', '1', 0, 0}));
+  const ByteVec d = InputDescriptorItem(true, "Druck", "P", "bar");
+  ASSERT_EQ(d.size(), 37u);
+  EXPECT_EQ(Slice(d, 0, 7), (ByteVec{1, 5, 'D', 'r', 'u', 'c', 'k'}));
+  EXPECT_EQ(Slice(d, 18, 7), (ByteVec{1, 'P', 0, 3, 'b', 'a', 'r'}));
+  EXPECT_EQ(Slice(d, 30, 7), (ByteVec{0x81, 0, 0, 0, 0, 0, 1}));
+  const ByteVec c = CoefficientItem(0x0105, {1, 0, 0, 0, 0, 0, 0, 0, 0, -0.5});
+  ASSERT_EQ(c.size(), 62u);
+  EXPECT_EQ(Slice(c, 0, 8), (ByteVec{0x05, 0x01, 0x81, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Slice(c, 56, 6), (ByteVec{0x80, 0, 0, 0, 0, 0x80}));
+  EXPECT_EQ(ExtendedItem(7, 0xEE).size(), 96u);
+  EXPECT_THROW(InputHardwareItem(1, "TOOLONG"), std::invalid_argument);
+
+  ParameterSet p;
+  p.CoefficientKey(-2).Quantity(2).Density(1000.0).Raw(200, {0xAB, 0xCD});
+  EXPECT_EQ(Slice(ByteVec(p.bytes.begin(), p.bytes.end()), 33, 2), (ByteVec{0xFE, 0xFF}));
+  EXPECT_EQ(p.bytes[81], 2);
+  EXPECT_EQ(Slice(ByteVec(p.bytes.begin(), p.bytes.end()), 51, 6),
+            (ByteVec{0x8A, 0, 0, 0, 0, 0x7A}));  // 1000 = 1.953125 * 2^9
+  EXPECT_EQ(p.bytes[201], 0xCD);
+  EXPECT_THROW(p.Raw(201, {1, 2}), std::out_of_range);
+}
+
 TEST(StreamBuilderTest, FlaggedRecordsAndExtensionChains) {
   FlaggedRecord all;
   all.velocity = -2;
