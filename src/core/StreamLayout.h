@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/Bytes.h"
+#include "core/Collections.h"
 #include "core/Real48.h"
 
 namespace gd {
@@ -284,27 +285,32 @@ inline constexpr std::size_t kInputDescriptorActive = 0, kInputDescriptorName = 
 // always have the table's fixed size (`itemSize` keeps what the head said).
 class TDeviceTable {
  public:
-  TDeviceTable() = default;
-  explicit TDeviceTable(std::uint16_t fixedSize) : fixedSize_(fixedSize) {}
+  TDeviceTable() : TDeviceTable(0) {}
+  explicit TDeviceTable(std::uint16_t fixedSize) : items_(fixedSize) {}
 
   std::uint16_t itemSize = 0;  // as the table head stored it
   std::uint16_t tag = 0;       // kept, not interpreted
 
-  std::uint16_t FixedSize() const { return fixedSize_; }
-  std::size_t Count() const { return fixedSize_ ? data_.size() / fixedSize_ : 0; }
-  bool Empty() const { return Count() == 0; }
-  // Item i (0-based), FixedSize() bytes.
-  ByteView Item(std::size_t i) const { return ByteView(data_).subspan(i * fixedSize_, fixedSize_); }
+  std::uint16_t FixedSize() const { return items_.RecordSize(); }
+  std::size_t Count() const { return items_.Count(); }
+  bool Empty() const { return items_.Empty(); }
+  // Item i (0 .. Count() - 1), FixedSize() bytes; throws std::out_of_range otherwise.
+  ByteView Item(std::size_t i) const { return items_.Item(i); }
   // Appends one item; `item` is cut or zero-padded to the fixed size.
   void Add(ByteView item) {
-    const std::size_t n = std::min<std::size_t>(item.size(), fixedSize_);
-    data_.insert(data_.end(), item.begin(), item.begin() + static_cast<std::ptrdiff_t>(n));
-    data_.resize(data_.size() + (fixedSize_ - n), 0);
+    if (item.size() == FixedSize()) {
+      items_.Add(item);
+      return;
+    }
+    gd::Bytes fitted(item.begin(), item.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(
+                                                      item.size(), FixedSize())));
+    fitted.resize(FixedSize(), 0);
+    items_.Add(fitted);
   }
+  const TTabCollection& Items() const { return items_; }
 
  private:
-  std::uint16_t fixedSize_ = 0;
-  gd::Bytes data_;
+  TTabCollection items_;
 };
 
 // One record of input link names: 15 counted strings of capacity 4, of which

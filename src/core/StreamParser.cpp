@@ -18,14 +18,7 @@ void ReadDeviceTable(ByteReader& in, TDeviceTable& table, std::size_t count) {
 }
 
 void ReadMediMat(ByteReader& in, TMediMatStrColl& list, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    TMediMatItem item;
-    item.name = in.CountedString();
-    item.code = in.I16();
-    item.kind = in.U8();
-    item.extra = in.U8();
-    list.Add(std::move(item));
-  }
+  for (std::size_t i = 0; i < count; ++i) list.Add(ReadMediMatItem(in));
 }
 
 void ReadTableSection(ByteReader& in, TParsedStream& p) {
