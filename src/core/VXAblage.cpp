@@ -131,7 +131,14 @@ void TVXAblage::SelectSeries(int n) {
 void TVXAblage::PrepareChannel(std::size_t k) {
   TRecordChannel& c = channels_[k];
   c = TRecordChannel{};
-  if (static_cast<int>(k) >= channelCount_) return;
+  if (static_cast<int>(k) >= channelCount_) {
+    // No head for this slot (a series block outside the stream has none at
+    // all): records still get a parameter set, all zeros, so consumers never
+    // meet a missing one.
+    paramSets_[k].raw.fill(0);
+    c.parameterSet = &paramSets_[k];
+    return;
+  }
   const TChannelHead& h = heads_[k];
   const TParameterSet& p = paramSets_[k];
 

@@ -497,6 +497,13 @@ TEST(VXAblageTest, BlockAndParameterAddressesOutsideTheStream) {
     o.nav->GetSeriesDescription(n, d);
     EXPECT_EQ(d.damaged, 1) << n;
     EXPECT_EQ(d.channelCount, 0) << n;
+    // Its records still carry a parameter set (all zeros) for consumers.
+    o.nav->SelectSeries(n);
+    TValueRecord rec;
+    ASSERT_TRUE(o.nav->NextRecord(rec)) << n;
+    o.nav->AttachChannel(rec);
+    ASSERT_NE(rec.channelPart.parameterSet, nullptr) << n;
+    EXPECT_EQ(rec.channelPart.parameterSet->raw, (std::array<std::uint8_t, 202>{})) << n;
   }
   o.nav->GetSeriesDescription(3, d);
   EXPECT_EQ(d.damaged, 1);

@@ -57,8 +57,7 @@ ExerciseResult ExerciseStream(const std::uint8_t* data, std::size_t size) {
     while (result.records < kRecordBudget && nav.NextRecord(rec)) {
       if (!shortRecords) {
         nav.AttachChannel(rec);
-        // A series whose block is missing has no channel to attach.
-        if (nav.ChannelCount() > 0 && rec.channelPart.parameterSet == nullptr) {
+        if (rec.channelPart.parameterSet == nullptr) {
           Fail("record without parameter set", n);
         }
       }
