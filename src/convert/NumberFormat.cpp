@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 
 namespace gd {
 namespace {
@@ -26,7 +27,17 @@ constexpr std::uint64_t kPow10[] = {1ull,
                                     100000000000000ull,
                                     1000000000000000ull};
 
-void AppendUnsigned(std::string& out, std::uint64_t v, int minDigits) {
+int DigitCount(std::uint64_t v) {
+  int n = 1;
+  while (v >= 10) {
+    v /= 10;
+    ++n;
+  }
+  return n;
+}
+
+// Writes v with at least minDigits digits (zeros in front); returns the end.
+char* PutUnsigned(char* out, std::uint64_t v, int minDigits) {
   char buf[24];
   int n = 0;
   do {
@@ -34,113 +45,128 @@ void AppendUnsigned(std::string& out, std::uint64_t v, int minDigits) {
     v /= 10;
   } while (v != 0);
   while (n < minDigits) buf[n++] = '0';
-  while (n > 0) out.push_back(buf[--n]);
+  while (n > 0) *out++ = buf[--n];
+  return out;
 }
 
-// Common case without a decimal digit string: the scaled value is far from a
-// rounding tie, so rounding it in binary gives the same digits as rounding its
-// decimal expansion. Returns false when the slow path must decide.
-bool FastFixed(long double magnitude, bool negative, int precision, int decimals, char separator,
-               std::string& out) {
-  if (decimals > 15 || magnitude >= 1e15L) return false;
+// The common case: the value scaled by 10^decimals is small enough that its
+// binary rounding error stays far below the distance to a rounding tie, so
+// rounding in binary gives the digits that rounding the decimal expansion
+// gives. Returns 0 when the exact path must decide.
+std::size_t FastFixed(char* out, long double magnitude, bool negative, int precision,
+                      int decimals, char separator) {
+  if (decimals > 15 || !(magnitude < 1e12L)) return 0;
   const long double scaled = magnitude * static_cast<long double>(kPow10[decimals]);
-  if (scaled >= 1e15L) return false;
+  if (!(scaled < 1e12L)) return 0;
   const long double whole = std::floor(scaled);
   const long double fraction = scaled - whole;
-  if (std::fabs(fraction - 0.5L) < 1e-6L) return false;
+  if (std::fabs(fraction - 0.5L) < 1e-6L) return 0;
   const std::uint64_t q = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
-  const std::uint64_t intPart = q / kPow10[decimals];
-  int intDigits = 0;
-  for (std::uint64_t t = intPart; t != 0; t /= 10) ++intDigits;
-  // More significant digits than the precision allows: the slow path rounds.
-  if (intDigits + decimals > precision && q != 0) return false;
-  if (negative && q != 0) out.push_back('-');
-  AppendUnsigned(out, intPart, 1);
+  if (q != 0 && DigitCount(q) > precision) return 0;  // digits beyond the precision
+  char* p = out;
+  if (negative && q != 0) *p++ = '-';
+  p = PutUnsigned(p, q / kPow10[decimals], 1);
   if (decimals > 0) {
-    out.push_back(separator);
-    AppendUnsigned(out, q % kPow10[decimals], decimals);
+    *p++ = separator;
+    p = PutUnsigned(p, q % kPow10[decimals], decimals);
   }
-  return true;
+  return static_cast<std::size_t>(p - out);
 }
 
 }  // namespace
 
-std::string FloatToFixed(long double value, int precision, int decimals, char decimalSeparator) {
+std::size_t FormatFixed(char* out, long double value, int precision, int decimals,
+                        char decimalSeparator) {
   precision = std::clamp(precision, 1, kMaxDigits);
   decimals = std::clamp(decimals, 0, kMaxDigits);
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-
+  if (std::isnan(value)) {
+    std::memcpy(out, "NAN", 3);
+    return 3;
+  }
+  if (std::isinf(value)) {
+    if (value < 0) {
+      std::memcpy(out, "-INF", 4);
+      return 4;
+    }
+    std::memcpy(out, "INF", 3);
+    return 3;
+  }
   const bool negative = std::signbit(value);
   const long double magnitude = std::fabs(value);
-  std::string out;
-  if (FastFixed(magnitude, negative, precision, decimals, decimalSeparator, out)) return out;
+  if (std::size_t n = FastFixed(out, magnitude, negative, precision, decimals, decimalSeparator))
+    return n;
 
-  // Decimal digits of the value: 18 significant digits and the count of
+  // The value's decimal digits: 18 significant digits and the number of
   // digits before the point (exponent + 1).
-  std::string digits;
+  char digits[kMaxDigits + 2];
+  int digitCount = 0;
   int intDigits = 0;
   if (magnitude != 0) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", kMaxDigits - 1, magnitude);
+    char buf[48];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kMaxDigits - 1);
     const char* p = buf;
-    for (; *p && *p != 'e'; ++p) {
-      if (*p >= '0' && *p <= '9') digits.push_back(*p);
+    for (; p < res.ptr && *p != 'e'; ++p) {
+      if (*p >= '0' && *p <= '9') digits[digitCount++] = *p;
     }
-    intDigits = (*p == 'e' ? std::atoi(p + 1) : 0) + 1;
+    int exponent = 0;
+    if (p < res.ptr) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+    intDigits = exponent + 1;
   }
 
-  // Keep at most `precision` digits and at most `decimals` after the point;
-  // round half away from zero on the digit string.
+  // At most `precision` digits and at most `decimals` after the point,
+  // rounded half away from zero on the digit string.
   const int keep = std::min(precision, intDigits + decimals);
-  if (keep < 0 || digits.empty()) {
-    digits.clear();
-  } else if (keep < static_cast<int>(digits.size())) {
-    const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
-    digits.resize(static_cast<std::size_t>(keep));
+  if (keep < 0 || digitCount == 0) {
+    digitCount = 0;
+  } else if (keep < digitCount) {
+    const bool up = digits[keep] >= '5';
+    digitCount = keep;
     if (up) {
       int i = keep - 1;
-      while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-        digits[static_cast<std::size_t>(i)] = '0';
-        --i;
-      }
+      while (i >= 0 && digits[i] == '9') digits[i--] = '0';
       if (i >= 0) {
-        ++digits[static_cast<std::size_t>(i)];
+        ++digits[i];
       } else {
-        digits.insert(digits.begin(), '1');
+        std::memmove(digits + 1, digits, static_cast<std::size_t>(digitCount));
+        digits[0] = '1';
+        ++digitCount;
         ++intDigits;
       }
     }
   }
-  while (!digits.empty() && digits.back() == '0') digits.pop_back();
-  if (digits.empty()) intDigits = 0;
+  while (digitCount > 0 && digits[digitCount - 1] == '0') --digitCount;
+  if (digitCount == 0) intDigits = 0;
 
-  if (!digits.empty() && negative) out.push_back('-');
+  char* p = out;
+  if (digitCount > 0 && negative) *p++ = '-';
   if (intDigits > precision) {
-    // Exponent notation: d.ddd with the significant digits, "E", exponent.
-    out.push_back(digits[0]);
-    if (digits.size() > 1) {
-      out.push_back(decimalSeparator);
-      out.append(digits, 1, std::string::npos);
+    *p++ = digits[0];
+    if (digitCount > 1) {
+      *p++ = decimalSeparator;
+      std::memcpy(p, digits + 1, static_cast<std::size_t>(digitCount - 1));
+      p += digitCount - 1;
     }
-    out.push_back('E');
-    out += std::to_string(intDigits - 1);
-    return out;
+    *p++ = 'E';
+    p = std::to_chars(p, p + 8, intDigits - 1).ptr;
+    return static_cast<std::size_t>(p - out);
   }
-  auto digitAt = [&](int pos) {  // pos 0 is the first significant digit
-    return pos >= 0 && pos < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(pos)]
-                                                             : '0';
-  };
+  auto digitAt = [&](int pos) { return pos >= 0 && pos < digitCount ? digits[pos] : '0'; };
   if (intDigits <= 0) {
-    out.push_back('0');
+    *p++ = '0';
   } else {
-    for (int i = 0; i < intDigits; ++i) out.push_back(digitAt(i));
+    for (int i = 0; i < intDigits; ++i) *p++ = digitAt(i);
   }
   if (decimals > 0) {
-    out.push_back(decimalSeparator);
-    for (int i = 0; i < decimals; ++i) out.push_back(digitAt(intDigits + i));
+    *p++ = decimalSeparator;
+    for (int i = 0; i < decimals; ++i) *p++ = digitAt(intDigits + i);
   }
-  return out;
+  return static_cast<std::size_t>(p - out);
+}
+
+std::string FloatToFixed(long double value, int precision, int decimals, char decimalSeparator) {
+  char buf[kFixedTextCapacity];
+  return std::string(buf, FormatFixed(buf, value, precision, decimals, decimalSeparator));
 }
 
 std::string NumberFormat::Format(int decimals, long double value) const {

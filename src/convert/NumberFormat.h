@@ -11,6 +11,7 @@
 // characters, then the separator forced by the text style bits.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,14 @@ namespace gd {
 // and fraction. No padding, no thousands separator, no sign on a value that
 // rounds to zero. NaN and infinities give "NAN", "INF" and "-INF".
 std::string FloatToFixed(long double value, int precision, int decimals, char decimalSeparator);
+
+// Room FormatFixed needs in its output buffer.
+inline constexpr std::size_t kFixedTextCapacity = 64;
+// FloatToFixed into a caller's buffer of kFixedTextCapacity bytes, without
+// allocating (the conversion of value records calls it for every column);
+// returns the number of characters written.
+std::size_t FormatFixed(char* out, long double value, int precision, int decimals,
+                        char decimalSeparator);
 
 struct NumberFormat {
   // Text style bits that steer the decimal separator.

@@ -1,0 +1,133 @@
+#include "convert/DateTimePattern.h"
+
+#include <algorithm>
+
+namespace gd {
+namespace {
+
+// Writes v with at least minDigits digits (zeros in front); returns the end.
+char* PutUnsigned(char* out, std::uint64_t v, int minDigits) {
+  char buf[24];
+  int n = 0;
+  do {
+    buf[n++] = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  while (n < minDigits) buf[n++] = '0';
+  while (n > 0) *out++ = buf[--n];
+  return out;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// --- Date and time patterns ---------------------------------------------------
+
+void TDateTimePattern::AddLiteral(std::string_view text) {
+  if (text.empty()) return;
+  if (!tokens_.empty() && tokens_.back().field == Field::Literal &&
+      tokens_.back().literalStart + tokens_.back().literalLength == literals_.size()) {
+    tokens_.back().literalLength = static_cast<std::uint16_t>(tokens_.back().literalLength + text.size());
+  } else {
+    Token t;
+    t.literalStart = static_cast<std::uint16_t>(literals_.size());
+    t.literalLength = static_cast<std::uint16_t>(text.size());
+    tokens_.push_back(t);
+  }
+  literals_.append(text);
+}
+
+void TDateTimePattern::Compile(std::string_view pattern) {
+  tokens_.clear();
+  literals_.clear();
+  // Patterns come from the locale settings; anything past this is not a pattern.
+  if (pattern.size() > 1000) pattern = pattern.substr(0, 1000);
+  const bool twelveHour =
+      pattern.find("AP") != std::string_view::npos || pattern.find("ap") != std::string_view::npos;
+  std::size_t i = 0;
+  auto add = [&](Field f, int digits) {
+    Token t;
+    t.field = f;
+    t.digits = static_cast<std::uint8_t>(digits);
+    tokens_.push_back(t);
+  };
+  while (i < pattern.size()) {
+    const char c = pattern[i];
+    std::size_t run = 1;
+    while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+    if (c == '\'') {
+      if (run >= 2) {  // '' stands for one quote
+        AddLiteral("'");
+        i += 2;
+        continue;
+      }
+      const std::size_t close = pattern.find('\'', i + 1);
+      const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
+      AddLiteral(pattern.substr(i + 1, end - i - 1));
+      i = end == pattern.size() ? end : end + 1;
+      continue;
+    }
+    if ((c == 'A' || c == 'a') && i + 1 < pattern.size() &&
+        pattern[i + 1] == (c == 'A' ? 'P' : 'p')) {
+      add(c == 'A' ? Field::AmPmUpper : Field::AmPmLower, 0);
+      i += 2;
+      continue;
+    }
+    if (c == 'y') {
+      add(run >= 3 ? Field::Year4 : Field::Year2, run >= 3 ? 4 : 2);
+      i += run;
+      continue;
+    }
+    const std::size_t used = run >= 2 ? 2 : 1;
+    const int digits = static_cast<int>(used);
+    switch (c) {
+      case 'd': add(Field::Day, digits); break;
+      case 'M': add(Field::Month, digits); break;
+      case 'H': add(Field::Hour, digits); break;
+      case 'h': add(twelveHour ? Field::Hour12 : Field::Hour, digits); break;
+      case 'm': add(Field::Minute, digits); break;
+      case 's': add(Field::Second, digits); break;
+      default: AddLiteral(pattern.substr(i, used)); break;
+    }
+    i += used;
+  }
+}
+
+void TDateTimePattern::Append(std::string& out, const DateRecord& date,
+                              std::int32_t seconds) const {
+  const TimeParts t = SplitTime(seconds);
+  char buf[24];
+  for (const Token& tok : tokens_) {
+    long long v = 0;
+    switch (tok.field) {
+      case Field::Literal:
+        out.append(literals_, tok.literalStart, tok.literalLength);
+        continue;
+      case Field::AmPmUpper: out += t.hour < 12 ? "AM" : "PM"; continue;
+      case Field::AmPmLower: out += t.hour < 12 ? "am" : "pm"; continue;
+      case Field::Day: v = date.day; break;
+      case Field::Month: v = date.month; break;
+      case Field::Year2: v = FullYear(date.year) % 100; break;
+      case Field::Year4: v = FullYear(date.year); break;
+      case Field::Hour: v = t.hour; break;
+      case Field::Hour12: v = t.hour % 12 == 0 ? 12 : t.hour % 12; break;
+      case Field::Minute: v = t.minute; break;
+      case Field::Second: v = t.second; break;
+    }
+    int digits = tok.digits;
+    if (v < 0) {  // as printf's "%0*d": the sign counts in the width
+      out += '-';
+      v = -v;
+      digits = std::max(digits - 1, 1);
+    }
+    char* end = PutUnsigned(buf, static_cast<std::uint64_t>(v), digits);
+    out.append(buf, static_cast<std::size_t>(end - buf));
+  }
+}
+
+}  // namespace gd
