@@ -1,0 +1,53 @@
+#include "app/QuickSave.h"
+
+#include <algorithm>
+
+#include "core/FormatText.h"
+
+namespace gd {
+
+bool TQuickSaveList::Contains(int seriesNumber) const {
+  return std::find(entries_.begin(), entries_.end(), seriesNumber) != entries_.end();
+}
+
+std::string TQuickSaveList::Caption(std::size_t index) const {
+  return FormatText("%.2d", {entries_.at(index)});
+}
+
+std::optional<std::size_t> TQuickSaveList::Include(const std::vector<int>& selectedRows) {
+  std::optional<std::size_t> last;
+  for (int n : selectedRows) {
+    if (Contains(n)) continue;
+    entries_.push_back(n);
+    last = entries_.size() - 1;
+  }
+  return last;
+}
+
+void TQuickSaveList::IncludeAll(int rowCount) {
+  for (int n = 1; n <= rowCount; ++n)
+    if (!Contains(n)) entries_.push_back(n);
+}
+
+void TQuickSaveList::Exclude(const std::vector<std::size_t>& selectedEntries) {
+  std::vector<bool> remove(entries_.size(), false);
+  for (std::size_t i : selectedEntries)
+    if (i < remove.size()) remove[i] = true;
+  std::vector<int> kept;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (!remove[i]) kept.push_back(entries_[i]);
+  entries_ = std::move(kept);
+}
+
+TQuickSaveList::Buttons TQuickSaveList::ButtonStates(int rowCount,
+                                                     const std::vector<int>& selectedRows) const {
+  Buttons b;
+  b.include = b.includeAll = rowCount > 0;
+  b.exclude = b.excludeAll = b.save = !entries_.empty();
+  if (!selectedRows.empty() &&
+      std::all_of(selectedRows.begin(), selectedRows.end(), [this](int n) { return Contains(n); }))
+    b.include = false;
+  return b;
+}
+
+}  // namespace gd

@@ -1,0 +1,119 @@
+// The main window's series list: one row per series of the open stream, its
+// columns and cell texts, the details text of a series and the labels that
+// follow the selected row.
+//
+// Columns: "NR"; the time column ("START", "ENDE" or "DAUER"); then for every
+// channel letter that occurs in any series, sorted, three columns: the unit
+// text ("A:[...]"), the value count ("A:Werte", right-aligned) and the quoted
+// measuring-point name ("A:Name"). A series without a letter leaves its three
+// cells empty. The window only displays these texts; the command-line tool
+// prints them separated by TAB.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/DateTime.h"
+#include "core/Locale.h"
+#include "core/VXAblage.h"
+
+namespace gd {
+
+class TReihenMemoStrings;
+
+// Time column modes (popup "S=Startzeit", "E=Endezeit", "D=Dauer"); any other
+// mode hides the column.
+inline constexpr int kTimeColumnStart = 0;
+inline constexpr int kTimeColumnEnd = 1;
+inline constexpr int kTimeColumnDuration = 2;
+
+inline constexpr const char* kTriggeredText = "? (TRIGGERED)";
+inline constexpr const char* kBadBytesText = "** BAD BYTES **";
+
+// --- Series times ------------------------------------------------------------
+
+// Start date and time of a series as its directory entry stores them.
+Moment SeriesStart(const TRcaEntry& entry);
+// From the start to the last value of channel 1: (value count - 1) x storage
+// interval seconds, 0 when that is negative (or the series has no channel).
+Span SeriesSpan(const TSeriesDescription& series);
+// Whether channel 1 records triggered (head byte 55, bit 0x10): end and
+// duration are then unknown.
+bool SeriesTriggered(const TSeriesDescription& series);
+// "%dh:%2.2dmin:%2.2ds", "%d Tag + ..." for one day, "%d Tage + ..." for more.
+std::string DurationText(const Span& span);
+// The time cell of a series in a mode; "" for a hidden column.
+std::string SeriesTimeCell(const TSeriesDescription& series, int mode, const Locale& locale);
+
+// --- Details -----------------------------------------------------------------
+
+// The details text of series n: "Messwert-Reihe %2.2d vom %s enthaelt:", then
+// one line per channel. A damaged series (or one without a description) ends
+// with "** BAD BYTES **" after what could be read.
+std::vector<std::string> SeriesDetailsLines(int seriesNumber, const TSeriesDescription* series,
+                                            const Locale& locale);
+// The lines joined with CR LF, as the details panel shows them.
+std::string SeriesDetailsText(int seriesNumber, const TSeriesDescription* series,
+                              const Locale& locale);
+
+// --- Labels that follow the selection (selected: series number, 0 = none) ----
+
+// "Details der Messwertreihe:", "&Bemerkungen zur Messwertreihe %2.2d:" or
+// "Bemerkungen zur Messwertreihe:".
+std::string DetailsPanelLabel(bool commentMode, int selected);
+// "&Messwertreihe %2.2d", or "&Messwertreihe" (the menu is then disabled).
+std::string SeriesMenuCaption(int selected);
+
+// --- The list ----------------------------------------------------------------
+
+struct SeriesListColumn {
+  std::string caption;
+  bool rightAligned = false;
+  bool visible = true;  // false only for the time column of a hidden mode
+};
+
+class TSeriesListModel {
+ public:
+  // One row per entry, in series order (entry i is series i + 1). An entry
+  // may be null: a series whose description could not be built keeps its
+  // number and empty cells. The descriptions must outlive the model or the
+  // next Build.
+  void Build(std::vector<const TSeriesDescription*> descriptions);
+  // The rows from their comment objects, which carry the descriptions.
+  void Build(const std::vector<TReihenMemoStrings>& rows);
+  void Clear();
+
+  // Refill the texts without rebuilding the rows.
+  void SetTimeMode(int mode);
+  void SetLocale(const Locale& locale);
+  // After a change of the interface language.
+  void Refill();
+
+  int TimeMode() const { return timeMode_; }
+  bool TimeColumnVisible() const;
+  // The distinct channel letters of all series, sorted.
+  const std::string& Letters() const { return letters_; }
+  // 2 + 3 x number of letters.
+  const std::vector<SeriesListColumn>& Columns() const { return columns_; }
+  int RowCount() const { return static_cast<int>(descriptions_.size()); }
+  int SeriesNumber(int row) const { return row + 1; }
+  const TSeriesDescription* Description(int row) const;
+  const std::vector<std::string>& Cells(int row) const;
+
+  // Captions and cells of one row joined by `separator`.
+  std::string CaptionLine(char separator = '\t') const;
+  std::string RowLine(int row, char separator = '\t') const;
+
+ private:
+  void Fill();
+
+  std::vector<const TSeriesDescription*> descriptions_;
+  std::string letters_;
+  std::vector<SeriesListColumn> columns_;
+  std::vector<std::vector<std::string>> cells_;
+  int timeMode_ = kTimeColumnStart;
+  Locale locale_;
+};
+
+}  // namespace gd
