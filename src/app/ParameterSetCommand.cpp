@@ -1,21 +1,17 @@
 #include "app/ParameterSetCommand.h"
 
 #include "app/SeriesList.h"
-#include "convert/ParameterSetText.h"
 #include "convert/TextStyle.h"
 #include "core/FormatText.h"
 #include "core/TextTools.h"
 
 namespace gd {
 
-ParameterSetWriter ParameterSetWindowWriter(const TParameterSetText& text) {
-  return [&text](const TRcaEntry& entry, int first, int last,
-                 const std::array<std::int32_t, 9>* valueCounts, const TSeriesDescription& series,
-                 std::vector<std::string>& lines) {
-    std::vector<std::string> own;
-    text.Write(entry, first, last, valueCounts, series, own);
-    DosToWindowsList(own);
-    lines.insert(lines.end(), own.begin(), own.end());
+ParameterSetWriter ParameterSetWindowWriter(TVXASCIIOUT& engine) {
+  return [&engine](const TRcaEntry& entry, int first, int last,
+                   const std::array<std::int32_t, 9>* valueCounts, const TSeriesDescription& series,
+                   std::vector<std::string>& lines) {
+    engine.WriteParameterSet(&lines, entry, first, last, valueCounts, series);
   };
 }
 

@@ -2,8 +2,8 @@
 // window shows for the selected series, or the message that stands instead.
 //
 // The parameter-set text itself comes from the conversion object; the command
-// takes it as a writer function so that the window model depends only on the
-// series description and the option word.
+// takes it as a ParameterSetWriter (the conversion's own signature) so that it
+// can be tried with any text.
 #pragma once
 
 #include <array>
@@ -12,16 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "convert/VXASCIIOUT.h"
 #include "core/VXAblage.h"
 
 namespace gd {
-
-// Appends the parameter-set lines of channels first..last (0-based) of a
-// series to `lines`; `valueCounts` adds the row of value counts (null leaves
-// it out).
-using ParameterSetWriter = std::function<void(
-    const TRcaEntry& entry, int first, int last, const std::array<std::int32_t, 9>* valueCounts,
-    const TSeriesDescription& series, std::vector<std::string>& lines)>;
 
 inline constexpr const char* kParameterSetHeadline = "===== PARAMTERSAETZE DER MESSWERTREIHE =====";
 
@@ -52,11 +46,10 @@ struct ParameterSetWindow {
   std::vector<std::string> lines;
 };
 
-class TParameterSetText;
-
-// The writer over the conversion's parameter-set text, for the window: its
-// lines are converted from the DOS code page. `text` must outlive the writer.
-ParameterSetWriter ParameterSetWindowWriter(const TParameterSetText& text);
+// The writer for the window: the conversion object's parameter-set text into
+// a list (label language selected again, texts converted from the DOS code
+// page where they are placed). `engine` must outlive the writer.
+ParameterSetWriter ParameterSetWindowWriter(TVXASCIIOUT& engine);
 
 // With bit 17 (parameter sets side by side) one call of the writer covers all
 // channels; otherwise one call per channel, each followed by an empty line.

@@ -50,4 +50,20 @@ TQuickSaveList::Buttons TQuickSaveList::ButtonStates(int rowCount,
   return b;
 }
 
+std::optional<SeriesSelection> SaveSelectionWithoutDialog(int seriesCount) {
+  if (seriesCount > 1) return std::nullopt;
+  return SeriesSelection::All(seriesCount);
+}
+
+std::vector<SeriesListItem> SelectionDialogItems(int rowCount,
+                                                 const std::vector<int>& selectedRows) {
+  std::vector<SeriesListItem> items;
+  for (int n = 1; n <= rowCount; ++n) {
+    const bool selected =
+        std::find(selectedRows.begin(), selectedRows.end(), n) != selectedRows.end();
+    items.push_back({FormatText("%.2d", {n}), n, selected});
+  }
+  return items;
+}
+
 }  // namespace gd

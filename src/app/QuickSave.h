@@ -52,4 +52,11 @@ class TQuickSaveList {
   std::vector<int> entries_;
 };
 
+// Save, step 1: with exactly one series that series, with none the empty
+// selection; with more the series selection dialog decides (none here).
+std::optional<SeriesSelection> SaveSelectionWithoutDialog(int seriesCount);
+// The main list's rows ("%.2d", series number, selected) for that dialog.
+std::vector<SeriesListItem> SelectionDialogItems(int rowCount,
+                                                 const std::vector<int>& selectedRows);
+
 }  // namespace gd

@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/ParameterSetText.h"
 #include "convert/TextStyle.h"
-#include "core/StreamParser.h"
 #include "support/StreamBuilder.h"
 
 namespace gd {
@@ -101,19 +99,11 @@ TEST(ParameterSetCommandTest, TextOfTheConversionForABuiltStream) {
   spec.series[0].channels[0].measuringPoint = "MP\x84";  // DOS code of a-umlaut
   spec.series[0].channels[0].valueCount = 42;
   const sb::BuiltStream built = sb::Build(spec);
-  const TParsedStream parsed = ParseStream(ByteView(built.bytes));
-  TVXAblage nav(ByteView(built.bytes), parsed);
+  TVXASCIIOUT engine("demo.sdx", {}, nullptr, "000", kDefaultTextStyle, nullptr, nullptr,
+                     ByteView(built.bytes));
+  ASSERT_TRUE(engine.Usable());
   TSeriesDescription d;
-  nav.GetSeriesDescription(1, d);
-
-  TLabelTable labels;
-  ParameterSetContext ctx;
-  ctx.labels = &labels;
-  ctx.stream = &parsed;
-  ctx.format.styleBits = kDefaultTextStyle;
-  ctx.format.systemDecimalSeparator = ',';
-  ctx.locale = Locale::German();
-  TParameterSetText text(ctx);
+  engine.Navigator().GetSeriesDescription(1, d);
 
   ParameterSetRequest r;
   r.streamOpen = true;
@@ -121,7 +111,7 @@ TEST(ParameterSetCommandTest, TextOfTheConversionForABuiltStream) {
   r.describe = [&d](int) { return &d; };
   r.textStyle = kDefaultTextStyle;
   r.windowName = "(empfangene Daten)";
-  const ParameterSetWindow w = BuildParameterSetWindow(r, ParameterSetWindowWriter(text));
+  const ParameterSetWindow w = BuildParameterSetWindow(r, ParameterSetWindowWriter(engine));
   ASSERT_EQ(w.outcome, Outcome::kShown);
   EXPECT_EQ(w.caption, "Parametersaetze (empfangene Daten)[1]");
   ASSERT_GE(w.lines.size(), 3u);
