@@ -1,0 +1,274 @@
+#include "cli/CliOptions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/CliText.h"
+
+namespace gd::cli {
+namespace {
+
+constexpr const char* kProgram = "gaugdata-cli";
+
+constexpr const char* kCommonOptionsHelp =
+    "Options of every command:\n"
+    "  --locale de|en|da|fr  dates, times and the system decimal separator of that\n"
+    "                        language (default de)\n"
+    "  --style BITS          text style bits, decimal or 0x-hex (default 0x0031D033)\n"
+    "  --col-length N        characters per number, 7..16 (default 9)\n"
+    "  --separator C         the column separator character of the user's choice\n"
+    "                        (default @; \"\" for none)\n"
+    "  --language CODE       3-character language code of the text output\n"
+    "                        (default 000, the meter's language)\n"
+    "  --help                show the help of the command\n";
+
+const std::vector<CommandSpec> kCommands = {
+    {Command::kInfo, "info", "FILE", "the technical listing of a file's stream",
+     "Prints the technical listing of the measurement byte stream in FILE: prolog\n"
+     "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
+     "input and output tables, one line per entry.\n",
+     1, 1, ""},
+};
+
+[[noreturn]] void Fail(const std::string& message, const CommandSpec* command) {
+  throw UsageError(message, command);
+}
+
+std::optional<std::uint32_t> ParseBits(const std::string& text) {
+  if (text.empty() || text[0] == '-' || text[0] == '+' || text[0] == ' ') return std::nullopt;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const std::string digits = hex ? text.substr(2) : text;
+  if (digits.empty() || digits[0] == '-' || digits[0] == '+' || digits[0] == ' ') {
+    return std::nullopt;
+  }
+  errno = 0;
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(digits.c_str(), &end, hex ? 16 : 10);
+  if (errno != 0 || end == nullptr || *end != '\0' || value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
+}
+
+std::optional<int> ParseDecimal(const std::string& text, int min, int max) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const int value = std::stoi(text);
+  if (value < min || value > max) return std::nullopt;
+  return value;
+}
+
+std::vector<int> ParseSeriesList(const std::string& text, const CommandSpec* command) {
+  std::vector<int> numbers;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', start);
+    const std::string item =
+        text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    const std::optional<int> n = ParseSeriesNumber(item);
+    if (!n) {
+      Fail("--series: \"" + item + "\" is not a series number (1, 2, ... or all)", command);
+    }
+    if (std::find(numbers.begin(), numbers.end(), *n) != numbers.end()) {
+      Fail("--series: series " + std::to_string(*n) + " is named twice", command);
+    }
+    numbers.push_back(*n);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return numbers;
+}
+
+bool KnownOption(const std::string& name, const CommandSpec& command) {
+  if (name == "locale" || name == "style" || name == "col-length" || name == "separator" ||
+      name == "language") {
+    return true;
+  }
+  if (name == "time") return command.command == Command::kList;
+  if (name == "series") return command.command == Command::kExport;
+  return false;
+}
+
+// Applies one option with its value to the request.
+void ApplyOption(const std::string& name, const std::string& value, CliRequest& request) {
+  const CommandSpec* command = request.command;
+  if (name == "locale") {
+    if (!Locale::FromCode(value, request.locale)) {
+      Fail("--locale: \"" + value + "\" is not one of de, en, da, fr", command);
+    }
+    request.localeCode = value;
+  } else if (name == "style") {
+    const std::optional<std::uint32_t> bits = ParseBits(value);
+    if (!bits)
+      Fail("--style: \"" + value + "\" is not a 32-bit number (decimal or 0x-hex)", command);
+    request.text.style = *bits;
+  } else if (name == "col-length") {
+    const std::optional<int> n = ParseDecimal(value, kMinColLength, kMaxColLength);
+    if (!n) Fail("--col-length: \"" + value + "\" is not a number from 7 to 16", command);
+    request.text.colLength = *n;
+  } else if (name == "separator") {
+    if (value.empty()) {
+      request.text.separatorChar = '\0';
+    } else {
+      const std::optional<char> c = Utf8CharToWindows1252(value);
+      if (!c || *c == '\0' || *c == '\r' || *c == '\n') {
+        Fail("--separator: \"" + value + "\" is not a single character of Windows-1252", command);
+      }
+      request.text.separatorChar = *c;
+    }
+  } else if (name == "language") {
+    const bool printable =
+        std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    if (value.size() != 3 || !printable) {
+      Fail("--language: \"" + value + "\" is not a 3-character language code", command);
+    }
+    request.text.language = value;
+  } else if (name == "time") {
+    if (value == "start") {
+      request.timeMode = 0;
+    } else if (value == "end") {
+      request.timeMode = 1;
+    } else if (value == "duration") {
+      request.timeMode = 2;
+    } else {
+      Fail("--time: \"" + value + "\" is not one of start, end, duration", command);
+    }
+  } else if (name == "series") {
+    if (value == "all") {
+      request.series.reset();
+    } else {
+      request.series = ParseSeriesList(value, command);
+    }
+  }
+}
+
+}  // namespace
+
+const std::vector<CommandSpec>& Commands() { return kCommands; }
+
+const CommandSpec* FindCommand(const std::string& name) {
+  for (const CommandSpec& c : kCommands) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}
+
+std::optional<int> ParseSeriesNumber(const std::string& text) {
+  return ParseDecimal(text, 1, 65535);
+}
+
+CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
+  CliRequest request;
+  if (arguments.empty()) Fail("no command given", nullptr);
+  const std::string& first = arguments[0];
+  if (first == "--help" || first == "-h" || first == "help") {
+    request.action = CliRequest::Action::kHelp;
+    if (first == "help" && arguments.size() > 1) {
+      request.command = FindCommand(arguments[1]);
+      if (!request.command) Fail("unknown command \"" + arguments[1] + "\"", nullptr);
+    }
+    return request;
+  }
+  if (first == "--version") {
+    request.action = CliRequest::Action::kVersion;
+    return request;
+  }
+  if (!first.empty() && first[0] == '-') Fail("a command must come first, not " + first, nullptr);
+  request.command = FindCommand(first);
+  if (!request.command) Fail("unknown command \"" + first + "\"", nullptr);
+  const CommandSpec* command = request.command;
+
+  // --help anywhere before "--" wins over everything else.
+  for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+    if (arguments[i] == "--help" || arguments[i] == "-h") {
+      request.action = CliRequest::Action::kHelp;
+      return request;
+    }
+  }
+
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& arg = arguments[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      request.arguments.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg[1] != '-') Fail("unknown option " + arg + " for " + command->name, command);
+    std::string name = arg.substr(2);
+    std::string value;
+    const std::size_t equals = name.find('=');
+    const bool inlineValue = equals != std::string::npos;
+    if (inlineValue) {
+      value = name.substr(equals + 1);
+      name.resize(equals);
+    }
+    if (!KnownOption(name, *command)) {
+      Fail("unknown option --" + name + " for " + command->name, command);
+    }
+    if (!inlineValue) {
+      if (i + 1 >= arguments.size()) Fail("option --" + name + " needs a value", command);
+      value = arguments[++i];
+    }
+    ApplyOption(name, value, request);
+  }
+
+  const int count = static_cast<int>(request.arguments.size());
+  if (count < command->minArguments) {
+    Fail(std::string("missing argument for ") + command->name, command);
+  }
+  if (count > command->maxArguments) {
+    Fail("unexpected argument \"" +
+             request.arguments[static_cast<std::size_t>(command->maxArguments)] + "\"",
+         command);
+  }
+  if (command->command == Command::kDetails || command->command == Command::kParams) {
+    if (count >= 2 && !ParseSeriesNumber(request.arguments[1])) {
+      Fail("\"" + request.arguments[1] + "\" is not a series number (1, 2, ...)", command);
+    }
+  }
+  return request;
+}
+
+std::string GeneralUsage() {
+  std::ostringstream out;
+  out << "Usage: " << kProgram << " COMMAND ARGUMENTS [OPTIONS]\n\n"
+      << "Reads GaugData measurement files (.sdx) without a window.\n\nCommands:\n";
+  std::size_t width = 0;
+  for (const CommandSpec& c : kCommands) {
+    width = std::max(width, std::string(c.name).size() + 1 + std::string(c.arguments).size());
+  }
+  for (const CommandSpec& c : kCommands) {
+    const std::string head = std::string(c.name) + " " + c.arguments;
+    out << "  " << head << std::string(width - head.size() + 2, ' ') << c.summary << '\n';
+  }
+  out << '\n'
+      << kCommonOptionsHelp << '\n'
+      << "Run '" << kProgram << " COMMAND --help' for the help of one command.\n"
+      << "Exit status: 0 done, 1 an error (its message on stderr), 2 wrong usage.\n";
+  return out.str();
+}
+
+std::string ShortUsage(const CommandSpec& command) {
+  std::ostringstream out;
+  out << "Usage: " << kProgram << ' ' << command.name << ' ' << command.arguments << " [OPTIONS]\n"
+      << "Run '" << kProgram << ' ' << command.name << " --help' for the options.\n";
+  return out.str();
+}
+
+std::string CommandUsage(const CommandSpec& command) {
+  std::ostringstream out;
+  out << "Usage: " << kProgram << ' ' << command.name << ' ' << command.arguments
+      << " [OPTIONS]\n\n"
+      << command.description << '\n';
+  if (*command.extraOptions != '\0') out << "Options:\n" << command.extraOptions << '\n';
+  out << kCommonOptionsHelp;
+  return out.str();
+}
+
+}  // namespace gd::cli

@@ -1,0 +1,74 @@
+// The command line of gaugdata-cli: commands, their arguments and options,
+// and the usage texts.
+//
+//   gaugdata-cli COMMAND ARGUMENTS [OPTIONS]
+//
+// Options may stand anywhere after the command, as "--name value" or
+// "--name=value"; "--" ends the options (for file names that start with a
+// dash). Every value is checked here, so a command only runs with a
+// request that makes sense; anything else is a UsageError (exit status 2).
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "convert/TextStyle.h"
+#include "core/Locale.h"
+
+namespace gd::cli {
+
+enum class Command { kList, kDetails, kParams, kInfo, kExport };
+
+struct CommandSpec {
+  Command command;
+  const char* name;
+  const char* arguments;    // synopsis after the name, without the common options
+  const char* summary;      // one line for the overview
+  const char* description;  // the command's help text
+  int minArguments;
+  int maxArguments;
+  const char* extraOptions;  // help lines of the command's own options, or ""
+};
+
+// The commands the tool offers, in the order of the overview.
+const std::vector<CommandSpec>& Commands();
+const CommandSpec* FindCommand(const std::string& name);
+
+struct CliRequest {
+  enum class Action { kRun, kHelp, kVersion };
+  Action action = Action::kRun;
+  const CommandSpec* command = nullptr;    // null with kHelp: the overview
+  std::vector<std::string> arguments;      // FILE, SERIES, OUT as given
+  int timeMode = 0;                        // list: 0 start, 1 end, 2 duration
+  std::optional<std::vector<int>> series;  // export: the chosen series; none = all
+  std::string localeCode = "de";
+  Locale locale = Locale::German();
+  TextOutputOptions text;  // style, ColLength, separator, output language
+};
+
+// Wrong usage: the message and the command it concerns (null: none known).
+class UsageError : public std::runtime_error {
+ public:
+  UsageError(const std::string& message, const CommandSpec* command)
+      : std::runtime_error(message), command_(command) {}
+  const CommandSpec* Command() const { return command_; }
+
+ private:
+  const CommandSpec* command_;
+};
+
+// Parses the arguments after the program name. Throws UsageError.
+CliRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// A series number as the user writes it ("3", "03"): 1..65535, else nothing.
+std::optional<int> ParseSeriesNumber(const std::string& text);
+
+// The overview of all commands, and the help of one command.
+std::string GeneralUsage();
+std::string CommandUsage(const CommandSpec& command);
+// The synopsis of a command and where its help is, for wrong usage.
+std::string ShortUsage(const CommandSpec& command);
+
+}  // namespace gd::cli
