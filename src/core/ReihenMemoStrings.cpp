@@ -28,6 +28,10 @@ TReihenMemoStrings::TReihenMemoStrings(std::int32_t seriesNumber,
 
 std::int32_t TReihenMemoStrings::SeriesNumber() const { return LoadI32(&head_[kSeriesNumberAt]); }
 
+void TReihenMemoStrings::SetSeriesNumber(std::int32_t seriesNumber) {
+  StoreU32(&head_[kSeriesNumberAt], static_cast<std::uint32_t>(seriesNumber));
+}
+
 std::int32_t TReihenMemoStrings::TextLength() const { return LoadI32(&head_[kLengthAt]); }
 
 void TReihenMemoStrings::SetTextLength(std::int32_t length) {
@@ -42,7 +46,7 @@ std::string TReihenMemoStrings::Text() const {
 CalendarTime TReihenMemoStrings::ChangeTime() const {
   const std::uint8_t* p = &head_[kChangeTimeAt];
   return CalendarTime{LoadU16(p),     LoadU16(p + 2), LoadU16(p + 4),
-                       LoadU16(p + 6), LoadU16(p + 8), LoadU16(p + 10)};
+                      LoadU16(p + 6), LoadU16(p + 8), LoadU16(p + 10)};
 }
 
 void TReihenMemoStrings::Write(Bytes& out, const CalendarTime& now) {

@@ -50,6 +50,9 @@ class TReihenMemoStrings {
                               std::shared_ptr<const TSeriesDescription> description = nullptr);
 
   std::int32_t SeriesNumber() const;
+  // Renumbers the block (a comment written into another file under the number
+  // its series has there).
+  void SetSeriesNumber(std::int32_t seriesNumber);
   // L: the text length including the terminating zero; 0 when there is no text.
   std::int32_t TextLength() const;
   bool HasText() const { return TextLength() != 0; }

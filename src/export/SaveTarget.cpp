@@ -1,0 +1,62 @@
+#include "export/SaveTarget.h"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "core/Errors.h"
+#include "core/Messages.h"
+#include "core/TextTools.h"
+
+namespace gd {
+namespace {
+
+constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
+
+std::string LowerExtension(const std::string& path) {
+  const std::size_t nameAt = path.find_last_of("\\/:");
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (nameAt != std::string::npos && dot < nameAt)) return {};
+  std::string ext = path.substr(dot);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+}  // namespace
+
+SaveKind SaveKindOf(const std::string& target) {
+  const std::string ext = LowerExtension(target);
+  if (ext == ".sdx") return SaveKind::Subset;
+  if (ext == ".xls") return SaveKind::Spreadsheet;
+  return SaveKind::Text;
+}
+
+std::string FileNameOnly(const std::string& path) {
+  const std::size_t nameAt = path.find_last_of("\\/:");
+  return nameAt == std::string::npos ? path : path.substr(nameAt + 1);
+}
+
+bool IsSameFile(const std::string& target, const std::string& openFile) {
+  if (target == openFile) return true;
+  std::error_code ec;
+  // Device and inode (or the volume and file index) of both; false with an
+  // error when either does not exist, and a missing file cannot be overwritten.
+  const bool same = std::filesystem::equivalent(target, openFile, ec);
+  return !ec && same;
+}
+
+void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data) {
+  const std::string temp = files.CreateTemporary(target);
+  try {
+    files.WriteWhole(temp, data);
+  } catch (...) {
+    files.Remove(temp);
+    throw;
+  }
+  if (!files.Rename(temp, target)) {
+    files.Remove(temp);
+    throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
+  }
+}
+
+}  // namespace gd
