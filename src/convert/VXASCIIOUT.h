@@ -212,15 +212,22 @@ private:
   struct CoefficientCache {
     const std::uint8_t* body = nullptr;
     const std::uint8_t* extended = nullptr;
-    std::optional<HeatFlowCoefficients> coefficients;
-    std::optional<SteamCurves> steam;
+    bool decoded = false;
+    Real48 areaBytes{};
+    HeatFlowInput input;  // area, coefficients and steam curves of the channel
   };
 
   void PrepareTexts();
   void SetHeader(int index, std::string_view name);
   long double HeatFlowValue(const TValueRecord& rec);
   void TemperatureInto(std::string& out, std::int16_t t, bool stored) const;
-  void InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index) const;
+  void InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index, bool withText) const;
+  long double ScaledFactor(const TRecordChannel& cp);
+  // Texts are made for the enabled columns once columns are set up, for all
+  // columns before that.
+  bool Wanted(int index) const {
+    return columns_[static_cast<std::size_t>(index)].enabled || !columnsSetUp_;
+  }
   void TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, long double pos, bool hasNeg,
                   long double neg, bool valuesValid, bool invalidAsMarker);
   void AppendDate(std::string& out, const DateRecord& date);
@@ -253,6 +260,9 @@ private:
   std::array<TOutColumn, kOutColumnCount> columns_{};
   std::array<ChannelClock, 8> clocks_{};
   CoefficientCache heatCache_;
+  Real48 factorBytes_{};
+  long double factor_ = 0;
+  bool columnsSetUp_ = false;
   std::uint16_t errorValue_ = 0;      // prolog "MD ERROR-VALUE"
   long double totalErrorValue_ = 0;   // prolog total error value
   DateRecord cachedDate_{};           // date of cachedDateText_

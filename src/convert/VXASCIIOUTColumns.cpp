@@ -61,6 +61,7 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
     col.decimals = 0;
     col.scale = 0;
   }
+  columnsSetUp_ = true;
   const std::uint32_t style = options_.style;
   auto enable = [&](int i) { columns_[static_cast<std::size_t>(i)].enabled = true; };
 

@@ -2,6 +2,7 @@
 // the texts and numbers of the output columns.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "convert/VXASCIIOUT.h"
 
@@ -65,7 +66,8 @@ std::string TVXASCIIOUT::TemperatureText(std::int16_t t, bool stored) const {
 
 // Inputs 5..8: scaled by the input's descriptor when it links one, else by
 // the kind of input hardware.
-void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index) const {
+void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index,
+                            bool withText) const {
   if (!stored) {
     col.valueText += padded_.notStored;
     col.numeric = kNoValueMarker;
@@ -104,32 +106,34 @@ void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int 
       value = raw * 40.0L / 1000000.0L;
     }
   }
-  AppendNumber(col.valueText, decimals, value);
+  if (withText) AppendNumber(col.valueText, decimals, value);
   col.numeric = value;
 }
 
 long double TVXASCIIOUT::HeatFlowValue(const TValueRecord& rec) {
   const TRecordChannel& ch = rec.channelPart;
+  HeatFlowInput& in = heatCache_.input;
+  // Coefficients, steam curves and area change with the channel only.
   if (ch.coefficients != heatCache_.body || ch.extended != heatCache_.extended ||
-      (!heatCache_.coefficients && ch.coefficients)) {
+      !heatCache_.decoded) {
     heatCache_.body = ch.coefficients;
     heatCache_.extended = ch.extended;
-    heatCache_.coefficients.reset();
-    heatCache_.steam.reset();
+    in.coefficients.reset();
+    in.steam.reset();
     if (ch.coefficients) {
-      heatCache_.coefficients =
-          DecodeHeatFlowCoefficients(ByteView(ch.coefficients, kCoefficientBodySize));
+      in.coefficients = DecodeHeatFlowCoefficients(ByteView(ch.coefficients, kCoefficientBodySize));
     }
-    if (ch.extended) heatCache_.steam = DecodeSteamCurves(ByteView(ch.extended, kExtendedBodySize));
+    if (ch.extended) in.steam = DecodeSteamCurves(ByteView(ch.extended, kExtendedBodySize));
+    heatCache_.decoded = true;
   }
-  HeatFlowInput in;
+  if (std::memcmp(ch.area.data(), heatCache_.areaBytes.data(), 6) != 0) {
+    heatCache_.areaBytes = ch.area;
+    in.area = Real48ToLongDouble(ch.area);
+  }
   in.velocity = rec.velocity;
   in.supplyTemperature = rec.temperatures[0];
   in.returnTemperature = rec.temperatures[1];
-  in.area = Real48ToLongDouble(ch.area);
-  in.coefficients = heatCache_.coefficients;
-  in.steam = heatCache_.steam;
-  if (ch.parameterSet) in.steamSettings = ReadSteamSettings(ch.parameterSet->View());
+  in.steamSettings = ch.parameterSet ? ReadSteamSettings(ch.parameterSet->View()) : SteamSettings{};
   return HeatFlow(in).value;
 }
 
@@ -161,6 +165,14 @@ void TVXASCIIOUT::TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, lo
   if (hasPos) sum.numeric = pos;
   if (hasNeg) sum.numeric = neg;
   if ((hasPos || hasNeg) && !valid && invalidAsMarker) sum.numeric = kInvalidMarker;
+}
+
+long double TVXASCIIOUT::ScaledFactor(const TRecordChannel& cp) {
+  if (std::memcmp(cp.scaledFactor.data(), factorBytes_.data(), 6) != 0) {
+    factorBytes_ = cp.scaledFactor;
+    factor_ = Real48ToLongDouble(cp.scaledFactor);
+  }
+  return factor_;
 }
 
 void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
@@ -205,13 +217,17 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
   {
     TOutColumn& date = columns_[kColDate];
     TOutColumn& time = columns_[kColTime];
-    date.valueText += ' ';
-    AppendDate(date.valueText, clk.currentDate);
-    time.valueText += ' ';
-    if (clk.currentTime >= 0 && clk.currentTime < kSecondsPerDay) {
-      timePattern_.Append(time.valueText, DateRecord{}, clk.currentTime);
-    } else {
-      time.valueText += kUnformedPartText;
+    if (Wanted(kColDate)) {
+      date.valueText += ' ';
+      AppendDate(date.valueText, clk.currentDate);
+    }
+    if (Wanted(kColTime)) {
+      time.valueText += ' ';
+      if (clk.currentTime >= 0 && clk.currentTime < kSecondsPerDay) {
+        timePattern_.Append(time.valueText, DateRecord{}, clk.currentTime);
+      } else {
+        time.valueText += kUnformedPartText;
+      }
     }
     date.numeric = time.numeric = MomentToDateTime(clk.currentDate, clk.currentTime);
     if (clk.interval.days == 0 && clk.currentTime >= 0 &&
@@ -226,8 +242,8 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
   }
 
   // Measured value.
-  const long double factor = Real48ToLongDouble(cp.scaledFactor);
-  const long double positive = Real48ToLongDouble(rec.positiveTotal);
+  const long double factor = ScaledFactor(cp);
+  const long double positive = (f & kFPositive) ? Real48ToLongDouble(rec.positiveTotal) : 0.0L;
   long double m = 0;
   bool mValid = false;
   if (set.PhysicalQuantity() == 3) {
@@ -254,7 +270,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
       veloc.valueText = padded_.noVelocity;
     } else if (invalidVelocity) {
       veloc.valueText = padded_.unknown;
-    } else {
+    } else if (Wanted(kColVeloc)) {
       AppendNumber(veloc.valueText, 3, rec.velocity / 1000.0L);
     }
     if (mValid) {
@@ -288,7 +304,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
   // Totals: in sign mode only the negative total counts, moved to the
   // positive side when it is not negative.
   long double pos = positive;
-  long double neg = Real48ToLongDouble(rec.negativeTotal);
+  long double neg = (f & kFNegative) ? Real48ToLongDouble(rec.negativeTotal) : 0.0L;
   if (signMode) {
     f = static_cast<std::uint8_t>(f & ~kFPositive);
     if (f & kFNegative) {
@@ -305,8 +321,8 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
              totalsValid, false);
   {
     const bool has0 = rec.realMask & 0x01, has1 = rec.realMask & 0x02;
-    const long double pos2 = Real48ToLongDouble(rec.reals[0]);
-    long double neg2 = Real48ToLongDouble(rec.reals[1]);
+    const long double pos2 = has0 ? Real48ToLongDouble(rec.reals[0]) : 0.0L;
+    long double neg2 = has1 ? Real48ToLongDouble(rec.reals[1]) : 0.0L;
     if (has1 && neg2 == totalErrorValue_) neg2 = 0;
     TotalsInto(kColFQuant, kColFQPos, kColFQNeg, has0, pos2, has1, neg2, totalsValid, true);
   }
@@ -352,7 +368,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     TOutColumn& c = columns_[static_cast<std::size_t>(kColInput1 + i)];
     const bool stored = (cp.storedValues & (1u << i)) && (f & kFTemperatures);
     const std::int16_t raw = rec.temperatures[static_cast<std::size_t>(i)];
-    TemperatureInto(c.valueText, raw, stored);
+    if (Wanted(kColInput1 + i)) TemperatureInto(c.valueText, raw, stored);
     if (stored) c.numeric = raw == kUndefinedTemperature ? kInvalidMarker : raw / 10.0L;
   }
   // Inputs 1..4 from the 3-byte slots 0..3, as temperatures.
@@ -362,7 +378,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     const std::int16_t t = raw < 16 ? kUndefinedTemperature
                                     : static_cast<std::int16_t>(std::nearbyint((raw - 20000) / 10.0));
     const bool stored = (rec.inputMask & (1u << s)) != 0;
-    TemperatureInto(c.valueText, t, stored);
+    if (Wanted(kColInput1Raw + s)) TemperatureInto(c.valueText, t, stored);
     if (stored) c.numeric = t == kUndefinedTemperature ? kInvalidMarker : t / 10.0L;
   }
   // Inputs 5..8 from the 3-byte slots 4..7.
@@ -370,7 +386,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     TOutColumn& c = columns_[static_cast<std::size_t>(kColInput5 + s - 4)];
     const auto k = static_cast<std::size_t>(s);
     InputInto(c, LoadI16(&rec.inputs[k][1]), (rec.inputMask & (1u << s)) != 0,
-              cp.inputs.indices[k]);
+              cp.inputs.indices[k], Wanted(kColInput5 + s - 4));
   }
 }
 

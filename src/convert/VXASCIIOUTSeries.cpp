@@ -106,7 +106,13 @@ void TVXASCIIOUT::WriteRecord(int channel, const TValueRecord& rec) {
     ++position;
   }
   ++row_;
-  if (!sheet_) WriteLine(line_);
+  if (sheet_) return;
+  if (output_ && !(options_.style & kStyleDosCharset)) {
+    line_ += "\r\n";  // WriteLine without copying the row
+    output_->Write(line_);
+  } else {
+    WriteLine(line_);
+  }
 }
 
 void TVXASCIIOUT::ConvertRecords(int channel, bool headline) {
