@@ -34,9 +34,9 @@ void BM_ConvertSeriesToText(benchmark::State& state) {
     out.WriteSeries(1);
     benchmark::DoNotOptimize(text.data());
   }
-  state.counters["records_per_second"] = benchmark::Counter(
-      static_cast<double>(kRecords) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  state.counters["records_per_second"] =
+      benchmark::Counter(static_cast<double>(kRecords) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
   state.counters["text_bytes"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_ConvertSeriesToText)->Unit(benchmark::kMillisecond);

@@ -32,7 +32,8 @@ void TDateTimePattern::AddLiteral(std::string_view text) {
   if (text.empty()) return;
   if (!tokens_.empty() && tokens_.back().field == Field::Literal &&
       tokens_.back().literalStart + tokens_.back().literalLength == literals_.size()) {
-    tokens_.back().literalLength = static_cast<std::uint16_t>(tokens_.back().literalLength + text.size());
+    tokens_.back().literalLength =
+        static_cast<std::uint16_t>(tokens_.back().literalLength + text.size());
   } else {
     Token t;
     t.literalStart = static_cast<std::uint16_t>(literals_.size());
@@ -86,13 +87,27 @@ void TDateTimePattern::Compile(std::string_view pattern) {
     const std::size_t used = run >= 2 ? 2 : 1;
     const int digits = static_cast<int>(used);
     switch (c) {
-      case 'd': add(Field::Day, digits); break;
-      case 'M': add(Field::Month, digits); break;
-      case 'H': add(Field::Hour, digits); break;
-      case 'h': add(twelveHour ? Field::Hour12 : Field::Hour, digits); break;
-      case 'm': add(Field::Minute, digits); break;
-      case 's': add(Field::Second, digits); break;
-      default: AddLiteral(pattern.substr(i, used)); break;
+      case 'd':
+        add(Field::Day, digits);
+        break;
+      case 'M':
+        add(Field::Month, digits);
+        break;
+      case 'H':
+        add(Field::Hour, digits);
+        break;
+      case 'h':
+        add(twelveHour ? Field::Hour12 : Field::Hour, digits);
+        break;
+      case 'm':
+        add(Field::Minute, digits);
+        break;
+      case 's':
+        add(Field::Second, digits);
+        break;
+      default:
+        AddLiteral(pattern.substr(i, used));
+        break;
     }
     i += used;
   }
@@ -108,16 +123,36 @@ void TDateTimePattern::Append(std::string& out, const DateRecord& date,
       case Field::Literal:
         out.append(literals_, tok.literalStart, tok.literalLength);
         continue;
-      case Field::AmPmUpper: out += t.hour < 12 ? "AM" : "PM"; continue;
-      case Field::AmPmLower: out += t.hour < 12 ? "am" : "pm"; continue;
-      case Field::Day: v = date.day; break;
-      case Field::Month: v = date.month; break;
-      case Field::Year2: v = FullYear(date.year) % 100; break;
-      case Field::Year4: v = FullYear(date.year); break;
-      case Field::Hour: v = t.hour; break;
-      case Field::Hour12: v = t.hour % 12 == 0 ? 12 : t.hour % 12; break;
-      case Field::Minute: v = t.minute; break;
-      case Field::Second: v = t.second; break;
+      case Field::AmPmUpper:
+        out += t.hour < 12 ? "AM" : "PM";
+        continue;
+      case Field::AmPmLower:
+        out += t.hour < 12 ? "am" : "pm";
+        continue;
+      case Field::Day:
+        v = date.day;
+        break;
+      case Field::Month:
+        v = date.month;
+        break;
+      case Field::Year2:
+        v = FullYear(date.year) % 100;
+        break;
+      case Field::Year4:
+        v = FullYear(date.year);
+        break;
+      case Field::Hour:
+        v = t.hour;
+        break;
+      case Field::Hour12:
+        v = t.hour % 12 == 0 ? 12 : t.hour % 12;
+        break;
+      case Field::Minute:
+        v = t.minute;
+        break;
+      case Field::Second:
+        v = t.second;
+        break;
     }
     int digits = tok.digits;
     if (v < 0) {  // as printf's "%0*d": the sign counts in the width

@@ -22,16 +22,26 @@ std::string_view TrimBlanks(std::string_view text);
 // AP/ap, quoted text) compiled into fields. Append gives the same text as
 // FormatDateTimePattern for the same pattern.
 class TDateTimePattern {
-public:
+ public:
   TDateTimePattern() = default;
   explicit TDateTimePattern(std::string_view pattern) { Compile(pattern); }
 
   void Compile(std::string_view pattern);
   void Append(std::string& out, const DateRecord& date, std::int32_t seconds) const;
 
-private:
+ private:
   enum class Field : std::uint8_t {
-    Literal, Day, Month, Year2, Year4, Hour, Hour12, Minute, Second, AmPmUpper, AmPmLower
+    Literal,
+    Day,
+    Month,
+    Year2,
+    Year4,
+    Hour,
+    Hour12,
+    Minute,
+    Second,
+    AmPmUpper,
+    AmPmLower
   };
   struct Token {
     Field field = Field::Literal;

@@ -13,25 +13,25 @@ namespace gd {
 
 // Receives the bytes of the text output (Windows-1252 or DOS code page).
 class IByteSink {
-public:
+ public:
   virtual ~IByteSink() = default;
   virtual void Write(std::string_view bytes) = 0;
 };
 
 // A byte sink that appends to a string the caller owns.
 class StringByteSink final : public IByteSink {
-public:
+ public:
   explicit StringByteSink(std::string& target) : target_(target) {}
   void Write(std::string_view bytes) override { target_.append(bytes); }
 
-private:
+ private:
   std::string& target_;
 };
 
 // Receives the cells of the spreadsheet output. Rows and columns count from 0.
 // Date and time cells take a date-time number (days since 1899-12-30).
 class ISpreadsheetSink {
-public:
+ public:
   virtual ~ISpreadsheetSink() = default;
   virtual void Label(int column, int row, std::string_view text) = 0;
   virtual void Number(int column, int row, double value) = 0;
@@ -42,7 +42,7 @@ public:
 // Receives headline and value rows for a table view. Column 0 of a value row
 // holds its row number; the enabled output columns follow from column 1.
 class IGridSink {
-public:
+ public:
   virtual ~IGridSink() = default;
   // Appends an empty row and returns its index.
   virtual int AddRow() = 0;

@@ -141,13 +141,26 @@ std::string TVXASCIIOUT::ToOutputCharset(std::string_view text) const {
   std::string out(text);
   for (char& c : out) {
     switch (static_cast<unsigned char>(c)) {
-      case 0xC4: c = '\x8E'; break;  // Ä
-      case 0xDC: c = '\x9A'; break;  // Ü
-      case 0xDF: c = '\xE1'; break;  // ß
-      case 0xE4: c = '\x84'; break;  // ä
-      case 0xF6: c = '\x94'; break;  // ö
-      case 0xFC: c = '\x81'; break;  // ü
-      default: break;
+      case 0xC4:
+        c = '\x8E';
+        break;  // Ä
+      case 0xDC:
+        c = '\x9A';
+        break;  // Ü
+      case 0xDF:
+        c = '\xE1';
+        break;  // ß
+      case 0xE4:
+        c = '\x84';
+        break;  // ä
+      case 0xF6:
+        c = '\x94';
+        break;  // ö
+      case 0xFC:
+        c = '\x81';
+        break;  // ü
+      default:
+        break;
     }
   }
   return out;

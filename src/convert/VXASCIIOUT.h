@@ -34,10 +34,10 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/DateTimePattern.h"
 #include "convert/HeatFlow.h"
 #include "convert/LabelTable.h"
 #include "convert/NumberFormat.h"
-#include "convert/DateTimePattern.h"
 #include "convert/OutputSinks.h"
 #include "convert/TextStyle.h"
 #include "core/Bytes.h"
@@ -64,12 +64,32 @@ inline constexpr std::size_t kValueTextCapacity = 40;
 
 // Indices of the output columns.
 enum OutColumnIndex : int {
-  kColLetter = 0, kColDate = 1, kColTime = 2, kColVeloc = 3, kColMeasure = 4,
-  kColQuant = 5, kColQPos = 6, kColQNeg = 7, kColFQuant = 8, kColFQPos = 9, kColFQNeg = 10,
-  kColInput1 = 11, kColInput2 = 12, kColInput1Raw = 13, kColInput2Raw = 14,
-  kColInput3 = 15, kColInput4 = 16, kColInput5 = 17, kColInput8 = 20,
-  kColSoundSpeed = 21, kColSensorTempV = 22, kColSensorTempR = 23, kColConcentration = 24,
-  kColAmplitude = 25, kColAdx6 = 26, kColAdx7 = 27,
+  kColLetter = 0,
+  kColDate = 1,
+  kColTime = 2,
+  kColVeloc = 3,
+  kColMeasure = 4,
+  kColQuant = 5,
+  kColQPos = 6,
+  kColQNeg = 7,
+  kColFQuant = 8,
+  kColFQPos = 9,
+  kColFQNeg = 10,
+  kColInput1 = 11,
+  kColInput2 = 12,
+  kColInput1Raw = 13,
+  kColInput2Raw = 14,
+  kColInput3 = 15,
+  kColInput4 = 16,
+  kColInput5 = 17,
+  kColInput8 = 20,
+  kColSoundSpeed = 21,
+  kColSensorTempV = 22,
+  kColSensorTempR = 23,
+  kColConcentration = 24,
+  kColAmplitude = 25,
+  kColAdx6 = 26,
+  kColAdx7 = 27,
 };
 
 // `TOutColumn`: one output column.
@@ -102,7 +122,7 @@ using ParameterSetWriter = std::function<void(
     const TSeriesDescription& series, std::vector<std::string>& lines)>;
 
 class TVXASCIIOUT {
-public:
+ public:
   // create: parses `stream` (not owned; it must outlive the object) and
   // creates the navigator. An empty stream gives status kStreamNoStream and
   // an object that converts nothing. `status`, when given, receives the
@@ -180,7 +200,9 @@ public:
 
   // --- Records ----------------------------------------------------------------
   void StartChannelClocks(const TRcaEntry& entry, const TSeriesDescription& series);
-  const ChannelClock& Clock(int channel) const { return clocks_[static_cast<std::size_t>(channel & 7)]; }
+  const ChannelClock& Clock(int channel) const {
+    return clocks_[static_cast<std::size_t>(channel & 7)];
+  }
   // `channel` is the channel head's number, or -1 for records without one.
   void ConvertRecord(int channel, const TValueRecord& rec);
   void WriteRecord(int channel, const TValueRecord& rec);
@@ -205,7 +227,7 @@ public:
 
   std::string TemperatureText(std::int16_t t, bool stored) const;
 
-private:
+ private:
   struct PaddedTexts {
     std::string blank, unknown, noVelocity, notStored, undefined, fail, failBang, min, max;
   };
@@ -263,12 +285,12 @@ private:
   Real48 factorBytes_{};
   long double factor_ = 0;
   bool columnsSetUp_ = false;
-  std::uint16_t errorValue_ = 0;      // prolog "MD ERROR-VALUE"
-  long double totalErrorValue_ = 0;   // prolog total error value
-  DateRecord cachedDate_{};           // date of cachedDateText_
+  std::uint16_t errorValue_ = 0;     // prolog "MD ERROR-VALUE"
+  long double totalErrorValue_ = 0;  // prolog total error value
+  DateRecord cachedDate_{};          // date of cachedDateText_
   std::string cachedDateText_;
   bool cachedDateValid_ = false;
-  std::string line_;                  // line being built
+  std::string line_;  // line being built
   std::string scratch_;
 };
 

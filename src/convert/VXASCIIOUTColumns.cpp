@@ -7,7 +7,7 @@
 namespace gd {
 namespace {
 
-constexpr std::size_t kTotalUnit = 106;        // counted string, quantity unit
+constexpr std::size_t kTotalUnit = 106;  // counted string, quantity unit
 constexpr std::size_t kTotalUnitCapacity = 11;
 constexpr std::size_t kFlowUnit = 82, kMassUnit = 84, kModeBits = 131, kSecondTotalType = 196,
                       kInput1Word = 197, kInput2Word = 199, kHeatUnit = 201;
@@ -19,11 +19,16 @@ std::string Cut(std::string text, std::size_t n) {
 
 std::string TotalizerName(int type) {
   switch (type) {
-    case 0: return "Volumen";
-    case 1: return "---";
-    case 2: return "Masse";
-    case 3: return "Waermemenge";
-    default: return "Totalisation";
+    case 0:
+      return "Volumen";
+    case 1:
+      return "---";
+    case 2:
+      return "Masse";
+    case 3:
+      return "Waermemenge";
+    default:
+      return "Totalisation";
   }
 }
 
@@ -163,13 +168,21 @@ void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet
   const int secondType = set.U8(kSecondTotalType);
   std::string secondUnit;
   switch (secondType) {
-    case 0: secondUnit = TLabelTable::VolumeUnit(set.U8(kFlowUnit)); break;
-    case 1: secondUnit = "---"; break;
-    case 2: secondUnit = TLabelTable::MassUnit(set.U8(kMassUnit)); break;
+    case 0:
+      secondUnit = TLabelTable::VolumeUnit(set.U8(kFlowUnit));
+      break;
+    case 1:
+      secondUnit = "---";
+      break;
+    case 2:
+      secondUnit = TLabelTable::MassUnit(set.U8(kMassUnit));
+      break;
     case 3:
       secondUnit = TLabelTable::HeatUnit((set.U8(kModeBits) & 0x20) != 0, set.U8(kHeatUnit));
       break;
-    default: secondUnit = "???"; break;
+    default:
+      secondUnit = "???";
+      break;
   }
   const std::string secondName = TotalizerName(secondType);
   describe(kColFQuant, secondName, secondUnit, "", 2, 0.01L);
@@ -177,8 +190,10 @@ void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet
   describe(kColFQNeg, secondName, secondUnit, "Q-", 2, 0.01L);
 
   for (int i = 0; i < 2; ++i) {
-    describe(kColInput1 + i, "Temperatur", "\xB0" "C", inputs.shortNames[static_cast<std::size_t>(i)].Text(),
-             1, 0.1L);
+    describe(kColInput1 + i, "Temperatur",
+             "\xB0"
+             "C",
+             inputs.shortNames[static_cast<std::size_t>(i)].Text(), 1, 0.1L);
   }
   for (int i = 0; i < 8; ++i) {
     const int col = i < 2 ? kColInput1Raw + i : kColInput3 + (i - 2);
@@ -187,8 +202,14 @@ void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet
              i < 4 ? 1 : 3, i < 4 ? 0.1L : 0.001L);
   }
   describe(kColSoundSpeed, "Schallgeschw.", "m/s", "c", 2, 0.01L);
-  describe(kColSensorTempV, "Temperatur", "\xB0" "C", "TSv", 1, 0.1L);
-  describe(kColSensorTempR, "Temperatur", "\xB0" "C", "TSr", 1, 0.1L);
+  describe(kColSensorTempV, "Temperatur",
+           "\xB0"
+           "C",
+           "TSv", 1, 0.1L);
+  describe(kColSensorTempR, "Temperatur",
+           "\xB0"
+           "C",
+           "TSr", 1, 0.1L);
   describe(kColConcentration, "Konzentration", "M%", "K", 1, 0.1L);
   describe(kColAmplitude, "Signal", "%", "S", 0, 0.1L);
   describe(kColAdx6, "BITS", "bits", "", 0, 1.0L);

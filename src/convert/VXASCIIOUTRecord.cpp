@@ -10,8 +10,8 @@ namespace gd {
 namespace {
 
 constexpr std::size_t kModeBits = 131;  // parameter-set byte: bit 2 sign mode
-constexpr std::uint8_t kFVelocity = 0x01, kFTimestamp = 0x02, kFPositive = 0x04,
-                       kFNegative = 0x08, kFTemperatures = 0x20, kFMeasured = 0x40;
+constexpr std::uint8_t kFVelocity = 0x01, kFTimestamp = 0x02, kFPositive = 0x04, kFNegative = 0x08,
+                       kFTemperatures = 0x20, kFMeasured = 0x40;
 
 bool WordPresent(std::uint16_t w) { return (w & 0x8000) != 0; }
 unsigned WordValue(std::uint16_t w) { return w & 0x0FFFu; }
@@ -75,10 +75,18 @@ void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int 
   }
   if (raw < -32757) {
     switch (raw) {
-      case -32766: col.valueText += padded_.min; break;
-      case -32765: col.valueText += padded_.max; break;
-      case -32764: col.valueText += padded_.failBang; break;
-      default: col.valueText += padded_.undefined; break;
+      case -32766:
+        col.valueText += padded_.min;
+        break;
+      case -32765:
+        col.valueText += padded_.max;
+        break;
+      case -32764:
+        col.valueText += padded_.failBang;
+        break;
+      default:
+        col.valueText += padded_.undefined;
+        break;
     }
     col.numeric = kInvalidMarker;
     return;
@@ -317,8 +325,8 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     }
   }
   const bool totalsValid = !invalidVelocity || (f & kFMeasured);
-  TotalsInto(kColQuant, kColQPos, kColQNeg, f & kFPositive, pos, f & kFNegative, neg,
-             totalsValid, false);
+  TotalsInto(kColQuant, kColQPos, kColQNeg, f & kFPositive, pos, f & kFNegative, neg, totalsValid,
+             false);
   {
     const bool has0 = rec.realMask & 0x01, has1 = rec.realMask & 0x02;
     const long double pos2 = has0 ? Real48ToLongDouble(rec.reals[0]) : 0.0L;
@@ -375,8 +383,9 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
   for (int s = 0; s < 4; ++s) {
     TOutColumn& c = columns_[static_cast<std::size_t>(kColInput1Raw + s)];
     const std::int16_t raw = LoadI16(&rec.inputs[static_cast<std::size_t>(s)][1]);
-    const std::int16_t t = raw < 16 ? kUndefinedTemperature
-                                    : static_cast<std::int16_t>(std::nearbyint((raw - 20000) / 10.0));
+    const std::int16_t t = raw < 16
+                               ? kUndefinedTemperature
+                               : static_cast<std::int16_t>(std::nearbyint((raw - 20000) / 10.0));
     const bool stored = (rec.inputMask & (1u << s)) != 0;
     if (Wanted(kColInput1Raw + s)) TemperatureInto(c.valueText, t, stored);
     if (stored) c.numeric = t == kUndefinedTemperature ? kInvalidMarker : t / 10.0L;
@@ -385,8 +394,8 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
   for (int s = 4; s < 8; ++s) {
     TOutColumn& c = columns_[static_cast<std::size_t>(kColInput5 + s - 4)];
     const auto k = static_cast<std::size_t>(s);
-    InputInto(c, LoadI16(&rec.inputs[k][1]), (rec.inputMask & (1u << s)) != 0,
-              cp.inputs.indices[k], Wanted(kColInput5 + s - 4));
+    InputInto(c, LoadI16(&rec.inputs[k][1]), (rec.inputMask & (1u << s)) != 0, cp.inputs.indices[k],
+              Wanted(kColInput5 + s - 4));
   }
 }
 

@@ -271,7 +271,8 @@ void TVXASCIIOUT::WriteSeriesHeader(std::string_view sourceLine, const TRcaEntry
   device = device.substr(0, device.find('\0'));
   WriteLine(LabeledLine(TLabelTable::Fixed(TLabelTable::kLabelDevice), device));
   std::string mode(TLabelTable::Fixed(TLabelTable::kLabelStored));
-  if (prolog.U8(kPrologCompilerBits) & 0x04) mode += TLabelTable::Fixed(TLabelTable::kLabelStatistic);
+  if (prolog.U8(kPrologCompilerBits) & 0x04)
+    mode += TLabelTable::Fixed(TLabelTable::kLabelStatistic);
   WriteLine(LabeledLine(TLabelTable::Fixed(TLabelTable::kLabelMode), mode));
   if (entry.IsKind2()) {
     WriteLine(LabeledLine(TLabelTable::Fixed(TLabelTable::kLabelName), entry.Name()));
@@ -284,7 +285,8 @@ void TVXASCIIOUT::WriteSeriesHeader(std::string_view sourceLine, const TRcaEntry
     WriteLine(LabeledLine(TLabelTable::Fixed(TLabelTable::kLabelChan),
                           std::to_string(series.channelCount) + " (" + letters + ")"));
   }
-  const DateRecord start{entry.StartYear(), entry.StartMonth(), entry.StartDay(), entry.DateSpare()};
+  const DateRecord start{entry.StartYear(), entry.StartMonth(), entry.StartDay(),
+                         entry.DateSpare()};
   WriteLine(LabeledLine(TLabelTable::Fixed(TLabelTable::kLabelStart),
                         MomentText(start, entry.StartTime(), locale_)));
 }

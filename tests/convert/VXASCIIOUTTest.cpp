@@ -73,7 +73,7 @@ TEST(VXASCIIOUTNumbers, FormatNumberWidthSeparatorsAndExponent) {
   out.SetLocale(english);
   EXPECT_EQ(out.FormatNumber(2, -1234.5), " -1234,50");
   EXPECT_EQ(out.FormatNumber(0, 7), "        7");
-  EXPECT_EQ(out.FormatNumber(2, 0.125), "     0,13");  // half away from zero
+  EXPECT_EQ(out.FormatNumber(2, 0.125), "     0,13");   // half away from zero
   EXPECT_EQ(out.FormatNumber(2, -0.001), "     0,00");  // no sign on a zero
   // More integer digits than ColLength: exponent notation.
   EXPECT_EQ(out.FormatNumber(2, 1234567890.0), "1,23456789E9");
@@ -155,15 +155,306 @@ TEST(VXASCIIOUTSeries, DefaultStyleWholeSeries) {
   ASSERT_TRUE(f.out->WriteSeries(1, std::span(&comment, 1)));
 
   EXPECT_EQ(f.text,
-            Lines({"", kColons, "\\SOURCE=test.sdx[01] (V 5.22)",
-                   "DEVICE           : GAUGEUNIT       ", "MODE             : STORED",
-                   "START            : 15.06.2005  10:00:00", "\\COMMENTS", " Erste Zeile",
-                   " zweite", "\\PARAMS", "PS 0..0 n=3", "\\DATA",
+            Lines({"",
+                   kColons,
+                   "\\SOURCE=test.sdx[01] (V 5.22)",
+                   "DEVICE           : GAUGEUNIT       ",
+                   "MODE             : STORED",
+                   "START            : 15.06.2005  10:00:00",
+                   "\\COMMENTS",
+                   " Erste Zeile",
+                   " zweite",
+                   "\\PARAMS",
+                   "PS 0..0 n=3",
+                   "\\DATA",
                    "\\*      DATE\t      TIME\t   MEASURE\t     Q_POS\t     Q_NEG\t        T1\t",
                    " 15.06.2005\t 10:00:00\t  1234,00\t    +5,50\t          \t     21,5\t",
                    " 15.06.2005\t 10:00:10\t       ???\t      +???\t          \t    ------\t",
                    " 15.06.2005\t 10:00:20\t   -------\t          \t          \t    ?UNDEF\t",
-                   "\\END", "", "\\END_OF_SET[1]", kDashes, "", "", ""}));
+                   "\\END",
+                   "",
+                   "\\END_OF_SET[1]",
+                   kDashes,
+                   "",
+                   "",
+                   ""}));
+}
+
+// Semicolons, decimal point, no headline, time and velocity columns, totals
+// always (both pairs), trimmed rows, quoted parameter and run lines, DOS characters, and
+// each channel's parameter set followed by its values; a two-channel series
+// with a name, so rows carry channel letters.
+TEST(VXASCIIOUTSeries, SemicolonPointTrimQuotesDosTwoChannels) {
+  sb::StreamSpec spec;
+  sb::SeriesSpec& s = spec.series[0];
+  s.kind = 2;
+  s.name = "MESS";
+  sb::ChannelSpec a, b;
+  a.number = 0;
+  a.parameters.Quantity(1);
+  b.number = 1;
+  b.parameters.Quantity(1).StorageInterval(60);
+  s.channels = {a, b};
+  FlaggedRecord r1 = Rec(1500);
+  r1.channel = 1;
+  r1.timestamp = sb::PackTimestamp(2005, 6, 15, 12, 0, 0, true);
+  FlaggedRecord r2 = Rec(-250);
+  r2.channel = 2;
+  r2.negativeTotal = -3.5;
+  FlaggedRecord r3 = Rec(1600);
+  r3.channel = 1;
+  r3.positiveTotal = 10.0;
+  r3.negativeTotal = -2.0;
+  s.records = {r1, r2, r3};
+  const std::uint32_t style = 0x4 | kStyleParaDelimited | kStyleAlwaysVelocMeasure | 0x080 |
+                              kStyleTrimStrings | kStyleShowVeloc | kStyleTime |
+                              kStyleChannelBlocks | kStyleParamsEachChannel | kStyleDosCharset |
+                              kStyleComments;
+  Fixture f(spec, style);
+  TReihenMemoStrings comment(1);
+  comment.TakeFromMemo(
+      MemoField{"Gr\xFC\xDF"
+                "e",
+                true});
+  ASSERT_TRUE(f.out->WriteSeries(0, std::span(&comment, 1)));
+
+  EXPECT_EQ(f.text, Lines({"",
+                           kColons,
+                           "\\SOURCE=test.sdx[01] (V 5.22)",
+                           "DEVICE           : GAUGEUNIT       ",
+                           "MODE             : STORED",
+                           "NAME             : MESS",
+                           "CHAN             : 2 (:A:B)",
+                           "START            : 15.06.2005  10:00:00",
+                           "\\COMMENTS",
+                           " Gr\x81\xE1"
+                           "e",
+                           "\\PARAMS",
+                           "\"PS 0..0 n=2\"",
+                           "\\DATA",
+                           "\"A\\RUN=15.06.2005/12:00:00\"",
+                           "A;12:00:00;1.500;1500.00;;;;;",
+                           "A;12:00:10;1.600;1600.00;+10.00;-2.00;;;",
+                           "\\END",
+                           "\\PARAMS",
+                           "\"PS 1..1 n=1\"",
+                           "\\DATA",
+                           "B;10:00:00;-0.250;-250.00;;-3.50;;;",
+                           "\\END",
+                           "\\END_OF_SET[1]",
+                           kDashes,
+                           "",
+                           "",
+                           ""}));
+}
+
+// The user's separator, side-by-side parameter sets, the single (QUANT)
+// column holding the negative total's text when a record has both, the last
+// of several series chosen from the end, and no series at all.
+TEST(VXASCIIOUTSeries, UserSeparatorSideBySideQuantColumnAndSelectors) {
+  sb::StreamSpec spec;
+  spec.series[0].channels[0].parameters.Quantity(1);
+  spec.series[0].records = {Rec(1)};
+  sb::SeriesSpec second = spec.series[0];
+  second.day = 16;
+  second.channels[0].storedValues = 0xC000;  // both totals stored
+  FlaggedRecord r = Rec(2000);
+  r.positiveTotal = 1.0;
+  r.negativeTotal = -7.25;
+  FlaggedRecord q = Rec(2000);
+  q.positiveTotal = 8.0;
+  second.records = {r, q};
+  spec.series.push_back(second);
+  const std::uint32_t style = 0x6 | kStyleHeadlines | kStyleParamsSideBySide;
+  Fixture f(spec, style);
+  f.out->SetSeparatorChar('|');
+  ASSERT_TRUE(f.out->WriteSeries(-1));
+  EXPECT_EQ(f.text, Lines({"", kColons, "\\SOURCE=test.sdx[02] (V 5.22)",
+                           "DEVICE           : GAUGEUNIT       ", "MODE             : STORED",
+                           "START            : 16.06.2005  10:00:00", "\\PARAMS", "PS 0..0 n=2",
+                           "\\* MEASURE|   (QUANT)|", "  2000.00|    -7.25|",
+                           "  2000.00|    +8.00|", "\\END_OF_SET[2]", kDashes, "", "", ""}));
+
+  sb::StreamSpec empty;
+  empty.series.clear();
+  Fixture none(empty, kDefaultTextStyle);
+  ASSERT_TRUE(none.out->WriteSeries(0));
+  EXPECT_EQ(none.text, Lines({"\\SOURCE=test.sdx (V 5.22)", "NO MEASURING DATA", "\\END"}));
+}
+
+// A heat-flow channel in sign mode: the measured value is the positive
+// total; only the negative total is shown, moved to the positive side when it
+// is not negative, and 0 when it is the stream's total error value (-1).
+// Then a heat-flow channel with an undefined supply temperature.
+TEST(VXASCIIOUTSeries, HeatFlowChannel) {
+  sb::StreamSpec spec;
+  sb::SeriesSpec& s = spec.series[0];
+  s.channels[0].storedValues = 0xC000;
+  s.channels[0].parameters.Quantity(3).U8(131, 0x04);
+  FlaggedRecord r1 = Rec(100);
+  r1.positiveTotal = 12.5;
+  FlaggedRecord r2 = Rec(100);
+  r2.negativeTotal = 4.0;
+  FlaggedRecord r3 = Rec(100);
+  r3.negativeTotal = -1.0;
+  s.records = {r1, r2, r3};
+  sb::SeriesSpec heat = s;
+  heat.channels[0].parameters.U8(131, 0).CoefficientKey(7);
+  FlaggedRecord t = Rec(500);
+  t.temperatures = {{-32767, 400}};
+  heat.records = {t};
+  spec.series.push_back(heat);
+  spec.userCoefficients.items.push_back(
+      sb::CoefficientItem(7, {1.5, 0.25, -0.125, 0, 0, 2.5, 0.5, 0, 0, 0}));
+
+  Fixture f(spec, kStyleSeparateQuantCols | kStyleChannelBlocks);
+  ASSERT_TRUE(f.out->WriteSeries(1));
+  const std::string rows = f.text.substr(f.text.find("\\DATA\r\n") + 7);
+  EXPECT_EQ(
+      rows.substr(0, rows.find("\\END")),
+      Lines({"    12.50" + std::string(23, ' '), "       ???     +4.00" + std::string(12, ' '),
+             "       ???" + std::string(12, ' ') + "    -0.00 "}));
+
+  f.text.clear();
+  ASSERT_TRUE(f.out->WriteSeries(2));
+  EXPECT_NE(f.text.find("\\DATA\r\n       ???" + std::string(23, ' ') + "\r\n"), std::string::npos)
+      << f.text;
+  EXPECT_EQ(f.out->Column(kColMeasure).numeric, kInvalidMarker);
+}
+
+// Cancels from the given call of Cancelled() on and counts what it was told.
+class CancelAt final : public IProgress {
+ public:
+  explicit CancelAt(int call) : call_(call) {}
+  void SetMaximum(std::int64_t) override {}
+  void Advance(std::int64_t steps) override { advanced += steps; }
+  void LetEventsRun() override { ++eventRuns; }
+  bool Cancelled() const override { return ++calls_ >= call_; }
+  std::int64_t advanced = 0;
+  int eventRuns = 0;
+
+ private:
+  int call_;
+  mutable int calls_ = 0;
+};
+
+TEST(VXASCIIOUTSeries, CancelEndsWithBreakAfterTheRecordItWasSeenIn) {
+  std::vector<FlaggedRecord> records;
+  for (std::int16_t v = 1; v <= 5; ++v) records.push_back(Rec(v));
+  Fixture f(VelocitySpec(records), kStyleChannelBlocks);
+  CancelAt progress(3);
+  f.out->SetProgress(&progress, 5);  // one step per record
+  EXPECT_FALSE(f.out->WriteSeries(1));
+  EXPECT_TRUE(f.out->Cancelled());
+  EXPECT_EQ(progress.advanced, 3);
+  EXPECT_EQ(progress.eventRuns, 3);
+  const std::string data = f.text.substr(f.text.find("\\DATA\r\n") + 7);
+  // MEASURE, a blank Q_POS and an input 1 without a value in these records.
+  EXPECT_EQ(data, Lines({"     1.00                ------ ", "     2.00                ------ ",
+                         "     3.00                ------ ", "\\BREAK"}));
+}
+
+// Records cells and rows of the spreadsheet and grid forms.
+struct Sheet final : ISpreadsheetSink, IGridSink {
+  std::vector<std::string> cells;
+  void Label(int c, int r, std::string_view t) override { Add("L", c, r, std::string(t)); }
+  void Number(int c, int r, double v) override { Add("N", c, r, std::to_string(v)); }
+  void Date(int c, int r, double v) override { Add("D", c, r, std::to_string(v)); }
+  void Time(int c, int r, double v) override { Add("T", c, r, std::to_string(v)); }
+  int AddRow() override { return rows++; }
+  void SetCell(int c, int r, std::string_view t) override { Add("G", c, r, std::string(t)); }
+  void Add(const char* kind, int c, int r, const std::string& v) {
+    cells.push_back(std::string(kind) + std::to_string(r) + "," + std::to_string(c) + "=" + v);
+  }
+  int rows = 0;
+};
+
+TEST(VXASCIIOUTSeries, SpreadsheetCellsAndGridRows) {
+  FlaggedRecord r1 = Rec(1234);
+  r1.positiveTotal = 5.5;
+  r1.temperatures = {{215, 300}};
+  FlaggedRecord r2 = Rec(-32768);
+  Fixture f(VelocitySpec({r1, r2}), kDefaultTextStyle & ~kStyleSeparateQuantCols);
+  Sheet sheet;
+  f.out->SetSpreadsheet(&sheet);
+  f.out->SetRow(0);
+  f.out->Navigator().SelectSeries(1);
+  TSeriesDescription d;
+  f.out->Navigator().GetSeriesDescription(1, d);
+  f.out->StartChannelClocks(d.entry, d);
+  f.out->ConvertRecords(1, true);
+  const double day = 38518.0 + 10.0 / 24;  // 2005-06-15 10:00
+  EXPECT_EQ(sheet.cells, (std::vector<std::string>{
+                             "L0,0=DATE", "L0,1=TIME", "L0,2=MEASURE", "L0,3=Q_POS", "L0,4=T1",  //
+                             "D1,0=" + std::to_string(day), "T1,1=" + std::to_string(day),
+                             "N1,2=1234.000000", "N1,3=5.500000", "N1,4=21.500000",  //
+                             "D2,0=" + std::to_string(day + 10.0 / 86400),
+                             "T2,1=" + std::to_string(day + 10.0 / 86400)}));
+  EXPECT_EQ(f.out->Row(), 3);
+  EXPECT_TRUE(f.text.empty());
+
+  // The grid form: a headline row, then rows numbered in column 0.
+  sheet.cells.clear();
+  f.out->SetSpreadsheet(nullptr);
+  f.out->SetGrid(&sheet);
+  f.out->Navigator().SelectSeries(1);
+  f.out->StartChannelClocks(d.entry, d);
+  f.out->SetStyle(kStyleHeadlines);
+  f.out->ConvertRecords(1, true);
+  EXPECT_EQ(sheet.cells, (std::vector<std::string>{
+                             "G0,1=   MEASURE", "G0,2=     Q_POS", "G0,3=        T1", "G1,0=1",
+                             "G1,1=  1234.00", "G1,2=    +5.50", "G1,3=     21.5", "G2,0=2",
+                             "G2,1=       ???", "G2,2=          ", "G2,3=    ------"}));
+}
+
+TEST(VXASCIIOUTColumns, QuantityRules) {
+  const sb::ByteVec bytes = sb::BuildStream(sb::StreamSpec{});
+  TVXASCIIOUT out("x", {}, nullptr, "", 0, nullptr, nullptr, ByteView(bytes));
+  TParameterSet set;
+  TInputNames inputs;
+  auto enabled = [&](std::uint32_t style, std::uint16_t stored, std::uint8_t modeBits = 0) {
+    out.SetStyle(style);
+    set.raw[131] = modeBits;
+    out.SetupColumns(false, stored, set, 0, inputs);
+    std::string s;
+    for (int i = kColQuant; i <= kColFQNeg; ++i) s += out.Column(i).enabled ? '1' : '0';
+    return s;
+  };
+  EXPECT_EQ(enabled(0, 0x8000), "010000");  // only stored: positive alone
+  EXPECT_EQ(enabled(0, 0x4000), "001000");
+  EXPECT_EQ(enabled(0x180, 0xC000), "100000");    // both: the single column
+  EXPECT_EQ(enabled(0x20, 0x8000), "011000");     // separate columns
+  EXPECT_EQ(enabled(0, 0xC000, 0x08), "011000");  // both and byte 131 bit 3
+  EXPECT_EQ(enabled(0, 0xC000, 0x0C), "100000");  // ... not with bit 2
+  EXPECT_EQ(enabled(0x080, 0), "011011");         // always
+  EXPECT_EQ(enabled(0x100, 0xCE00), "000000");    // suppress
+  EXPECT_EQ(enabled(0, 0x0200), "000010");        // second totals
+  EXPECT_EQ(enabled(0, 0x0600), "000100");
+  EXPECT_EQ(enabled(0, 0x0800), "000011");
+  // Temperatures by stored bits or the all-temperatures bit; extra values by bits 1..7.
+  out.SetStyle(kStyleAllTemperatures);
+  out.SetupColumns(true, 0x0010, set, 0x82, inputs);
+  EXPECT_TRUE(out.Column(kColLetter).enabled);
+  EXPECT_TRUE(out.Column(kColInput1).enabled && out.Column(kColInput2).enabled);
+  EXPECT_TRUE(out.Column(kColInput5).enabled);  // stored-values bit 4: input 5
+  EXPECT_FALSE(out.Column(kColInput5 + 1).enabled);
+  EXPECT_TRUE(out.Column(kColSoundSpeed).enabled && out.Column(kColAdx7).enabled);
+  EXPECT_FALSE(out.Column(kColSensorTempV).enabled);
+}
+
+TEST(VXASCIIOUTText, CompiledPatternsMatchTheDateHelpers) {
+  for (const char* pattern : {"dd.MM.yyyy", "d/M/yy", "HH:mm:ss", "h:mm:ss AP", "hh 'Uhr' mm''ss",
+                              "H.m.s ap", "yyyy-MM-dd HH:mm"}) {
+    const TDateTimePattern compiled(pattern);
+    for (std::int32_t sec = 0; sec < kSecondsPerDay; sec += 997) {
+      const DateRecord date{static_cast<std::uint16_t>(1990 + sec % 90),
+                            static_cast<std::uint8_t>(1 + sec % 12),
+                            static_cast<std::uint8_t>(1 + sec % 28), 0};
+      std::string text;
+      compiled.Append(text, date, sec);
+      ASSERT_EQ(text, FormatDateTimePattern(pattern, date, sec)) << pattern << " " << sec;
+    }
+  }
 }
 
 }  // namespace
