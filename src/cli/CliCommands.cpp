@@ -3,14 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "app/ParameterSetCommand.h"
+#include "app/SeriesList.h"
 #include "cli/CliRun.h"
 #include "cli/CliText.h"
 #include "convert/StreamInfo.h"
+#include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/FileStore.h"
+#include "core/FormatText.h"
 #include "core/MeasurementFile.h"
 #include "core/Messages.h"
 #include "core/ParsedStreamHandler.h"
+#include "core/TextTools.h"
 
 namespace gd::cli {
 namespace {
@@ -60,6 +65,74 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
   for (const std::string& line : lines) out << Windows1252ToUtf8(line) << '\n';
 }
 
+// The series number argument (checked by the parser), or 1 when none.
+int SeriesArgument(const CliRequest& request) {
+  if (request.arguments.size() < 2) return 1;
+  return ParseSeriesNumber(request.arguments[1]).value_or(1);
+}
+
+// The file name without its folder, as window captions show it.
+std::string NameWithoutFolder(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The messages the series commands of the main window give when the series
+// asked for does not exist.
+void CheckSeriesNumber(MeasurementFile& document, int n) {
+  if (document.SeriesCount() <= 0) throw EGaugData(Translate("Keine Messwertreihen verfuegbar"));
+  if (n > document.SeriesCount()) {
+    throw EGaugData(FormatText(Translate("Nur %d Reihen enthalten"), {document.SeriesCount()}));
+  }
+}
+
+int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
+  TSeriesListModel model;
+  model.SetLocale(request.locale);
+  model.SetTimeMode(request.timeMode);
+  model.Build(file.Document().Comments().rows);
+  out << Windows1252ToUtf8(model.CaptionLine('\t')) << '\n';
+  for (int row = 0; row < model.RowCount(); ++row) {
+    out << Windows1252ToUtf8(model.RowLine(row, '\t')) << '\n';
+  }
+  return kExitOk;
+}
+
+int RunDetails(const CliRequest& request, OpenedFile& file, std::ostream& out) {
+  const int n = SeriesArgument(request);
+  CheckSeriesNumber(file.Document(), n);
+  PrintLines(SeriesDetailsLines(n, file.Document().Row(n).Description(), request.locale), out);
+  return kExitOk;
+}
+
+int RunParams(const CliRequest& request, OpenedFile& file, std::ostream& out) {
+  MeasurementFile& document = file.Document();
+  std::uint16_t status = 0;
+  TVXASCIIOUT engine(
+      document.CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
+      request.text.language, request.text.style, nullptr, nullptr, document.Stream());
+  engine.SetOptions(request.text);
+  engine.SetLocale(request.locale);
+
+  ParameterSetRequest command;
+  command.streamOpen = document.IsOpen() && engine.Usable();
+  command.seriesCount = document.SeriesCount();
+  command.directoryCount = static_cast<int>(file.Parsed().directory.size());
+  command.selected = SeriesArgument(request);
+  command.describe = [&document](int n) -> const TSeriesDescription* {
+    if (n < 1 || n > document.SeriesCount()) return nullptr;
+    return document.Row(n).Description();
+  };
+  command.textStyle = request.text.style;
+  command.windowName = NameWithoutFolder(document.CurrentFileName());
+
+  const ParameterSetWindow window =
+      BuildParameterSetWindow(command, ParameterSetWindowWriter(engine));
+  if (window.outcome != ParameterSetWindow::Outcome::kShown) throw EGaugData(window.message);
+  PrintLines(window.lines, out);
+  return kExitOk;
+}
+
 int RunInfo(OpenedFile& file, std::ostream& out) {
   PrintLines(StreamInfoLines(file.Parsed(), file.Navigator()), out);
   return kExitOk;
@@ -73,8 +146,11 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) 
     case Command::kInfo:
       return RunInfo(file, out);
     case Command::kList:
+      return RunList(request, file, out);
     case Command::kDetails:
+      return RunDetails(request, file, out);
     case Command::kParams:
+      return RunParams(request, file, out);
     case Command::kExport:
       break;
   }

@@ -6,25 +6,68 @@
 #include <sstream>
 
 #include "cli/CliText.h"
+#include "convert/LabelTable.h"
 
 namespace gd::cli {
 namespace {
 
 constexpr const char* kProgram = "gaugdata-cli";
 
-constexpr const char* kCommonOptionsHelp =
-    "Options of every command:\n"
-    "  --locale de|en|da|fr  dates, times and the system decimal separator of that\n"
-    "                        language (default de)\n"
-    "  --style BITS          text style bits, decimal or 0x-hex (default 0x0031D033)\n"
-    "  --col-length N        characters per number, 7..16 (default 9)\n"
-    "  --separator C         the column separator character of the user's choice\n"
-    "                        (default @; \"\" for none)\n"
-    "  --language CODE       3-character language code of the text output\n"
-    "                        (default 000, the meter's language)\n"
-    "  --help                show the help of the command\n";
+// The help lines of the options every command takes. The language codes
+// come from the label table, so the list cannot go stale.
+std::string CommonOptionsHelp() {
+  constexpr std::size_t kIndent = 24, kWidth = 79;
+  std::string help =
+      "Options of every command:\n"
+      "  --locale de|en|da|fr  dates, times and the system decimal separator of that\n"
+      "                        language (default de)\n"
+      "  --style BITS          text style bits, decimal or 0x-hex (default 0x0031D033)\n"
+      "  --col-length N        characters per number, 7..16 (default 9)\n"
+      "  --separator C         the column separator character of the user's choice\n"
+      "                        (default @; \"\" for none)\n"
+      "  --language CODE       language of the parameter-set texts by its code:\n";
+  std::string line(kIndent, ' ');
+  for (int i = 0; i < TLabelTable::kLanguageCount; ++i) {
+    const TLabelLanguage& language = TLabelTable::Language(i);
+    const std::string item = std::string(language.code) + " " + std::string(language.name) + ",";
+    if (line.size() + 1 + item.size() > kWidth) {
+      help += line + "\n";
+      line.assign(kIndent, ' ');
+    }
+    if (line.size() > kIndent) line += ' ';
+    line += item;
+  }
+  help += line + "\n";
+  help +=
+      "                        any other code (the default 000) selects the first,\n"
+      "                        \"\" keeps the meter's own language\n"
+      "  --help                show the help of the command\n";
+  return help;
+}
 
 const std::vector<CommandSpec> kCommands = {
+    {Command::kList, "list", "FILE [--time start|end|duration]",
+     "list the measurement series of a file",
+     "Prints a caption line, then one line per measurement series of FILE, the\n"
+     "cells separated by one TAB, as the series list of the main window shows\n"
+     "them: NR, the time column, and per channel letter the unit, the value count\n"
+     "and the measuring point's name. A file without series prints its caption\n"
+     "line, and the information text on stderr.\n",
+     1, 1,
+     "  --time start|end|duration\n"
+     "                        what the time column shows: the start (default), the\n"
+     "                        end or the duration of each series\n"},
+    {Command::kDetails, "details", "FILE SERIES", "the details text of one series",
+     "Prints the details text of series number SERIES (1, 2, ... as the list\n"
+     "numbers them) of FILE: its start, and per channel the value count, unit\n"
+     "and measuring point.\n",
+     2, 2, ""},
+    {Command::kParams, "params", "FILE [SERIES]", "the parameter sets of one series",
+     "Prints the parameter sets of series number SERIES of FILE (series 1 when\n"
+     "none is given) as the parameter-set window shows them. --style bit 0x20000\n"
+     "puts the channels side by side, bit 0x40 shows all data; --language chooses\n"
+     "the language of the labels.\n",
+     1, 2, ""},
     {Command::kInfo, "info", "FILE", "the technical listing of a file's stream",
      "Prints the technical listing of the measurement byte stream in FILE: prolog\n"
      "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
@@ -121,7 +164,7 @@ void ApplyOption(const std::string& name, const std::string& value, CliRequest& 
   } else if (name == "language") {
     const bool printable =
         std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
-    if (value.size() != 3 || !printable) {
+    if ((value.size() != 3 && !value.empty()) || !printable) {
       Fail("--language: \"" + value + "\" is not a 3-character language code", command);
     }
     request.text.language = value;
@@ -248,7 +291,7 @@ std::string GeneralUsage() {
     out << "  " << head << std::string(width - head.size() + 2, ' ') << c.summary << '\n';
   }
   out << '\n'
-      << kCommonOptionsHelp << '\n'
+      << CommonOptionsHelp() << '\n'
       << "Run '" << kProgram << " COMMAND --help' for the help of one command.\n"
       << "Exit status: 0 done, 1 an error (its message on stderr), 2 wrong usage.\n";
   return out.str();
@@ -267,7 +310,7 @@ std::string CommandUsage(const CommandSpec& command) {
       << " [OPTIONS]\n\n"
       << command.description << '\n';
   if (*command.extraOptions != '\0') out << "Options:\n" << command.extraOptions << '\n';
-  out << kCommonOptionsHelp;
+  out << CommonOptionsHelp();
   return out.str();
 }
 
