@@ -20,18 +20,30 @@
 namespace gd::cli {
 namespace {
 
-// Message boxes of the libraries become lines on stderr. There is nobody to
-// answer a question, so every question is cancelled.
+// Message boxes of the libraries become lines on stderr: errors and warnings
+// after the program's name, information as it is. There is nobody to answer
+// a question, so every question is cancelled.
 class StderrMessages final : public IMessages {
  public:
   explicit StderrMessages(std::ostream& err) : err_(err) {}
-  void Show(MessageKind, const std::string& text) override { err_ << MessageToUtf8(text) << '\n'; }
-  Answer Ask(MessageKind, const std::string& text) override {
-    err_ << MessageToUtf8(text) << '\n';
+  void Show(MessageKind kind, const std::string& text) override { Print(kind, text); }
+  Answer Ask(MessageKind kind, const std::string& text) override {
+    Print(kind, text);
     return Answer::Cancel;
   }
 
  private:
+  void Print(MessageKind kind, const std::string& text) {
+    if (kind == MessageKind::Error || kind == MessageKind::Warning) err_ << "gaugdata-cli: ";
+    // Message boxes break lines with CR LF; a terminal wants LF alone.
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+      lines += text[i];
+    }
+    err_ << MessageToUtf8(lines) << '\n';
+  }
+
   std::ostream& err_;
 };
 
