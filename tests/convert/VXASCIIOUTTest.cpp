@@ -457,5 +457,49 @@ TEST(VXASCIIOUTText, CompiledPatternsMatchTheDateHelpers) {
   }
 }
 
+// A series of 2-byte records holds velocities only: each one is a value with
+// a velocity, not a record without one. A series whose records leave the
+// stream ends its rows with a marker instead of silently.
+TEST(VXASCIIOUTSeries, TwoByteRecordsAndDamagedSeries) {
+  sb::StreamSpec spec;
+  spec.series[0].kind = 1;
+  spec.series[0].channels[0].parameters.Quantity(1);
+  spec.series[0].shortRecords = {1234, 0x8000};
+  sb::SeriesSpec cut;
+  cut.channels[0].parameters.Quantity(1);
+  cut.records = {Rec(7)};
+  cut.recordCount = 3;
+  spec.series.push_back(cut);
+  Fixture f(spec, kStyleChannelBlocks);
+  ASSERT_TRUE(f.out->WriteSeries(1));
+  std::string data = f.text.substr(f.text.find("\\DATA\r\n") + 7);
+  EXPECT_EQ(data.substr(0, data.find("\\END\r\n")), Lines({"  1234.00 ", "       ??? "}));
+  f.text.clear();
+  ASSERT_TRUE(f.out->WriteSeries(2));
+  data = f.text.substr(f.text.find("\\DATA\r\n") + 7);
+  EXPECT_EQ(data.substr(0, data.find("\\END\r\n")), Lines({"     7.00 ", "** BAD BYTES **"}));
+}
+
+// Without a stand-in the "\PARAMS" block is the parameter-set text in the
+// label language, quoted like every parameter line.
+TEST(VXASCIIOUTSeries, ParamsBlockHoldsTheParameterSetText) {
+  const sb::ByteVec bytes = sb::BuildStream(VelocitySpec({Rec(1)}));
+  std::string text;
+  StringByteSink sink(text);
+  TVXASCIIOUT out("p.sdx", {}, nullptr, "044", kStyleParaDelimited | kStyleChannelBlocks, nullptr,
+                  &sink, ByteView(bytes));
+  ASSERT_TRUE(out.WriteSeries(1));
+  const std::size_t from = text.find("\\PARAMS\r\n") + 9;
+  const std::string block = text.substr(from, text.find("\\DATA\r\n") - from);
+  EXPECT_EQ(block.rfind("\"Par.Record", 0), 0u) << block;
+  for (std::size_t pos = 0; pos < block.size();) {
+    const std::size_t end = block.find("\r\n", pos);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(block[pos], '"');
+    EXPECT_EQ(block[end - 1], '"');
+    pos = end + 2;
+  }
+}
+
 }  // namespace
 }  // namespace gd
