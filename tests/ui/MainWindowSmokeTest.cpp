@@ -1,6 +1,12 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/ui/MainWindow.h"
@@ -16,9 +22,51 @@ private slots:
     QStringList menus;
     for (QAction* a : w.menuBar()->actions()) menus << a->text();
     QVERIFY(menus.contains(QStringLiteral("&Datei")));
+    QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("Oeff&nen..."));
     QCOMPARE(w.MEN_Exit()->text(), QStringLiteral("&Beenden"));
     w.MEN_Exit()->trigger();
     QVERIFY(!w.isVisible());
+  }
+
+  void listsTheSeriesOfTheDemoFile() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - demo.sdx"));
+    QTableWidget* list = w.SeriesList();
+    QCOMPARE(list->rowCount(), 6);
+    QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("NR"));
+    QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("START"));
+    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("01"));
+    // the first row is selected and its details are shown
+    QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 01")));
+    list->selectRow(1);
+    QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 02")));
+  }
+
+  void reportsAnInvalidFileAndListsNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("broken.sdx"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\\SONDIX=MEASUREBYTESTREAM\\3.04\r\n", 32);
+    f.write(QByteArray(200, '\0'));
+    f.close();
+
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->text();
+        box->accept();
+      }
+    });
+    QVERIFY(!w.OpenMeasurementFile(path));
+    QCOMPARE(shown, QStringLiteral("BIN\u00C4RDATEI IST UNGUELTIG"));
+    QCOMPARE(w.SeriesList()->rowCount(), 0);
+    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData"));
   }
 };
 

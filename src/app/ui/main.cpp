@@ -18,5 +18,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QString::fromLatin1(gd::kProgramVersion));
   gd::ui::TVELTRIXMAIN window;
   window.show();
+  // A file named on the command line is opened like one chosen in the dialog.
+  const QStringList args = QApplication::arguments();
+  for (qsizetype i = 1; i < args.size(); ++i) {
+    if (!args[i].startsWith('-')) {
+      window.OpenMeasurementFile(args[i]);
+      break;
+    }
+  }
   return QApplication::exec();
 }
