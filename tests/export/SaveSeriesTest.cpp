@@ -16,6 +16,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/StreamParser.h"
+#include "export/SaveTestSupport.h"
 #include "support/StreamBuilder.h"
 
 namespace gd {
@@ -48,30 +49,6 @@ struct Progress : IProgress {
   bool Cancelled() const override { return events >= cancelAfter; }
   std::int64_t maximum = 0, position = 0;
   int events = 0, cancelAfter = 1 << 30;
-};
-
-struct Messages : IMessages {
-  void Show(MessageKind, const std::string& text) override { shown.push_back(text); }
-  Answer Ask(MessageKind, const std::string&) override { return Answer::No; }
-  std::vector<std::string> shown;
-};
-
-// A disk whose writes stop half-way.
-struct FullDisk : IFileStore {
-  Bytes ReadWhole(const std::string& p) override { return disk.ReadWhole(p); }
-  bool Exists(const std::string& p) override { return disk.Exists(p); }
-  bool Remove(const std::string& p) override { return disk.Remove(p); }
-  bool Rename(const std::string& f, const std::string& t) override { return disk.Rename(f, t); }
-  std::string CreateTemporary(const std::string& b) override { return disk.CreateTemporary(b); }
-  void WriteWhole(const std::string& path, ByteView data) override {
-    disk.WriteWhole(path, data.first(data.size() / 2));
-    throw EGaugData("disk full");
-  }
-  std::optional<std::chrono::system_clock::time_point> ModificationTime(
-      const std::string& p) override {
-    return disk.ModificationTime(p);
-  }
-  DiskFileStore disk;
 };
 
 class SaveSeriesTest : public ::testing::Test {
@@ -124,7 +101,7 @@ class SaveSeriesTest : public ::testing::Test {
   std::vector<std::string> saved;
   CommentSet comments;
   DiskFileStore disk;
-  Messages messages;
+  RecordedMessages messages;
   Progress progress;
   std::unique_ptr<TVXASCIIOUT> converter;
 };
@@ -166,13 +143,14 @@ TEST_F(SaveSeriesTest, TheOpenFileIsNeverOverwrittenWhateverTheKind) {
     messages.shown.clear();
     EXPECT_FALSE(Save(name, {1}));
     ASSERT_EQ(messages.shown.size(), 1u) << name;
-    EXPECT_NE(messages.shown[0].find("can not saved to itself"), std::string::npos);
+    EXPECT_NE(messages.shown[0].second.find("can not saved to itself"), std::string::npos);
   }
   EXPECT_EQ(disk.ReadWhole(openFile), stream);
 }
 
 TEST_F(SaveSeriesTest, AFailedWriteLeavesNoFile) {
-  FullDisk full;
+  FailingStore full;
+  full.failWrite = true;
   EXPECT_THROW(Save("out.txt", {1}, &full), EGaugData);
   EXPECT_THROW(Save("out.xls", {1}, &full), EGaugData);
   EXPECT_THROW(Save("out.sdx", {1}, &full), EGaugData);

@@ -14,6 +14,7 @@
 #include "core/StreamParser.h"
 #include "core/VXAblage.h"
 #include "export/SaveTarget.h"
+#include "export/SaveTestSupport.h"
 #include "support/StreamBuilder.h"
 
 namespace gd {
@@ -320,18 +321,12 @@ class SaveSubsetFile : public ::testing::Test {
     return names;
   }
 
-  struct Recorded : IMessages {
-    void Show(MessageKind kind, const std::string& text) override { shown.push_back({kind, text}); }
-    Answer Ask(MessageKind, const std::string&) override { return Answer::No; }
-    std::vector<std::pair<MessageKind, std::string>> shown;
-  };
-
   fs::path dir;
   Bytes original;
   TParsedStream parsed;
   std::string openFile;
   DiskFileStore disk;
-  Recorded messages;
+  RecordedMessages messages;
 };
 
 TEST_F(SaveSubsetFile, CommentsAreRenumberedAndShownWhenTheFileIsOpened) {
@@ -377,32 +372,6 @@ TEST_F(SaveSubsetFile, SavingOntoTheOpenFileIsRefusedHoweverItIsSpelt) {
   // A different file of the same name elsewhere is not the open file.
   EXPECT_EQ(Save((dir / "sub" / "open.sdx").string(), {1}, disk), SaveOutcome::Saved);
 }
-
-// A store whose writes stop half-way or whose renames fail.
-struct FailingStore : IFileStore {
-  Bytes ReadWhole(const std::string& path) override { return disk.ReadWhole(path); }
-  bool Exists(const std::string& path) override { return disk.Exists(path); }
-  bool Remove(const std::string& path) override { return disk.Remove(path); }
-  bool Rename(const std::string& from, const std::string& to) override {
-    return !failRename && disk.Rename(from, to);
-  }
-  std::string CreateTemporary(const std::string& beside) override {
-    return disk.CreateTemporary(beside);
-  }
-  void WriteWhole(const std::string& path, ByteView data) override {
-    if (failWrite) {
-      disk.WriteWhole(path, data.first(data.size() / 2));
-      throw EGaugData("disk full");
-    }
-    disk.WriteWhole(path, data);
-  }
-  std::optional<std::chrono::system_clock::time_point> ModificationTime(
-      const std::string& path) override {
-    return disk.ModificationTime(path);
-  }
-  DiskFileStore disk;
-  bool failWrite = false, failRename = false;
-};
 
 TEST_F(SaveSubsetFile, AFailedWriteLeavesTheTargetAsItWasAndNoTemporaryFile) {
   const std::string target = (dir / "teil.sdx").string();
