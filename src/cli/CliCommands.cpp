@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/SeriesList.h"
 #include "cli/CliRun.h"
 #include "cli/CliText.h"
+#include "cli/TerminalProgress.h"
 #include "convert/StreamInfo.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
@@ -16,6 +18,7 @@
 #include "core/Messages.h"
 #include "core/ParsedStreamHandler.h"
 #include "core/TextTools.h"
+#include "export/SaveSeries.h"
 
 namespace gd::cli {
 namespace {
@@ -58,6 +61,8 @@ class OpenedFile {
   }
 
   MeasurementFile& Document() { return document_; }
+  IFileStore& Files() { return files_; }
+  IMessages& Messages() { return messages_; }
   const TParsedStream& Parsed() const { return handler_.Parsed(); }
   TVXAblage& Navigator() {
     TVXAblage* navigator = handler_.Navigator();
@@ -98,6 +103,19 @@ void CheckSeriesNumber(MeasurementFile& document, int n) {
   }
 }
 
+// The conversion object over the open file's stream, with the request's
+// text options and locale.
+std::unique_ptr<TVXASCIIOUT> MakeConverter(const CliRequest& request, MeasurementFile& document) {
+  std::uint16_t status = 0;
+  auto engine = std::make_unique<TVXASCIIOUT>(
+      document.CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
+      request.text.language, request.text.style, nullptr, nullptr, document.Stream());
+  if (!engine->Usable()) throw EBinFileInvalid(Translate("BIN\xC4RDATEI IST UNGUELTIG"));
+  engine->SetOptions(request.text);
+  engine->SetLocale(request.locale);
+  return engine;
+}
+
 int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
   TSeriesListModel model;
   model.SetLocale(request.locale);
@@ -119,12 +137,8 @@ int RunDetails(const CliRequest& request, OpenedFile& file, std::ostream& out) {
 
 int RunParams(const CliRequest& request, OpenedFile& file, std::ostream& out) {
   MeasurementFile& document = file.Document();
-  std::uint16_t status = 0;
-  TVXASCIIOUT engine(
-      document.CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
-      request.text.language, request.text.style, nullptr, nullptr, document.Stream());
-  engine.SetOptions(request.text);
-  engine.SetLocale(request.locale);
+  const std::unique_ptr<TVXASCIIOUT> converter = MakeConverter(request, document);
+  TVXASCIIOUT& engine = *converter;
 
   ParameterSetRequest command;
   command.streamOpen = document.IsOpen() && engine.Usable();
@@ -143,6 +157,35 @@ int RunParams(const CliRequest& request, OpenedFile& file, std::ostream& out) {
   if (window.outcome != ParameterSetWindow::Outcome::kShown) throw EGaugData(window.message);
   PrintLines(window.lines, out);
   return kExitOk;
+}
+
+int RunExport(const CliRequest& request, OpenedFile& file, std::ostream& err) {
+  MeasurementFile& document = file.Document();
+  std::vector<int> selection;
+  if (request.series) {
+    selection = *request.series;
+    for (int n : selection) CheckSeriesNumber(document, n);
+  } else {
+    for (int n = 1; n <= document.SeriesCount(); ++n) selection.push_back(n);
+  }
+  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, document);
+
+  NullProgress quiet;
+  std::unique_ptr<TerminalProgress> bar;
+  if (StderrIsTerminal()) bar = std::make_unique<TerminalProgress>(err, "gaugdata-cli export");
+  SaveSeriesJob job(file.Files(), file.Messages(), bar ? static_cast<IProgress&>(*bar) : quiet);
+  SaveRequest save;
+  save.converter = engine.get();
+  save.stream = document.Stream();
+  save.openFileName = document.CurrentFileName();
+  save.comments = &document.Comments();
+  save.selection = selection;
+  save.target = request.arguments.at(1);
+  job.Prepare(std::move(save));
+  const bool written = job.Run();
+  if (bar) bar->Finish();
+  // Not written: the target is the open file, whose error text is out.
+  return written ? kExitOk : kExitError;
 }
 
 int RunInfo(OpenedFile& file, std::ostream& out) {
@@ -164,7 +207,7 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) 
     case Command::kParams:
       return RunParams(request, file, out);
     case Command::kExport:
-      break;
+      return RunExport(request, file, err);
   }
   throw EGaugData(std::string("command not available: ") + request.command->name);
 }

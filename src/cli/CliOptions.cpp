@@ -68,6 +68,16 @@ const std::vector<CommandSpec> kCommands = {
      "puts the channels side by side, bit 0x40 shows all data; --language chooses\n"
      "the language of the labels.\n",
      1, 2, ""},
+    {Command::kExport, "export", "FILE OUT [--series LIST]", "save series as text, .xls or .sdx",
+     "Saves the chosen series of FILE to OUT, by OUT's extension: \".xls\" a\n"
+     "spreadsheet file, \".sdx\" a measurement file holding only those series with\n"
+     "their comments, anything else a text file in the layout the text style bits\n"
+     "choose. OUT is written in one piece and never onto FILE itself. A progress\n"
+     "bar is shown on stderr when it is a terminal.\n",
+     2, 2,
+     "  --series LIST         the series to save: 1-based numbers separated by\n"
+     "                        commas, in the order to save them (3,1), or all\n"
+     "                        (default)\n"},
     {Command::kInfo, "info", "FILE", "the technical listing of a file's stream",
      "Prints the technical listing of the measurement byte stream in FILE: prolog\n"
      "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
