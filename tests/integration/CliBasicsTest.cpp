@@ -25,7 +25,7 @@ TEST(CliUsage, HelpForTheToolAndEveryCommand) {
   EXPECT_EQ(overview.status, 0);
   EXPECT_THAT(overview.out, StartsWith("Usage: gaugdata-cli COMMAND"));
   EXPECT_EQ(overview.err, "");
-  for (const char* command : {"list", "details", "params", "info"}) {
+  for (const char* command : {"list", "details", "params", "export", "info"}) {
     SCOPED_TRACE(command);
     EXPECT_THAT(overview.out, HasSubstr(std::string("\n  ") + command + " FILE"));
     const CliResult help = RunCli({command, "--help"});
