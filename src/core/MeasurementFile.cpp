@@ -6,6 +6,7 @@
 
 #include "core/DateTime.h"
 #include "core/Errors.h"
+#include "core/StreamParser.h"
 #include "core/TextTools.h"
 
 namespace gd {
@@ -84,12 +85,9 @@ void MeasurementFile::Open(const std::string& path, bool received) {
 
   stream_ = files_.ReadWhole(path);
   const StreamCheck check = handler_.Parse(stream_);
-  const std::uint16_t fatal =
-      check.status &
-      static_cast<std::uint16_t>(~(kStreamDirectoryEmpty | kStreamTableSectionMisplaced));
   // The parse accepted the prolog, so it is whole; the stream size it gives
   // must fit the file, or saving would copy bytes that are not there.
-  bool usable = fatal == 0 && check.converterCreated && stream_.size() >= kPrologSize;
+  bool usable = StreamUsable(check.status) && check.converterCreated && stream_.size() >= kPrologSize;
   if (usable) {
     const std::int32_t size = LoadI32(&stream_[kStreamSizeAt]);
     usable = size >= static_cast<std::int32_t>(kPrologSize) &&
@@ -98,7 +96,7 @@ void MeasurementFile::Open(const std::string& path, bool received) {
   }
   if (!usable) {
     // An empty file cannot carry the identification either.
-    const bool tooOld = (check.status & kStreamIdentificationWrong) != 0 || stream_.empty();
+    const bool tooOld = (check.status & kStreamBadIdentification) != 0 || stream_.empty();
     DropStream();
     throw EBinFileInvalid(Translate(tooOld ? kTooOld : kInvalid));
   }

@@ -28,16 +28,11 @@ namespace gd {
 
 struct TSeriesDescription;
 
-// Stream status flags of the parse that callers tolerate.
-inline constexpr std::uint16_t kStreamDirectoryEmpty = 0x0080;
-inline constexpr std::uint16_t kStreamTableSectionMisplaced = 0x0100;
-inline constexpr std::uint16_t kStreamIdentificationWrong = 0x0004;
-
 inline constexpr const char* kUntitledFileName = "untitled.sdx";
 inline constexpr const char* kBackupExtension = ".~SD";
 
 struct StreamCheck {
-  std::uint16_t status = 0;      // the parse's status flags
+  std::uint16_t status = 0;      // the parse's status flags (kStream... in StreamParser.h)
   bool converterCreated = true;  // false when no conversion object came into being
 };
 
