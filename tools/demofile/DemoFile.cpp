@@ -60,8 +60,9 @@ ChannelSpec Channel(std::uint8_t number, const std::string& point, int outer, in
   c.sensorCode = 2;
   c.sensorText = "K1N 2MHZ";
   c.inputs = {0x21, 0x00, 0x00, 0x00};  // input 1 = T1, input 2 = T2
-  c.parameters.OuterDiameter(static_cast<std::uint16_t>(outer))
-      .WallThickness(static_cast<std::uint16_t>(wall))
+  // the parameter set holds pipe sizes in tenths of a millimetre
+  c.parameters.OuterDiameter(static_cast<std::uint16_t>(outer * 10))
+      .WallThickness(static_cast<std::uint16_t>(wall * 10))
       .Quantity(0)
       .Factor(3.6e-6)  // mm^3/s -> m^3/h
       .Unit("m3/h");
