@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "convert/TextStyle.h"
+
 namespace gd {
 namespace {
 
@@ -177,11 +179,7 @@ std::string NumberFormat::Format(int decimals, long double value) const {
   }
   out += number;
   if (out.size() > kMaxText) out.resize(kMaxText);
-  if (!(styleBits & kSystemDecimalSeparator)) {
-    const char from = (styleBits & kDecimalComma) ? '.' : ',';
-    const char to = (styleBits & kDecimalComma) ? ',' : '.';
-    std::replace(out.begin(), out.end(), from, to);
-  }
+  ApplyDecimalStyle(out, styleBits);
   return out;
 }
 

@@ -32,9 +32,6 @@ std::size_t FormatFixed(char* out, long double value, int precision, int decimal
                         char decimalSeparator);
 
 struct NumberFormat {
-  // Text style bits that steer the decimal separator.
-  static constexpr std::uint32_t kDecimalComma = 0x00000001;
-  static constexpr std::uint32_t kSystemDecimalSeparator = 0x00200000;
   static constexpr int kMaxText = 40;
 
   int colLength = 9;                  // characters per number, 7..16
@@ -42,9 +39,8 @@ struct NumberFormat {
   char systemDecimalSeparator = ',';  // the locale's decimal separator
 
   // FloatToFixed(value, colLength, decimals, system separator) right-aligned
-  // in colLength characters and cut to 40; then, unless the style keeps the
-  // system separator, every "." becomes "," with the decimal-comma bit and
-  // every "," becomes "." without it.
+  // in colLength characters and cut to 40; then the decimal separator the
+  // style bits force (ApplyDecimalStyle).
   std::string Format(int decimals, long double value) const;
 
   // The same with another number width for one call (the parameter-set grid

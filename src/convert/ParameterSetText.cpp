@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "convert/TextStyle.h"
 #include "core/DateTime.h"
 #include "core/TextTools.h"
 #include "core/Version.h"
@@ -346,7 +347,7 @@ void TParameterSetText::WritePass(int pass, const TRcaEntry& entry, int first, i
   }
   if (placed == 0) return;
 
-  const bool allData = (ctx_.format.styleBits & kAllData) != 0;
+  const bool allData = (ctx_.format.styleBits & kStyleParaShowAllData) != 0;
   auto suppress = [&grid](int row) { grid[static_cast<std::size_t>(row)].clear(); };
   for (int r = 0; r < kRows; ++r) {
     if (pass == 0) {

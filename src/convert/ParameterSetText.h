@@ -38,8 +38,6 @@ struct ParameterSetContext {
 
 class TParameterSetText {
  public:
-  // Text style bit: every row, not only the relevant ones.
-  static constexpr std::uint32_t kAllData = 0x00000040;
   static constexpr int kRows = 41;
   static constexpr int kRowLength = 187;
   explicit TParameterSetText(const ParameterSetContext& context) : ctx_(context) {}

@@ -1,4 +1,5 @@
 #include "convert/NumberFormat.h"
+#include "convert/TextStyle.h"
 
 #include <gtest/gtest.h>
 
@@ -48,13 +49,13 @@ TEST(FloatToFixedTest, NonFiniteValues) {
 
 TEST(NumberFormatTest, RightAlignedWithTheSeparatorOfTheStyle) {
   NumberFormat f;
-  f.styleBits = NumberFormat::kDecimalComma;
+  f.styleBits = kStyleDecimalComma;
   f.systemDecimalSeparator = '.';
   EXPECT_EQ(f.Format(2, -1234.5L), " -1234,50");
   f.styleBits = 0;
   f.systemDecimalSeparator = ',';
   EXPECT_EQ(f.Format(2, -1234.5L), " -1234.50");
-  f.styleBits = NumberFormat::kSystemDecimalSeparator | NumberFormat::kDecimalComma;
+  f.styleBits = kStyleSystemDecimal | kStyleDecimalComma;
   f.systemDecimalSeparator = '.';
   EXPECT_EQ(f.Format(1, 3.25L), "      3.3");
   f.colLength = 12;

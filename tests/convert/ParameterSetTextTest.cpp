@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/TextStyle.h"
 #include "core/Bytes.h"
 #include "core/Real48.h"
 #include "core/Version.h"
@@ -34,7 +35,7 @@ class ParameterSetTextTest : public ::testing::Test {
 
     ctx_.labels = &labels_;
     ctx_.stream = &stream_;
-    ctx_.format.styleBits = 0x0031D033u & ~TParameterSetText::kAllData;
+    ctx_.format.styleBits = kDefaultTextStyle & ~kStyleParaShowAllData;
     ctx_.format.systemDecimalSeparator = ',';
     ctx_.locale = Locale::German();
     counts_ = {120, 120, 80, 0, 0, 0, 0, 0, 0};
@@ -135,7 +136,7 @@ TEST_F(ParameterSetTextTest, SingleChannelShowsOnlyTheRowsThatAlwaysCount) {
 
 TEST_F(ParameterSetTextTest, AllDataShowsEveryRowOfTheMeasuringPass) {
   Channel(0, "MP1");
-  ctx_.format.styleBits |= TParameterSetText::kAllData;
+  ctx_.format.styleBits |= kStyleParaShowAllData;
   const Lines lines = Render(0, 0, 0);
   ASSERT_EQ(lines.size(), 42u);  // 41 rows and the empty line
   EXPECT_EQ(lines[2], " Energie-Preis   :     0,000 DM/kWh");
@@ -230,7 +231,7 @@ TEST_F(ParameterSetTextTest, ComputedChannelGoesToTheSecondPass) {
   StoreCountedField(&b.head.raw[TChannelHead::kSensorText], 16, "A+B");
   StoreReal48(p + 45, 1.5L);
   StoreReal48(p + 39, -0.25L);
-  ctx_.format.styleBits |= TParameterSetText::kAllData;  // the second pass ignores it
+  ctx_.format.styleBits |= kStyleParaShowAllData;  // the second pass ignores it
   const Lines lines = Render(2, 0, 1, /*withCounts=*/false);
   const auto gap = std::find(lines.begin(), lines.end(), std::string());
   ASSERT_NE(gap, lines.end());
@@ -260,7 +261,7 @@ TEST_F(ParameterSetTextTest, NothingIsPlacedForOtherKindsOrAnEmptyRange) {
   EXPECT_EQ(Render(2, 3, 5), Lines{""});
   // Eight channels: the last unit column is cut at the end of the row.
   for (int k = 1; k < 8; ++k) Channel(k, "X");
-  ctx_.format.styleBits |= TParameterSetText::kAllData;
+  ctx_.format.styleBits |= kStyleParaShowAllData;
   const Lines lines = Render(2, 0, 7);
   for (const std::string& l : lines) EXPECT_LE(l.size(), 187u);
   EXPECT_EQ(Find(lines, " Energie-Preis")->substr(159), "    0,000 DM/kWh");
