@@ -171,8 +171,10 @@ void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series,
         column + static_cast<int>(std::min(text.size(), kMaxPlaced));
   };
   auto unit = [&](int row, std::string_view text) {
+    // `end` is the column just past the value: a value that fills its ten
+    // columns exactly leaves the unit at its column.
     const int end = valueEnd[static_cast<std::size_t>(row)];
-    Place(grid[static_cast<std::size_t>(row)], std::max(unitColumn, end + 1), text);
+    Place(grid[static_cast<std::size_t>(row)], end <= unitColumn ? unitColumn : end + 1, text);
   };
   auto tenths = [&](std::size_t off) { return nf.Format(1, p.U16(off) / 10.0L); };
   const std::string unitText = p.Counted(kUnitTextAt, kUnitCapacity);

@@ -143,7 +143,8 @@ TEST_F(ParameterSetTextTest, AllDataShowsEveryRowOfTheMeasuringPass) {
   EXPECT_EQ(lines[8], " c-Material      :    5920,0 m/s");
   EXPECT_EQ(lines[10], " c-Material      :");  // no lining: label only
   EXPECT_EQ(lines[20], " Sensorwert1     :      30,0");
-  EXPECT_EQ(lines[29], "Korr.Offset      : T1: ------ C");
+  // "T1:" and the correction padded to 7 fill columns 20..29; the unit follows at 30.
+  EXPECT_EQ(lines[29], "Korr.Offset      : T1: ------C");
   EXPECT_EQ(lines[32], "Schleifenmodus   :      0/20 mA");
   EXPECT_EQ(lines[36], "Kalibrierdaten   : 0,000/0,0cm/s");
   EXPECT_EQ(lines[37], "Profile bounds   : 300/700");  // the factory bounds of the prolog
@@ -168,7 +169,7 @@ TEST_F(ParameterSetTextTest, RelevanceBringsBackTheRowsOfOneChannel) {
   p[131] = 0x10;  // flow velocity shown uncorrected
   p[81] = 1;
   const Lines lines = Render(0, 0, 0);
-  EXPECT_EQ(*Find(lines, "Korr.Offset"), "Korr.Offset      : T1:    2,5 C");
+  EXPECT_EQ(*Find(lines, "Korr.Offset"), "Korr.Offset      : T1:    2,5C");
   EXPECT_EQ(*Find(lines, "Schleifen"), "Schleifenmodus   :      4/20 mA");
   EXPECT_EQ(*Find(lines,
                   "Me\xDF"
