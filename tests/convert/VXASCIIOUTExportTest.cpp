@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "convert/VXASCIIOUT.h"
+#include "core/ReihenMemoStrings.h"
 #include "support/StreamBuilder.h"
 
 namespace gd {
@@ -353,6 +354,77 @@ TEST(VXASCIIOUTExport, EnglishQuotedDosTrimmed) {
                         "12:30:10\t-------\t-------\t\t\t\t\t------\t",
                         "\\END"}) +
       kEnd;
+  EXPECT_EQ(e.text, expected);
+}
+
+// Cancels from the given call of Cancelled() on.
+class CancelAt final : public IProgress {
+ public:
+  explicit CancelAt(int call) : call_(call) {}
+  void SetMaximum(std::int64_t) override {}
+  void Advance(std::int64_t) override {}
+  void LetEventsRun() override {}
+  bool Cancelled() const override { return ++calls_ >= call_; }
+
+ private:
+  int call_;
+  mutable int calls_ = 0;
+};
+
+// The default style with two channels: the comments, each channel's set
+// under its own "\PARAMS", then the values channel by channel; cancelled
+// while the second channel is written, so its block ends with "\BREAK" after
+// the record the cancel was seen in, and nothing follows.
+TEST(VXASCIIOUTExport, CommentsSetsOneByOneAndCancel) {
+  sb::StreamSpec spec = PlainSpec();
+  sb::SeriesSpec& s = spec.series[0];
+  s.kind = 2;
+  s.name = "MESS";
+  sb::ChannelSpec b = PlainChannel("PS2", "MP2");
+  b.number = 1;
+  b.parameters.StorageInterval(60);
+  s.channels = {PlainChannel("PS1", "MP1"), b};
+  s.records = {Rec(1500, 1), Rec(250, 2), Rec(-20, 1), Rec(300, 2)};
+  Export e(spec, kDefaultTextStyle);
+  CancelAt progress(6);  // four calls for channel A, the second record of B
+  e.out->SetProgress(&progress, 4);
+  TReihenMemoStrings comment(1);
+  comment.TakeFromMemo(MemoField{"Messung\r\nzweite Zeile", true});
+  EXPECT_FALSE(e.out->WriteSeries(1, std::span(&comment, 1)));
+
+  auto set = [](std::string_view name, std::string_view point, std::string_view interval,
+                std::string_view count) {
+    return Lines({"Para.Satz        : " + std::string(name),
+                  "Me\xDF"
+                  "stelle Nr.:   : " +
+                      std::string(point),
+                  "Rohr             :",
+                  " Au\xDF"
+                  "endurchmesser:     114,3 mm",
+                  " Wanddicke       :       6,0 mm", " Rauhigkeit      :       0,1 mm",
+                  " Rohrmaterial    : Stahl", " Auskleidung     : OHNE AUSKLEIDUNG",
+                  "Medium           : Wasser", " Medientemperatur:        20 C",
+                  "Sensortyp        : M2N", "Schallweg        :         2 NUM",
+                  "Sensorabstand    :     123,4 mm",
+                  "D\xE4mpfung         :        10 s",
+                  "Ablagerate       :  " + std::string(interval) + " SAMPLES",
+                  "Me\xDFgr\xF6\xDF"
+                  "e         : Geschw.",
+                  "Ma\xDF"
+                  "einheit       : [m3/h]/[m3]",
+                  "AnzahlMesswerte  : " + std::string(count), ""});
+  };
+  const std::string headline = "\\*\t        DATE\t      TIME\t   MEASURE\t";
+  const std::string expected =
+      Header() +
+      Lines({"NAME             : MESS", "CHAN             : 2 (:A:B)",
+             "START            : 15.06.2005  10:00:00", "\\COMMENTS", " Messung", " zweite Zeile",
+             "\\PARAMS"}) +
+      set("PS1", "A:MP1", "00:00:10", "2") + Lines({"\\PARAMS"}) +
+      set("PS2", "B:MP2", "00:01:00", "2") +
+      Lines({"\\DATA", headline, "A\t 15.06.2005\t 10:00:00\t  1500,00\t",
+             "A\t 15.06.2005\t 10:00:10\t   -20,00\t", "\\END", "", "\\DATA", headline,
+             "B\t 15.06.2005\t 10:00:00\t   250,00\t", "\\BREAK"});
   EXPECT_EQ(e.text, expected);
 }
 
