@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +43,39 @@ private slots:
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 01")));
     list->selectRow(1);
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 02")));
+  }
+
+  void savesTheSelectedSeriesAndShowsParameterSets() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(!w.MEN_SAVEFILE()->isEnabled());
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    QVERIFY(w.MEN_SAVEFILE()->isEnabled());
+
+    QTemporaryDir dir;
+    w.SeriesList()->selectRow(2);
+    const QString text = dir.filePath(QStringLiteral("series3.txt"));
+    QVERIFY(w.SaveSeries(text));
+    QFile saved(text);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QVERIFY(bytes.contains("demo.sdx[03] (V 5.22)"));
+    QVERIFY(bytes.contains("\\PARAMS"));
+    QVERIFY(bytes.contains("\\END_OF_SET[3]\r\n"));
+
+    // a subset file of the selected series opens with just that series
+    const QString subset = dir.filePath(QStringLiteral("part.sdx"));
+    QVERIFY(w.SaveSeries(subset));
+    gd::ui::TVELTRIXMAIN other;
+    QVERIFY(other.OpenMeasurementFile(subset));
+    QCOMPARE(other.SeriesList()->rowCount(), 1);
+    QCOMPARE(other.SeriesList()->item(0, 1)->text(), w.SeriesList()->item(2, 1)->text());
+
+    w.ShowParameterSets();
+    auto* window = w.findChild<QDialog*>(QStringLiteral("ParameterSetWindow"));
+    QVERIFY(window);
+    QVERIFY(window->windowTitle().startsWith(QStringLiteral("Parametersaetze demo.sdx[3]")));
+    QVERIFY(window->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("WMZ UST1")));
   }
 
   void reportsAnInvalidFileAndListsNothing() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/SeriesList.h"
+#include "convert/TextStyle.h"
 #include "core/FileStore.h"
 #include "core/Locale.h"
 #include "core/MeasurementFile.h"
@@ -17,6 +18,10 @@ class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
+
+namespace gd {
+class TVXASCIIOUT;
+}
 
 namespace gd::ui {
 
@@ -30,7 +35,18 @@ public:
   // reported in an error box and leaves nothing open. Returns whether it opened.
   bool OpenMeasurementFile(const QString& path);
 
+  // Writes the selected series (all when none is selected) to `target`: text,
+  // ".xls" or a subset ".sdx" by its extension, with a progress dialog that
+  // can cancel. Returns whether the file was written whole.
+  bool SaveSeries(const QString& target);
+  // The parameter-set text of the selected series (series 1 when none), or
+  // the message that stands instead, in a text window.
+  void ShowParameterSets();
+  void SetTimeMode(int mode);
+
   QAction* MEN_OpenFile() const { return menOpenFile_; }
+  QAction* MEN_SAVEFILE() const { return menSaveFile_; }
+  QAction* MEN_Parasaetze() const { return menParameterSets_; }
   QAction* MEN_Exit() const { return menExit_; }
   QTableWidget* SeriesList() const { return list_; }
   QPlainTextEdit* DetailsPanel() const { return details_; }
@@ -41,6 +57,10 @@ private:
   void FillSeriesList();
   void ShowDetails();
   void MEN_OpenFileClick();
+  void MEN_SAVEFILEClick();
+  void UpdateEnabled();
+  std::vector<int> SelectedSeries() const;
+  int SelectedSeriesNumber() const;
 
   Locale locale_ = Locale::German();
   DiskFileStore files_;
@@ -48,8 +68,12 @@ private:
   std::unique_ptr<IMessages> messages_;
   std::unique_ptr<MeasurementFile> file_;
   TSeriesListModel listModel_;
+  TextOutputOptions textOptions_;
+  std::unique_ptr<TVXASCIIOUT> converter_;
 
   QAction* menOpenFile_ = nullptr;
+  QAction* menSaveFile_ = nullptr;
+  QAction* menParameterSets_ = nullptr;
   QAction* menExit_ = nullptr;
   QTableWidget* list_ = nullptr;
   QLabel* detailsLabel_ = nullptr;
