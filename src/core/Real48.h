@@ -24,7 +24,8 @@ Real48 LongDoubleToReal48(long double value);
 void StoreReal48(std::uint8_t* dst, long double value);
 
 // Rounds a value through the Real48 format and back (what storing a derived
-// value in a 6-byte field and reading it again yields).
-inline long double RoundToReal48(long double value) { return Real48ToLongDouble(LongDoubleToReal48(value)); }
+// value in a 6-byte field and reading it again yields); the same as
+// Real48ToLongDouble(LongDoubleToReal48(value)) without going through the bytes.
+long double RoundToReal48(long double value);
 
 }  // namespace gd
