@@ -1,6 +1,7 @@
 #include "convert/DateTimePattern.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace gd {
 namespace {
@@ -116,18 +117,34 @@ void TDateTimePattern::Compile(std::string_view pattern) {
 void TDateTimePattern::Append(std::string& out, const DateRecord& date,
                               std::int32_t seconds) const {
   const TimeParts t = SplitTime(seconds);
-  char buf[24];
+  // The fields go into a small buffer that is appended in one piece.
+  char buf[64];
+  char* p = buf;
+  const auto room = [&] { return static_cast<std::size_t>(buf + sizeof buf - p); };
+  const auto flush = [&] {
+    out.append(buf, static_cast<std::size_t>(p - buf));
+    p = buf;
+  };
   for (const Token& tok : tokens_) {
+    if (room() < 24) flush();  // room for a number of any width
     long long v = 0;
     switch (tok.field) {
       case Field::Literal:
-        out.append(literals_, tok.literalStart, tok.literalLength);
+        if (tok.literalLength > room()) {
+          flush();
+          out.append(literals_, tok.literalStart, tok.literalLength);
+        } else {
+          std::memcpy(p, literals_.data() + tok.literalStart, tok.literalLength);
+          p += tok.literalLength;
+        }
         continue;
       case Field::AmPmUpper:
-        out += t.hour < 12 ? "AM" : "PM";
+        *p++ = t.hour < 12 ? 'A' : 'P';
+        *p++ = 'M';
         continue;
       case Field::AmPmLower:
-        out += t.hour < 12 ? "am" : "pm";
+        *p++ = t.hour < 12 ? 'a' : 'p';
+        *p++ = 'm';
         continue;
       case Field::Day:
         v = date.day;
@@ -156,13 +173,13 @@ void TDateTimePattern::Append(std::string& out, const DateRecord& date,
     }
     int digits = tok.digits;
     if (v < 0) {  // as printf's "%0*d": the sign counts in the width
-      out += '-';
+      *p++ = '-';
       v = -v;
       digits = std::max(digits - 1, 1);
     }
-    char* end = PutUnsigned(buf, static_cast<std::uint64_t>(v), digits);
-    out.append(buf, static_cast<std::size_t>(end - buf));
+    p = PutUnsigned(p, static_cast<std::uint64_t>(v), digits);
   }
+  flush();
 }
 
 }  // namespace gd

@@ -72,7 +72,10 @@ void TVXASCIIOUT::SetColLength(int colLength) {
   PrepareTexts();
 }
 
-void TVXASCIIOUT::SetSeparatorChar(char c) { options_.separatorChar = c; }
+void TVXASCIIOUT::SetSeparatorChar(char c) {
+  options_.separatorChar = c;
+  PrepareTexts();
+}
 
 void TVXASCIIOUT::SetLocale(const Locale& locale) {
   locale_ = locale;
@@ -102,6 +105,8 @@ void TVXASCIIOUT::PrepareTexts() {
     decimalSeparator_ = system;  // neither "." nor ",": the replacement leaves it alone
   }
   const int w = options_.colLength;
+  separator_.clear();
+  ColumnSeparator(separator_);
   padded_.blank = PadLeft(" ", w);
   padded_.unknown = PadLeft(" ???", w);
   padded_.noVelocity = PadLeft("-------", w);

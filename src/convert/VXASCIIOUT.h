@@ -290,7 +290,8 @@ class TVXASCIIOUT {
   DateRecord cachedDate_{};          // date of cachedDateText_
   std::string cachedDateText_;
   bool cachedDateValid_ = false;
-  std::string line_;  // line being built
+  std::string separator_;  // between the columns of a row
+  std::string line_;       // line being built
   std::string scratch_;
 };
 

@@ -16,6 +16,22 @@ constexpr std::uint8_t kFVelocity = 0x01, kFTimestamp = 0x02, kFPositive = 0x04,
 bool WordPresent(std::uint16_t w) { return (w & 0x8000) != 0; }
 unsigned WordValue(std::uint16_t w) { return w & 0x0FFFu; }
 
+// PlaceSign(text, sign) in place: the sign replaces the one in the text or
+// the blank before its first character, or goes in front.
+void PlaceSignInPlace(std::string& text, char sign) {
+  if (text.empty() || (text[0] != ' ' && text[0] != '+' && text[0] != '-')) {
+    text.insert(text.begin(), sign);
+    return;
+  }
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string::npos) i = text.size();
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    text[i] = sign;
+  } else if (i > 0) {
+    text[i - 1] = sign;
+  }
+}
+
 }  // namespace
 
 void TVXASCIIOUT::StartChannelClocks(const TRcaEntry& entry, const TSeriesDescription& series) {
@@ -69,11 +85,13 @@ std::string TVXASCIIOUT::TemperatureText(std::int16_t t, bool stored) const {
 void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index,
                             bool withText) const {
   if (!stored) {
-    col.valueText += padded_.notStored;
+    if (withText) col.valueText += padded_.notStored;
     col.numeric = kNoValueMarker;
     return;
   }
   if (raw < -32757) {
+    col.numeric = kInvalidMarker;
+    if (!withText) return;
     switch (raw) {
       case -32766:
         col.valueText += padded_.min;
@@ -88,7 +106,6 @@ void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int 
         col.valueText += padded_.undefined;
         break;
     }
-    col.numeric = kInvalidMarker;
     return;
   }
   long double value = 0;
@@ -149,27 +166,29 @@ long double TVXASCIIOUT::HeatFlowValue(const TValueRecord& rec) {
 // positive and negative columns. `valid`: the totals may be shown.
 void TVXASCIIOUT::TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, long double pos,
                              bool hasNeg, long double neg, bool valid, bool invalidAsMarker) {
+  // The sum column shows the text of one of the separate ones.
+  const bool withText = Wanted(sumCol) || Wanted(posCol) || Wanted(negCol);
   auto one = [&](int index, bool has, long double v, char sign) {
     TOutColumn& col = columns_[static_cast<std::size_t>(index)];
     if (!has) {
-      col.valueText = padded_.blank;
+      if (withText) col.valueText = padded_.blank;
       return;
     }
     if (valid) {
-      AppendNumber(col.valueText, 2, v);
+      if (withText) AppendNumber(col.valueText, 2, v);
       col.numeric = v;
     } else {
-      col.valueText = padded_.unknown;
+      if (withText) col.valueText = padded_.unknown;
       if (invalidAsMarker) col.numeric = kInvalidMarker;
     }
-    col.valueText.assign(PlaceSign(col.valueText, sign));
+    if (withText) PlaceSignInPlace(col.valueText, sign);
   };
   one(posCol, hasPos, pos, '+');
   one(negCol, hasNeg, neg, '-');
   TOutColumn& sum = columns_[static_cast<std::size_t>(sumCol)];
   const TOutColumn& from = hasNeg ? columns_[static_cast<std::size_t>(negCol)]
                                   : columns_[static_cast<std::size_t>(posCol)];
-  sum.valueText = from.valueText;
+  if (withText) sum.valueText = from.valueText;
   if (hasPos) sum.numeric = pos;
   if (hasNeg) sum.numeric = neg;
   if ((hasPos || hasNeg) && !valid && invalidAsMarker) sum.numeric = kInvalidMarker;

@@ -102,7 +102,7 @@ void TVXASCIIOUT::WriteRecord(int channel, const TValueRecord& rec) {
     } else {
       line_ += col.valueText;
     }
-    ColumnSeparator(line_);
+    line_ += separator_;
     ++position;
   }
   ++row_;
