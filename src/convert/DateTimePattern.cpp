@@ -6,17 +6,18 @@
 namespace gd {
 namespace {
 
+int DigitCount(std::uint64_t v) {
+  int n = 1;
+  for (std::uint64_t limit = 10; n < 20 && v >= limit; limit *= 10) ++n;
+  return n;
+}
+
 // Writes v with at least minDigits digits (zeros in front); returns the end.
+// The digits go straight to their places, last one first.
 char* PutUnsigned(char* out, std::uint64_t v, int minDigits) {
-  char buf[24];
-  int n = 0;
-  do {
-    buf[n++] = static_cast<char>('0' + v % 10);
-    v /= 10;
-  } while (v != 0);
-  while (n < minDigits) buf[n++] = '0';
-  while (n > 0) *out++ = buf[--n];
-  return out;
+  char* const end = out + std::max(DigitCount(v), minDigits);
+  for (char* p = end; p != out; v /= 10) *--p = static_cast<char>('0' + v % 10);
+  return end;
 }
 
 }  // namespace
