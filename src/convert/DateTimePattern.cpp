@@ -131,7 +131,9 @@ void TDateTimePattern::Append(std::string& out, const DateRecord& date,
     long long v = 0;
     switch (tok.field) {
       case Field::Literal:
-        if (tok.literalLength > room()) {
+        if (tok.literalLength == 1) {  // the usual separator
+          *p++ = literals_[tok.literalStart];
+        } else if (tok.literalLength > room()) {
           flush();
           out.append(literals_, tok.literalStart, tok.literalLength);
         } else {

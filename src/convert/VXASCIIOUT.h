@@ -285,6 +285,7 @@ class TVXASCIIOUT {
   Real48 factorBytes_{};
   long double factor_ = 0;
   bool columnsSetUp_ = false;
+  std::vector<int> enabledColumns_;  // indices of the enabled columns, in order
   std::uint16_t errorValue_ = 0;     // prolog "MD ERROR-VALUE"
   long double totalErrorValue_ = 0;  // prolog total error value
   DateRecord cachedDate_{};          // date of cachedDateText_

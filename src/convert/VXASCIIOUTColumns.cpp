@@ -140,6 +140,10 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
     SetHeader(col, kExtraHeaders[bit - 1]);
     if (extraValues & (1u << bit)) enable(col);
   }
+  enabledColumns_.clear();
+  for (int i = 0; i < kOutColumnCount; ++i) {
+    if (columns_[static_cast<std::size_t>(i)].enabled) enabledColumns_.push_back(i);
+  }
 }
 
 void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet& set) {

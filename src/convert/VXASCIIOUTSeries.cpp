@@ -73,9 +73,8 @@ void TVXASCIIOUT::WriteRecord(int channel, const TValueRecord& rec) {
   const bool trim = (options_.style & kStyleTrimStrings) != 0;
   line_.clear();
   int position = 0;
-  for (int i = 0; i < kOutColumnCount; ++i) {
+  for (const int i : enabledColumns_) {
     const TOutColumn& col = columns_[static_cast<std::size_t>(i)];
-    if (!col.enabled) continue;
     if (gridRow >= 0) grid_->SetCell(position + 1, gridRow, col.valueText);
     if (sheet_) {
       const int cell = position + (grid_ ? 1 : 0);

@@ -34,8 +34,6 @@ constexpr int kX87Shift = 64 - 40;  // mantissa bits the Real48 does not keep
 // below the smallest one and for NaN.
 Parts Round(long double value) {
   Parts p;
-  if (std::isnan(value) || value == 0.0L) return p;
-  p.negative = std::signbit(value);
   std::uint64_t mantissa = 0;
   int exp2 = 0;  // |value| = (mantissa + rest / (2 * half)) * 2^(exp2 - 40)
   std::uint64_t rest = 0, half = 0;
@@ -46,13 +44,18 @@ Parts Round(long double value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, raw, 8);
     const int field = (raw[8] | (raw[9] << 8)) & 0x7FFF;
-    if (field == 0) return Parts{};  // subnormal: far below the smallest Real48
+    // Zero and subnormals lie far below the smallest Real48.
+    if (field == 0) return p;
     infinite = field == 0x7FFF;
+    if (infinite && (bits << 1) != 0) return p;  // NaN
+    p.negative = (raw[9] & 0x80) != 0;
     exp2 = field - kX87Bias + 1;
     mantissa = bits >> kX87Shift;
     rest = bits & ((std::uint64_t{1} << kX87Shift) - 1);
     half = std::uint64_t{1} << (kX87Shift - 1);
   } else {
+    if (std::isnan(value) || value == 0.0L) return p;
+    p.negative = std::signbit(value);
     infinite = std::isinf(value);
     const long double frac = std::frexp(std::fabs(value), &exp2);  // frac in [0.5, 1)
     const long double scaled = std::ldexp(frac, 40);
