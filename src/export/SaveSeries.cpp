@@ -8,6 +8,7 @@
 #include "core/DateTime.h"
 #include "core/Errors.h"
 #include "core/FormatText.h"
+#include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "export/XlsWriter.h"
 
@@ -19,6 +20,11 @@ constexpr const char* kPendingLine = "Nr%2.2d (%d)";
 constexpr const char* kCurrentSeries = "Reihe %2.2d-->";
 constexpr const char* kSeriesOf = "%d/%d";
 constexpr const char* kNoConverter = "BIN\xC4RDATEI IST UNGUELTIG";
+constexpr const char* kShortened =
+    "Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert";
+constexpr const char* kSheetFull =
+    "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
+    "in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.";
 
 // The conversion engine's cells, as workbook records in a memory buffer.
 class XlsCellSink final : public ISpreadsheetSink {
@@ -84,6 +90,8 @@ bool SaveSeriesJob::Run() {
     messages_.Show(MessageKind::Error, SavedToItselfText(request_.target));
     return false;
   }
+  // A folder or device as the target fails before any work is done.
+  ResolveSaveTarget(request_.target);
   switch (SaveKindOf(request_.target)) {
     case SaveKind::Subset:
       return SaveSubsetFile();
@@ -145,7 +153,15 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
     currentSeries_ = FormatText(Translate(kCurrentSeries), {n});
     seriesOf_ = FormatText(Translate(kSeriesOf), {i + 1, count});
     progress_.LetEventsRun();
-    cancelled = !converter.WriteSeries(n, comments);
+    try {
+      cancelled = !converter.WriteSeries(n, comments);
+    } catch (const ESpreadsheetError&) {
+      // The sheet's rows are used up: the workbook is dropped whole rather
+      // than saved without the rows that did not fit.
+      if (!spreadsheet) throw;
+      throw ESpreadsheetError(
+          FormatText(Translate(kSheetFull), {FileNameOnly(request_.target), n, kSheetRows}));
+    }
     currentSeries_.clear();
     saved_.push_back(line);
     // A cancel between two series' records ends the loop too.
@@ -171,7 +187,17 @@ bool SaveSeriesJob::SaveSubsetFile() {
                  messages_, progress_, Now(), &file);
   written_ = std::move(file.bytes);
   shortened_ = std::move(file.shortenedSeries);
-  return outcome == SaveOutcome::Saved;
+  if (outcome != SaveOutcome::Saved) return false;
+  // The file holds what the stream has; the user learns which series lost
+  // records, rather than finding them shorter later.
+  for (const int k : shortened_) {
+    const int n = request_.selection[static_cast<std::size_t>(k - 1)];
+    const std::size_t entryAt = kStreamPrologSize + static_cast<std::size_t>(k - 1) * kRcaEntrySize;
+    const std::int32_t copied = LoadI32(&written_[entryAt + TRcaEntry::kRecordCount]);
+    const std::int32_t stated = parsed->directory[static_cast<std::size_t>(n - 1)].RecordCount();
+    messages_.Show(MessageKind::Warning, FormatText(Translate(kShortened), {n, copied, stated}));
+  }
+  return true;
 }
 
 }  // namespace gd

@@ -55,9 +55,11 @@ std::uint8_t Attribute(int kindFormat, int cellFormat) {
 }
 
 void CheckPosition(int column, int row) {
-  if (row < 0 || row > 0xFFFF || column < 0 || column > 0xFFFF)
+  if (row < 0 || row >= kSheetRows || column < 0 || column >= kSheetColumns)
     throw ESpreadsheetError("Spreadsheet cell at row " + std::to_string(row) + ", column " +
-                            std::to_string(column) + " lies outside the sheet (0..65535)");
+                            std::to_string(column) + " lies outside the sheet (rows 0.." +
+                            std::to_string(kSheetRows - 1) + ", columns 0.." +
+                            std::to_string(kSheetColumns - 1) + ")");
 }
 
 void PutCellHead(Bytes& out, std::uint16_t id, std::size_t valueLength, int column, int row,

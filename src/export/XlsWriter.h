@@ -26,8 +26,8 @@
 
 namespace gd {
 
-// A cell that cannot be stored: row or column outside 0..65535, or an explicit
-// cell format index that does not exist.
+// A cell that cannot be stored: row or column outside the sheet, or an
+// explicit cell format index that does not exist.
 class ESpreadsheetError : public EGaugData {
  public:
   using EGaugData::EGaugData;
@@ -39,6 +39,11 @@ enum class CellKind { Label, Integer, Float, Date, Time, DateTime, Currency };
 inline constexpr int kDefaultCellFormat = -1;
 inline constexpr int kMaxCellFormat = 6;
 inline constexpr int kMaxLabelLength = 255;
+// The sheet of this record set: rows 0..16383 and columns 0..255. The record
+// fields hold 16 bits, but spreadsheet programs and readers of the format
+// refuse or drop cells beyond, so such a cell is refused here.
+inline constexpr int kSheetRows = 16384;
+inline constexpr int kSheetColumns = 256;
 
 // Record identifiers.
 inline constexpr std::uint16_t kRecBof = 0x0809;
@@ -73,8 +78,8 @@ void WriteDateCell(Bytes& stream, const Locale& locale, int column, int row, dou
 void WriteTimeCell(Bytes& stream, const Locale& locale, int column, int row, double dateTime,
                    int cellFormat = kDefaultCellFormat);
 
-// Converts `text` by kind and writes the cell. An integer outside 0..65535
-// becomes a number cell with cell format 0. A text that does not convert
+// Converts `text` by kind and writes the cell. An integer (value) outside
+// 0..65535 becomes a number cell with cell format 0. A text that does not convert
 // throws EConvertError; a missing value (nullopt) for any kind but a label
 // throws EConvertError("InvalidDataType"); a missing label is an empty one.
 // A kind outside the enumeration writes nothing.

@@ -144,5 +144,16 @@ TEST_F(XlsReadback, EnglishFormatsAndAnEmptyWorkbook) {
   EXPECT_EQ(ReadBack(b), expected);
 }
 
+TEST_F(XlsReadback, TheLastRowOfTheSheetReadsBack) {
+  // The writer's last row is one the reader still takes.
+  Bytes b;
+  WriteWorkbookStart(b, Locale::German());
+  WriteNumberCell(b, 0, kSheetRows - 1, 7.5);
+  WriteWorkbookEnd(b);
+  const std::vector<std::string> lines = ReadBack(b);
+  ASSERT_EQ(lines.size(), 1u + kSheetRows);
+  EXPECT_EQ(lines.back(), std::to_string(kSheetRows - 1) + "\t0\tnumber\t7.5\t" + Hex("0.0##"));
+}
+
 }  // namespace
 }  // namespace gd

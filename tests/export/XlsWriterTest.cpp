@@ -151,11 +151,15 @@ TEST(XlsWriter, LabelCells) {
 }
 
 TEST(XlsWriter, CellsOutsideTheSheetAreRefused) {
+  // The last cell of the sheet: row 16383, column 255.
   Bytes b;
-  WriteLabelCell(b, 65535, 65535, "");
-  EXPECT_EQ(b, (Bytes{0x04, 0x00, 0x08, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x40, 0x00, 0x00, 0x00}));
+  WriteLabelCell(b, 255, 16383, "");
+  EXPECT_EQ(b, (Bytes{0x04, 0x00, 0x08, 0x00, 0xFF, 0x3F, 0xFF, 0x00, 0x40, 0x00, 0x00, 0x00}));
   b.clear();
-  EXPECT_THROW(WriteLabelCell(b, 0, 65536, "x"), ESpreadsheetError);
+  // Beyond it spreadsheet programs drop or refuse cells, so nothing is written.
+  EXPECT_THROW(WriteLabelCell(b, 0, 16384, "x"), ESpreadsheetError);
+  EXPECT_THROW(WriteLabelCell(b, 256, 0, "x"), ESpreadsheetError);
+  EXPECT_THROW(WriteNumberCell(b, 0, 65535, 1.0), ESpreadsheetError);
   EXPECT_THROW(WriteNumberCell(b, -1, 0, 1.0), ESpreadsheetError);
   EXPECT_THROW(WriteDateCell(b, Locale{}, 0, -1, 1.0), ESpreadsheetError);
   EXPECT_THROW(WriteCell(b, Locale{}, CellKind::Integer, 70000, 0, "1"), ESpreadsheetError);
