@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 
 #include "cli/CliText.h"
@@ -209,7 +210,16 @@ const CommandSpec* FindCommand(const std::string& name) {
 }
 
 std::optional<int> ParseSeriesNumber(const std::string& text) {
-  return ParseDecimal(text, 1, 65535);
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  // Numbers beyond any file are still numbers: the command then says how many
+  // series the file has, as for any other series that is not there.
+  const std::size_t digits = text.size() - std::min(text.find_first_not_of('0'), text.size());
+  if (digits > 9) return std::numeric_limits<int>::max();
+  return ParseDecimal(text.substr(text.size() - std::max<std::size_t>(digits, 1)), 1,
+                      std::numeric_limits<int>::max());
 }
 
 CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -244,7 +254,10 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   bool optionsEnded = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
-    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+    // "-1" is a (wrong) series number, not an option.
+    const bool negativeNumber =
+        arg.size() >= 2 && arg[0] == '-' && arg.find_first_not_of("0123456789", 1) == std::string::npos;
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-' || negativeNumber) {
       request.arguments.push_back(arg);
       continue;
     }

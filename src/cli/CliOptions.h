@@ -62,7 +62,8 @@ class UsageError : public std::runtime_error {
 // Parses the arguments after the program name. Throws UsageError.
 CliRequest ParseCommandLine(const std::vector<std::string>& arguments);
 
-// A series number as the user writes it ("3", "03"): 1..65535, else nothing.
+// A series number as the user writes it ("3", "03"): digits only, at least 1;
+// numbers too large for an int give INT_MAX. Else nothing.
 std::optional<int> ParseSeriesNumber(const std::string& text);
 
 // The overview of all commands, and the help of one command.

@@ -12,6 +12,8 @@ namespace gd {
 namespace {
 
 constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
+constexpr const char* kIsFolder = "%s ist ein Verzeichnis, keine Datei";
+constexpr const char* kNotAFile = "%s ist keine gewoehnliche Datei und wird nicht ersetzt";
 
 std::string LowerExtension(const std::string& path) {
   const std::size_t nameAt = path.find_last_of("\\/:");
@@ -45,15 +47,31 @@ bool IsSameFile(const std::string& target, const std::string& openFile) {
   return !ec && same;
 }
 
+std::string ResolveSaveTarget(const std::string& target) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::string path = target;
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    // The file the link names gets the new content; the link stays a link.
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    if (!ec) path = resolved.string();
+  }
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::exists(status) || fs::is_regular_file(status)) return path;
+  throw EGaugData(
+      FormatMessageText(Translate(fs::is_directory(status) ? kIsFolder : kNotAFile), {target}));
+}
+
 void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data) {
-  const std::string temp = files.CreateTemporary(target);
+  const std::string path = ResolveSaveTarget(target);
+  const std::string temp = files.CreateTemporary(path);
   try {
     files.WriteWhole(temp, data);
   } catch (...) {
     files.Remove(temp);
     throw;
   }
-  if (!files.Rename(temp, target)) {
+  if (!files.Rename(temp, path)) {
     files.Remove(temp);
     throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
   }

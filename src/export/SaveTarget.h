@@ -28,7 +28,14 @@ std::string FileNameOnly(const std::string& path);
 // (".." parts, symbolic links, hard links).
 bool IsSameFile(const std::string& target, const std::string& openFile);
 
-// Writes `data` to a temporary file beside `target` and renames it onto
+// The path a save of `target` writes to: `target` itself, or for a symbolic
+// link the file it leads to, so that the link is kept. Throws EGaugData when
+// an existing target is a folder, a device or anything else but a plain file,
+// which a save must never replace.
+std::string ResolveSaveTarget(const std::string& target);
+
+// Writes `data` to a temporary file beside `target` (beside the file a link
+// leads to, see ResolveSaveTarget) and renames it onto
 // `target`, so that `target` holds either its old content or all of `data`,
 // never a part. Failures throw EGaugData "Die Datei %s kann nicht geschrieben
 // werden" (or the file store's own error) and leave no temporary file.
