@@ -180,7 +180,12 @@ void TDateTimePattern::Append(std::string& out, const DateRecord& date,
       v = -v;
       digits = std::max(digits - 1, 1);
     }
-    p = PutUnsigned(p, static_cast<std::uint64_t>(v), digits);
+    if (v < 100 && digits <= 2) {  // days, months, hours, minutes, seconds
+      if (v >= 10 || digits == 2) *p++ = static_cast<char>('0' + v / 10);
+      *p++ = static_cast<char>('0' + v % 10);
+    } else {
+      p = PutUnsigned(p, static_cast<std::uint64_t>(v), digits);
+    }
   }
   flush();
 }

@@ -247,9 +247,7 @@ class TVXASCIIOUT {
   long double ScaledFactor(const TRecordChannel& cp);
   // Texts are made for the enabled columns once columns are set up, for all
   // columns before that.
-  bool Wanted(int index) const {
-    return columns_[static_cast<std::size_t>(index)].enabled || !columnsSetUp_;
-  }
+  bool Wanted(int index) const { return ((wantedColumns_ >> index) & 1u) != 0; }
   void TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, long double pos, bool hasNeg,
                   long double neg, bool valuesValid, bool invalidAsMarker);
   void AppendDate(std::string& out, const DateRecord& date);
@@ -284,8 +282,8 @@ class TVXASCIIOUT {
   CoefficientCache heatCache_;
   Real48 factorBytes_{};
   long double factor_ = 0;
-  bool columnsSetUp_ = false;
   std::vector<int> enabledColumns_;  // indices of the enabled columns, in order
+  std::uint32_t wantedColumns_ = ~std::uint32_t{0};  // bit i: column i gets its text
   std::uint16_t errorValue_ = 0;     // prolog "MD ERROR-VALUE"
   long double totalErrorValue_ = 0;  // prolog total error value
   DateRecord cachedDate_{};          // date of cachedDateText_

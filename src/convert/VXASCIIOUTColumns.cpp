@@ -66,7 +66,6 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
     col.decimals = 0;
     col.scale = 0;
   }
-  columnsSetUp_ = true;
   const std::uint32_t style = options_.style;
   auto enable = [&](int i) { columns_[static_cast<std::size_t>(i)].enabled = true; };
 
@@ -141,8 +140,11 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
     if (extraValues & (1u << bit)) enable(col);
   }
   enabledColumns_.clear();
+  wantedColumns_ = 0;
   for (int i = 0; i < kOutColumnCount; ++i) {
-    if (columns_[static_cast<std::size_t>(i)].enabled) enabledColumns_.push_back(i);
+    if (!columns_[static_cast<std::size_t>(i)].enabled) continue;
+    enabledColumns_.push_back(i);
+    wantedColumns_ |= std::uint32_t{1} << i;
   }
 }
 
