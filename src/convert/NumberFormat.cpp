@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "convert/TextStyle.h"
+#include "core/TextTools.h"
 
 namespace gd {
 namespace {
@@ -33,14 +34,6 @@ int DigitCount(std::uint64_t v) {
   int n = 1;
   for (std::uint64_t limit = 10; n < 20 && v >= limit; limit *= 10) ++n;
   return n;
-}
-
-// Writes v with at least minDigits digits (zeros in front); returns the end.
-// The digits go straight to their places, last one first.
-char* PutUnsigned(char* out, std::uint64_t v, int minDigits) {
-  char* const end = out + std::max(DigitCount(v), minDigits);
-  for (char* p = end; p != out; v /= 10) *--p = static_cast<char>('0' + v % 10);
-  return end;
 }
 
 // The common case: the value scaled by 10^decimals is small enough that its

@@ -34,7 +34,6 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/DateTimePattern.h"
 #include "convert/HeatFlow.h"
 #include "convert/LabelTable.h"
 #include "convert/NumberFormat.h"
@@ -42,6 +41,7 @@
 #include "convert/TextStyle.h"
 #include "core/Bytes.h"
 #include "core/DateTime.h"
+#include "core/DateTimePattern.h"
 #include "core/Locale.h"
 #include "core/Progress.h"
 #include "core/StreamParser.h"

@@ -4,12 +4,11 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/DateTimePattern.h"
+
 namespace gd {
 
-namespace {
-
-// Days since 1970-01-01 of a proleptic Gregorian date, and back
-// (H. Hinnant's civil-from-days algorithms, exact for every date).
+// H. Hinnant's days-from-civil algorithms, exact for every date.
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2 ? 1 : 0;
   const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -18,12 +17,6 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
   return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
-
-struct Civil {
-  std::int64_t year;
-  unsigned month;
-  unsigned day;
-};
 
 Civil CivilFromDays(std::int64_t z) {
   z += 719468;
@@ -37,8 +30,10 @@ Civil CivilFromDays(std::int64_t z) {
   return {static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2 ? 1 : 0), m, d};
 }
 
-constexpr std::int64_t kEpoch1990 = 7305;    // 1990-01-01 in days since 1970-01-01
-constexpr std::int64_t kEpoch1899 = -25569;  // 1899-12-30, origin of date-time values
+namespace {
+
+constexpr std::int64_t kEpoch1990 = 7305;  // 1990-01-01 in days since 1970-01-01
+constexpr std::int64_t kEpoch1899 = kDateTimeEpochDays;
 constexpr std::int64_t kMsPerDay = 86400000;
 
 // Days since 1970-01-01 of a calendar date (caller checked IsCalendarDate).
@@ -74,12 +69,6 @@ bool SplitDateTime(double value, std::int64_t& civilDays, std::int64_t& ms) {
   }
   const Civil c = CivilFromDays(civilDays);
   return c.year >= 1 && c.year <= 9999;
-}
-
-void AppendNumber(std::string& out, long long value, int digits) {
-  char buf[24];
-  std::snprintf(buf, sizeof buf, "%0*lld", digits, value);
-  out += buf;
 }
 
 void RequirePrologSize(std::size_t size) {
@@ -213,71 +202,8 @@ Moment DateTimeToMoment(double value) {
 
 std::string FormatDateTimePattern(std::string_view pattern, const DateRecord& date,
                                   std::int32_t seconds) {
-  const bool twelveHour =
-      pattern.find("AP") != std::string_view::npos || pattern.find("ap") != std::string_view::npos;
-  const TimeParts t = SplitTime(seconds);
-  const int year = FullYear(date.year);
   std::string out;
-  std::size_t i = 0;
-  while (i < pattern.size()) {
-    const char c = pattern[i];
-    std::size_t run = 1;
-    while (i + run < pattern.size() && pattern[i + run] == c) ++run;
-    if (c == '\'') {
-      if (run >= 2) {  // '' stands for one quote
-        out += '\'';
-        i += 2;
-        continue;
-      }
-      const std::size_t close = pattern.find('\'', i + 1);
-      const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
-      out.append(pattern.substr(i + 1, end - i - 1));
-      i = end == pattern.size() ? end : end + 1;
-      continue;
-    }
-    if ((c == 'A' || c == 'a') && i + 1 < pattern.size() &&
-        pattern[i + 1] == (c == 'A' ? 'P' : 'p')) {
-      out += t.hour < 12 ? (c == 'A' ? "AM" : "am") : (c == 'A' ? "PM" : "pm");
-      i += 2;
-      continue;
-    }
-    if (c == 'y') {
-      if (run >= 3)
-        AppendNumber(out, year, 4);
-      else
-        AppendNumber(out, year % 100, 2);
-      i += run;
-      continue;
-    }
-    const std::size_t used = run >= 2 ? 2 : 1;
-    const int digits = static_cast<int>(used);
-    switch (c) {
-      case 'd':
-        AppendNumber(out, date.day, digits);
-        break;
-      case 'M':
-        AppendNumber(out, date.month, digits);
-        break;
-      case 'H':
-        AppendNumber(out, t.hour, digits);
-        break;
-      case 'h': {
-        const int h12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-        AppendNumber(out, twelveHour ? h12 : t.hour, digits);
-        break;
-      }
-      case 'm':
-        AppendNumber(out, t.minute, digits);
-        break;
-      case 's':
-        AppendNumber(out, t.second, digits);
-        break;
-      default:
-        out.append(pattern.substr(i, used));
-        break;
-    }
-    i += used;
-  }
+  TDateTimePattern(pattern).Append(out, date, seconds);
   return out;
 }
 

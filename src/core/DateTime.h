@@ -61,6 +61,23 @@ inline constexpr double kFallbackDateValue = 1.0;
 inline constexpr const char* kBadDateText = "*BAD DATE*";
 inline constexpr const char* kUnformedPartText = "???";
 
+// --- Proleptic Gregorian calendar -------------------------------------------
+// Plain years (no 1900 rule), any year; days count from 1970-01-01.
+
+struct Civil {
+  std::int64_t year;
+  unsigned month;  // 1..12
+  unsigned day;    // 1..31
+};
+
+// 1899-12-30, day 0 of date-time values, in days since 1970-01-01.
+inline constexpr std::int64_t kDateTimeEpochDays = -25569;
+
+// Days since 1970-01-01 of year-month-day (month 1..12, day 1..31).
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
+// The date of a day count since 1970-01-01.
+Civil CivilFromDays(std::int64_t days);
+
 // --- Records and bytes ------------------------------------------------------
 
 // Year with the 1900 rule applied (97 -> 1997, 1997 -> 1997).
@@ -127,7 +144,9 @@ Moment DateTimeToMoment(double value);
 
 // Formats with a Locale pattern: d dd M MM yy yyyy H HH h hh m mm s ss, AP/ap
 // (AM/PM; h and hh count 1..12 only when the pattern has one), text in single
-// quotes ('' is a quote), any other character as it stands.
+// quotes ('' is a quote), any other character as it stands. The same as
+// TDateTimePattern(pattern).Append (DateTimePattern.h), which compiles the
+// pattern once for many texts.
 std::string FormatDateTimePattern(std::string_view pattern, const DateRecord& date,
                                   std::int32_t seconds);
 // The date in the locale's short date pattern; nullopt when no calendar date.

@@ -91,6 +91,21 @@ std::string RemoveBlanks(std::string_view text) {
   return out;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word) {
+  if (text.size() - pos < word.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if (LowerAscii(text[pos + i]) != LowerAscii(word[i])) return false;
+  return true;
+}
+
 std::string Field(std::string_view text, char separator, int n) {
   if (n < 1) return {};
   std::size_t start = 0;

@@ -5,6 +5,7 @@
 // state, except Translate, whose dictionary the application installs once.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,26 @@ std::string PlaceSign(std::string_view text, char sign);
 
 // The text with every blank (' ') removed.
 std::string RemoveBlanks(std::string_view text);
+// The text without the blanks (' ') at its start and end.
+std::string_view TrimBlanks(std::string_view text);
+// ASCII letters in lower case, every other byte as it is.
+char LowerAscii(char c);
+// Whether `word` stands in `text` at `pos` (pos <= text.size()), ASCII letters
+// compared without case.
+bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word);
+
+// --- Digits -----------------------------------------------------------------
+
+// Writes v in decimal with at least minDigits digits (zeros in front) at out,
+// without allocating (number and date columns are written for every record);
+// returns the end. The digits go straight to their places, last one first.
+inline char* PutUnsigned(char* out, std::uint64_t v, int minDigits) {
+  int n = 1;
+  for (std::uint64_t limit = 10; n < 20 && v >= limit; limit *= 10) ++n;
+  char* const end = out + (n > minDigits ? n : minDigits);
+  for (char* p = end; p != out; v /= 10) *--p = static_cast<char>('0' + v % 10);
+  return end;
+}
 
 // --- Fields -----------------------------------------------------------------
 

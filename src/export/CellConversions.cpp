@@ -7,6 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/DateTime.h"
+#include "core/DateTimePattern.h"
+#include "core/TextTools.h"
+
 namespace gd {
 namespace {
 
@@ -14,7 +18,7 @@ constexpr std::int64_t kMsPerDay = 86400000;
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimBlanksAndTabs(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
@@ -22,104 +26,13 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word) {
-  if (text.size() - pos < word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i)
-    if (Lower(text[pos + i]) != Lower(word[i])) return false;
-  return true;
-}
-
 // --- patterns -----------------------------------------------------------
 
-enum class Field { Literal, Day, Month, Year, Hour, Minute, Second, AmPm };
+using Pattern = TDateTimePattern;
+using Field = TDateTimePattern::Field;
 
-struct Token {
-  Field field = Field::Literal;
-  int width = 1;          // 1 or 2 (4 for a long year)
-  std::string text;       // a literal's text; for AmPm the designator as written
-  std::size_t begin = 0;  // its span in the pattern
-  std::size_t end = 0;
-};
-
-std::vector<Token> Tokenize(std::string_view pattern) {
-  std::vector<Token> tokens;
-  auto addLiteral = [&](std::string_view text, std::size_t begin, std::size_t end) {
-    if (!tokens.empty() && tokens.back().field == Field::Literal) {
-      tokens.back().text += text;
-      tokens.back().end = end;
-    } else {
-      tokens.push_back({Field::Literal, 1, std::string(text), begin, end});
-    }
-  };
-  std::size_t i = 0;
-  while (i < pattern.size()) {
-    const char c = pattern[i];
-    const std::size_t begin = i;
-    bool matchedAmPm = false;
-    for (std::string_view word : {"am/pm", "a/p", "ampm"}) {
-      if (StartsWithNoCase(pattern, i, word)) {
-        i += word.size();
-        tokens.push_back(
-            {Field::AmPm, 1, std::string(pattern.substr(begin, word.size())), begin, i});
-        matchedAmPm = true;
-        break;
-      }
-    }
-    if (matchedAmPm) continue;
-    if (c == '\'' || c == '"') {
-      std::size_t close = pattern.find(c, i + 1);
-      if (close == std::string_view::npos) close = pattern.size();
-      addLiteral(pattern.substr(i + 1, close - i - 1), begin, std::min(close + 1, pattern.size()));
-      i = std::min(close + 1, pattern.size());
-      continue;
-    }
-    Field field = Field::Literal;
-    switch (c) {
-      case 'd':
-        field = Field::Day;
-        break;
-      case 'M':
-        field = Field::Month;
-        break;
-      case 'y':
-        field = Field::Year;
-        break;
-      case 'H':
-      case 'h':
-        field = Field::Hour;
-        break;
-      case 'm':
-        field = Field::Minute;
-        break;
-      case 's':
-        field = Field::Second;
-        break;
-      default:
-        break;
-    }
-    if (field == Field::Literal) {
-      addLiteral(pattern.substr(i, 1), begin, i + 1);
-      ++i;
-      continue;
-    }
-    std::size_t run = 1;
-    while (i + run < pattern.size() &&
-           (pattern[i + run] == c || (field == Field::Hour && Lower(pattern[i + run]) == 'h')))
-      ++run;
-    i += run;
-    int width = run >= 2 ? 2 : 1;
-    if (field == Field::Year) width = run >= 3 ? 4 : 2;
-    tokens.push_back({field, width, {}, begin, i});
-  }
-  return tokens;
-}
-
-bool HasAmPm(const std::vector<Token>& tokens) {
-  for (const Token& t : tokens)
-    if (t.field == Field::AmPm) return true;
-  return false;
+Pattern Compiled(std::string_view pattern) {
+  return Pattern(pattern, Pattern::Syntax::Spreadsheet);
 }
 
 struct Parts {
@@ -127,73 +40,27 @@ struct Parts {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
 };
 
-std::string AmPmText(const Token& t, bool pm) {
-  if (Lower(t.text[0]) == 'a' && t.text.size() == 3) {  // "a/p": one letter, case as written
-    char letter = pm ? t.text[2] : t.text[0];
-    return std::string(1, letter);
-  }
-  if (t.text.size() == 5) {  // "am/pm": case as written
-    return pm ? t.text.substr(3, 2) : t.text.substr(0, 2);
-  }
-  return pm ? "PM" : "AM";  // "ampm"
-}
-
-std::string Format(const std::vector<Token>& tokens, const Parts& p) {
-  const bool twelveHour = HasAmPm(tokens);
+std::string Format(const Pattern& pattern, const Parts& p) {
   std::string out;
-  char buf[16];
-  auto put = [&](int value, int width) {
-    std::snprintf(buf, sizeof buf, "%0*d", width, value);
-    out += buf;
-  };
-  for (const Token& t : tokens) {
-    switch (t.field) {
-      case Field::Literal:
-        out += t.text;
-        break;
-      case Field::Day:
-        put(p.day, t.width);
-        break;
-      case Field::Month:
-        put(p.month, t.width);
-        break;
-      case Field::Year:
-        put(t.width == 2 ? p.year % 100 : p.year, t.width);
-        break;
-      case Field::Hour: {
-        int h = p.hour;
-        if (twelveHour) h = (h % 12 == 0) ? 12 : h % 12;
-        put(h, t.width);
-        break;
-      }
-      case Field::Minute:
-        put(p.minute, t.width);
-        break;
-      case Field::Second:
-        put(p.second, t.width);
-        break;
-      case Field::AmPm:
-        out += AmPmText(t, p.hour >= 12);
-        break;
-    }
-  }
+  pattern.Append(out, DateTimeParts{p.year, p.month, p.day, p.hour, p.minute, p.second});
   return out;
 }
 
 // Reads `text` from `pos` along the pattern; fields the pattern does not hold
 // stay untouched in `p`. Returns false when the text does not fit.
-bool Parse(const std::vector<Token>& tokens, std::string_view text, std::size_t& pos, Parts& p,
-           bool& sawYear, bool& sawMonth, bool& sawDay) {
-  const bool twelveHour = HasAmPm(tokens);
+bool Parse(const Pattern& pattern, std::string_view text, std::size_t& pos, Parts& p, bool& sawYear,
+           bool& sawMonth, bool& sawDay) {
+  const bool twelveHour = pattern.HasAmPm();
   std::optional<bool> pm;
-  for (const Token& t : tokens) {
+  for (const Pattern::Token& t : pattern.Tokens()) {
     if (t.field == Field::Literal) {
-      if (text.substr(pos, t.text.size()) != t.text) return false;
-      pos += t.text.size();
+      const std::string_view literal = pattern.Text(t);
+      if (text.substr(pos, literal.size()) != literal) return false;
+      pos += literal.size();
       continue;
     }
     if (t.field == Field::AmPm) {
-      const std::string am = AmPmText(t, false), pmText = AmPmText(t, true);
+      const std::string_view am = pattern.Text(t), pmText = pattern.PmText(t);
       if (StartsWithNoCase(text, pos, am)) {
         pm = false;
         pos += am.size();
@@ -205,7 +72,8 @@ bool Parse(const std::vector<Token>& tokens, std::string_view text, std::size_t&
       }
       continue;
     }
-    const std::size_t maxDigits = t.field == Field::Year ? 4 : 2;
+    const bool year = t.field == Field::Year2 || t.field == Field::Year4;
+    const std::size_t maxDigits = year ? 4 : 2;
     std::size_t n = 0;
     int value = 0;
     while (n < maxDigits && pos + n < text.size() && IsDigit(text[pos + n])) {
@@ -223,11 +91,13 @@ bool Parse(const std::vector<Token>& tokens, std::string_view text, std::size_t&
         p.month = value;
         sawMonth = true;
         break;
-      case Field::Year:
+      case Field::Year2:
+      case Field::Year4:
         p.year = n <= 2 ? (value >= 90 ? 1900 + value : 2000 + value) : value;
         sawYear = true;
         break;
       case Field::Hour:
+      case Field::Hour12:
         p.hour = value;
         break;
       case Field::Minute:
@@ -249,33 +119,16 @@ bool Parse(const std::vector<Token>& tokens, std::string_view text, std::size_t&
 
 // --- calendar -----------------------------------------------------------
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int y, int m) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return (m == 2 && IsLeap(y)) ? 29 : kDays[m - 1];
-}
-
 // Days from 1899-12-30 to y-m-d (proleptic Gregorian calendar).
 std::int64_t DayNumberOf(int y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468 + 25569;  // days since 1970-01-01, shifted to 1899-12-30
+  return DaysFromCivil(y, static_cast<unsigned>(m), static_cast<unsigned>(d)) - kDateTimeEpochDays;
 }
 
 void CivilFromDayNumber(std::int64_t dayNumber, Parts& p) {
-  std::int64_t z = dayNumber - 25569 + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  p.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  p.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  p.year = static_cast<int>(yoe + era * 400 + (p.month <= 2));
+  const Civil c = CivilFromDays(dayNumber + kDateTimeEpochDays);
+  p.year = static_cast<int>(c.year);
+  p.month = static_cast<int>(c.month);
+  p.day = static_cast<int>(c.day);
 }
 
 // Splits a date-time number into its calendar parts after rounding to milliseconds.
@@ -298,7 +151,7 @@ Parts Decode(double dateTime) {
 
 double DateFromParts(const Parts& p, std::string_view text, const char* what) {
   if (p.year < 1 || p.year > 9999 || p.month < 1 || p.month > 12 || p.day < 1 ||
-      p.day > DaysInMonth(p.year, p.month))
+      p.day > DaysInMonth(p.month, p.year))
     throw EConvertError(Quoted(text) + " is not a valid " + what);
   return static_cast<double>(DayNumberOf(p.year, p.month, p.day));
 }
@@ -337,7 +190,7 @@ std::string FloatToText(const Locale& locale, double value) {
 }
 
 double TextToFloat(const Locale& locale, std::string_view text) {
-  const std::string_view t = TrimBlanks(text);
+  const std::string_view t = TrimBlanksAndTabs(text);
   std::string normal;
   std::size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
@@ -378,7 +231,7 @@ double TextToFloat(const Locale& locale, std::string_view text) {
 }
 
 std::int32_t TextToInteger(std::string_view text) {
-  std::string_view t = TrimBlanks(text);
+  std::string_view t = TrimBlanksAndTabs(text);
   if (t.size() > 1 && t[0] == '+' && IsDigit(t[1])) t.remove_prefix(1);
   std::int32_t value = 0;
   auto res = std::from_chars(t.data(), t.data() + t.size(), value);
@@ -391,11 +244,11 @@ std::int32_t TextToInteger(std::string_view text) {
 // --- dates and times ----------------------------------------------------
 
 std::string DateToText(const Locale& locale, double dateTime) {
-  return Format(Tokenize(locale.shortDatePattern), Decode(dateTime));
+  return Format(Compiled(locale.shortDatePattern), Decode(dateTime));
 }
 
 std::string TimeToText(const Locale& locale, double dateTime) {
-  return Format(Tokenize(locale.longTimePattern), Decode(dateTime));
+  return Format(Compiled(locale.longTimePattern), Decode(dateTime));
 }
 
 namespace {
@@ -404,7 +257,7 @@ double ParseDate(const Locale& locale, std::string_view whole, std::string_view 
                  const char* what) {
   Parts p;
   bool sawYear = false, sawMonth = false, sawDay = false;
-  if (!Parse(Tokenize(locale.shortDatePattern), t, pos, p, sawYear, sawMonth, sawDay) || !sawYear ||
+  if (!Parse(Compiled(locale.shortDatePattern), t, pos, p, sawYear, sawMonth, sawDay) || !sawYear ||
       !sawMonth || !sawDay)
     throw EConvertError(Quoted(whole) + " is not a valid " + what);
   return DateFromParts(p, whole, what);
@@ -414,7 +267,7 @@ double ParseTime(const Locale& locale, std::string_view whole, std::string_view 
                  const char* what) {
   Parts p;
   bool sawYear = false, sawMonth = false, sawDay = false;
-  if (!Parse(Tokenize(locale.longTimePattern), t, pos, p, sawYear, sawMonth, sawDay))
+  if (!Parse(Compiled(locale.longTimePattern), t, pos, p, sawYear, sawMonth, sawDay))
     throw EConvertError(Quoted(whole) + " is not a valid " + what);
   return TimeFromParts(p);
 }
@@ -422,7 +275,7 @@ double ParseTime(const Locale& locale, std::string_view whole, std::string_view 
 }  // namespace
 
 double TextToDate(const Locale& locale, std::string_view text) {
-  const std::string_view t = TrimBlanks(text);
+  const std::string_view t = TrimBlanksAndTabs(text);
   std::size_t pos = 0;
   const double date = ParseDate(locale, text, t, pos, "date");
   if (pos != t.size()) throw EConvertError(Quoted(text) + " is not a valid date");
@@ -430,7 +283,7 @@ double TextToDate(const Locale& locale, std::string_view text) {
 }
 
 double TextToTime(const Locale& locale, std::string_view text) {
-  const std::string_view t = TrimBlanks(text);
+  const std::string_view t = TrimBlanksAndTabs(text);
   std::size_t pos = 0;
   const double time = ParseTime(locale, text, t, pos, "time");
   if (pos != t.size()) throw EConvertError(Quoted(text) + " is not a valid time");
@@ -439,7 +292,7 @@ double TextToTime(const Locale& locale, std::string_view text) {
 
 double TextToDateTime(const Locale& locale, std::string_view text) {
   const char* what = "date and time";
-  const std::string_view t = TrimBlanks(text);
+  const std::string_view t = TrimBlanksAndTabs(text);
   std::size_t pos = 0;
   const double date = ParseDate(locale, text, t, pos, what);
   if (pos == t.size()) return date;
@@ -455,7 +308,8 @@ double TextToDateTime(const Locale& locale, std::string_view text) {
 
 std::string ShortTimePattern(const Locale& locale) {
   const std::string& pattern = locale.longTimePattern;
-  const std::vector<Token> tokens = Tokenize(pattern);
+  const Pattern compiled = Compiled(pattern);
+  const std::vector<Pattern::Token>& tokens = compiled.Tokens();
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (tokens[i].field != Field::Second) continue;
     // Drop the seconds with the text that separates them from the field before;

@@ -442,21 +442,6 @@ TEST(VXASCIIOUTColumns, QuantityRules) {
   EXPECT_FALSE(out.Column(kColSensorTempV).enabled);
 }
 
-TEST(VXASCIIOUTText, CompiledPatternsMatchTheDateHelpers) {
-  for (const char* pattern : {"dd.MM.yyyy", "d/M/yy", "HH:mm:ss", "h:mm:ss AP", "hh 'Uhr' mm''ss",
-                              "H.m.s ap", "yyyy-MM-dd HH:mm"}) {
-    const TDateTimePattern compiled(pattern);
-    for (std::int32_t sec = 0; sec < kSecondsPerDay; sec += 997) {
-      const DateRecord date{static_cast<std::uint16_t>(1990 + sec % 90),
-                            static_cast<std::uint8_t>(1 + sec % 12),
-                            static_cast<std::uint8_t>(1 + sec % 28), 0};
-      std::string text;
-      compiled.Append(text, date, sec);
-      ASSERT_EQ(text, FormatDateTimePattern(pattern, date, sec)) << pattern << " " << sec;
-    }
-  }
-}
-
 // A series of 2-byte records holds velocities only: each one is a value with
 // a velocity, not a record without one. A series whose records leave the
 // stream ends its rows with a marker instead of silently.

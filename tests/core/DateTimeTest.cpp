@@ -1,4 +1,5 @@
 #include "core/DateTime.h"
+#include "core/DateTimePattern.h"
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,26 @@ TEST(DateTimeText, FormatsWithTheLocalePatterns) {
   EXPECT_EQ(FormatDateTimePattern("hh:mm ap", {}, TimeOfDay(0, 5, 0)), "12:05 am");
   EXPECT_EQ(FormatDateTimePattern("h:m:s", {}, TimeOfDay(13, 5, 9)), "13:5:9");
   EXPECT_EQ(FormatDateTimePattern("HH 'Uhr' mm, ''s''", {}, TimeOfDay(8, 7, 0)), "08 Uhr 07, '0'");
+}
+
+// A pattern compiled once serves many texts, each appended to what is there.
+TEST(DateTimeText, CompiledPatternAppendsEachText) {
+  const TDateTimePattern time("hh:mm AP|");
+  std::string out;
+  time.Append(out, {}, TimeOfDay(0, 5, 0));
+  time.Append(out, {}, TimeOfDay(23, 59, 0));
+  EXPECT_EQ(out, "12:05 AM|11:59 PM|");
+  // The 1900 rule for the record; parts stand as they are.
+  const TDateTimePattern date("yyyy-M-d");
+  out.clear();
+  date.Append(out, D(97, 7, 4), 0);
+  EXPECT_EQ(out, "1997-7-4");
+  out.clear();
+  date.Append(out, DateTimeParts{1, 2, 3, 0, 0, 0});
+  EXPECT_EQ(out, "0001-2-3");
+  // A long pattern is not cut.
+  const std::string longPattern = std::string(3000, 'x') + "dd";
+  EXPECT_EQ(FormatDateTimePattern(longPattern, D(2005, 3, 7), 0), std::string(3000, 'x') + "07");
 }
 
 TEST(DateTimeText, FallbacksForDatesAndTimesThatCannotBeFormed) {
