@@ -86,12 +86,15 @@ void MeasurementFile::Open(const std::string& path, bool received) {
   stream_ = files_.ReadWhole(path);
   const StreamCheck check = handler_.Parse(stream_);
   // The parse accepted the prolog, so it is whole; the stream size it gives
-  // must fit the file, or saving would copy bytes that are not there.
+  // must fit the file, or saving would copy bytes that are not there. Saving
+  // keeps only the stream proper, so that part must hold the whole table
+  // section by itself, or the saved file would not open again.
   bool usable = StreamUsable(check.status) && check.converterCreated && stream_.size() >= kPrologSize;
   if (usable) {
     const std::int32_t size = LoadI32(&stream_[kStreamSizeAt]);
     usable = size >= static_cast<std::int32_t>(kPrologSize) &&
-             static_cast<std::size_t>(size) <= stream_.size();
+             static_cast<std::size_t>(size) <= stream_.size() &&
+             StreamUsable(ParseStream(ByteView(stream_).first(static_cast<std::size_t>(size))).status);
     if (usable) streamSize_ = static_cast<std::size_t>(size);
   }
   if (!usable) {

@@ -109,6 +109,13 @@ std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<cons
       parsed.dataStart - tablesFrom > 0xFFFF) {
     throw EBinFileInvalid(Translate(kUnusable));
   }
+  // The table section is copied as the prolog bounds it. Tables that run on
+  // into the data area (which reading the stream tolerates) would be read
+  // from other bytes in the new file, or not at all: refuse such a stream
+  // rather than write a file that does not hold its tables.
+  if (!ParseStream(stream.first(parsed.dataStart)).Usable()) {
+    throw EBinFileInvalid(Translate(kUnusable));
+  }
   if (selection.size() > kMaxDirectoryEntries) throw EGaugData(Translate(kTooManySeries));
   std::int64_t total = 0;
   for (const int n : selection) {

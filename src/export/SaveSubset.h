@@ -62,7 +62,8 @@ struct SubsetFile {
 // stream, in the order to write; a series may appear more than once). `now`
 // stamps changed comments. Progress: maximum = the records of the chosen
 // series, advanced series by series; a cancel between two series gives
-// nullopt. Throws EGaugData for a stream that cannot be used, a series number
+// nullopt. Throws EGaugData for a stream that cannot be used (also one whose
+// tables run past the section the prolog gives), a series number
 // outside the directory, more series than a directory holds, or a file beyond
 // the device's address reach.
 std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<const int> selection,

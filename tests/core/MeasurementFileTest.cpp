@@ -168,6 +168,10 @@ TEST_F(MeasurementFileTest, RejectsInvalidAndEmptyFilesWithTheTwoTexts) {
   EXPECT_EQ(OpenFailure(Put("long.sdx", sb::BuildStream(longer))), invalid);
   EXPECT_EQ(doc.CurrentFileName(), (dir / "long.sdx").string());
   EXPECT_EQ(doc.SeriesCount(), 0);
+  // ... or ends inside the tables: saving would cut off tables and records.
+  sb::StreamSpec shorter = TwoSeries();
+  shorter.streamSizeField = 200;
+  EXPECT_EQ(OpenFailure(Put("short.sdx", sb::BuildStream(shorter))), invalid);
 
   // Both texts pass through the dictionary.
   SetTranslateFunction([](std::string_view t) { return "T:" + std::string(t); });

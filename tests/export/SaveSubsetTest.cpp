@@ -290,6 +290,15 @@ TEST(SaveSubsetBuild, BadSelectionsAndStreamsAreErrors) {
   EXPECT_THROW(Build(original, parsed, {0}), EGaugData);
   const TParsedStream broken = ParseStream(sb::Truncated(original, 100));
   EXPECT_THROW(Build(original, broken, {1}), EBinFileInvalid);
+
+  // Tables that run on past the section the prolog gives: reading tolerates
+  // it, but the new file would not hold them.
+  Bytes overlapping = original;
+  StoreU16(&overlapping[TStreamProlog::kStringSize],
+           static_cast<std::uint16_t>(LoadU16(&overlapping[TStreamProlog::kStringSize]) - 20));
+  const TParsedStream overlapped = ParseStream(overlapping);
+  ASSERT_TRUE(overlapped.Usable());
+  EXPECT_THROW(Build(overlapping, overlapped, {1}), EBinFileInvalid);
 }
 
 // --- Comments --------------------------------------------------------------
