@@ -10,6 +10,7 @@
 #include "core/FormatText.h"
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
+#include "core/VXAblage.h"
 #include "export/XlsWriter.h"
 
 namespace gd {
@@ -161,6 +162,14 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
       if (!spreadsheet) throw;
       throw ESpreadsheetError(
           FormatText(Translate(kSheetFull), {FileNameOnly(request_.target), n, kSheetRows}));
+    }
+    // The rows of a series that leaves the stream end with "** BAD BYTES **";
+    // the user is told as well, not only the file.
+    TVXAblage& nav = converter.Navigator();
+    if (!cancelled && nav.CurrentSeries() == n && nav.SeriesDamaged()) {
+      const std::int32_t stated = directory[static_cast<std::size_t>(n - 1)].RecordCount();
+      messages_.Show(MessageKind::Warning,
+                     FormatText(Translate(kShortened), {n, nav.NextRecordNumber() - 1, stated}));
     }
     currentSeries_.clear();
     saved_.push_back(line);

@@ -83,6 +83,14 @@ TEST(CliTarget, RecordsMissingFromTheStreamAreReported) {
   EXPECT_THAT(r.err, ::testing::MatchesRegex(
                          "gaugdata-cli: Reihe 01 ist beschaedigt: nur [0-9]+ ihrer 16777215 Werte "
                          "sind vollstaendig und wurden gespeichert\n"));
+  // A text export writes what the stream holds and says so too.
+  const std::string text = dir.Path("damaged.txt").string();
+  const CliResult asText = RunCli({"export", damaged, text, "--series", "1"});
+  ASSERT_EQ(asText.status, 0) << asText.err;
+  EXPECT_THAT(asText.err, HasSubstr("gaugdata-cli: Reihe 01 ist beschaedigt: nur "));
+  EXPECT_THAT(ReadFileBytes(text), HasSubstr("** BAD BYTES **"));
+  EXPECT_EQ(RunCli({"export", damaged, text, "--series", "2"}).err, "");
+
   // The new file counts the records it holds.
   const CliResult listed = RunCli({"list", subset});
   ASSERT_EQ(listed.status, 0) << listed.err;
