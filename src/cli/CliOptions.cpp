@@ -293,6 +293,10 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
              request.arguments[static_cast<std::size_t>(command->maxArguments)] + "\"",
          command);
   }
+  if (request.arguments[0].empty()) Fail("FILE is an empty name", command);
+  if (command->command == Command::kExport && request.arguments[1].empty()) {
+    Fail("OUT is an empty name", command);
+  }
   if (command->command == Command::kDetails || command->command == Command::kParams) {
     if (count >= 2 && !ParseSeriesNumber(request.arguments[1])) {
       Fail("\"" + request.arguments[1] + "\" is not a series number (1, 2, ...)", command);

@@ -113,6 +113,12 @@ TEST(CliTarget, SeriesNumbersOutOfRange) {
   EXPECT_EQ(negative.status, 2);
   EXPECT_THAT(negative.err, HasSubstr("\"-1\" is not a series number"));
   EXPECT_FALSE(fs::exists(out));
+
+  // An empty name is no file at all.
+  EXPECT_EQ(RunCli({"list", ""}).status, 2);
+  const CliResult noName = RunCli({"export", kDemo, ""});
+  EXPECT_EQ(noName.status, 2);
+  EXPECT_THAT(noName.err, HasSubstr("OUT is an empty name"));
 }
 
 }  // namespace
