@@ -23,6 +23,8 @@ constexpr const char* kSeriesOf = "%d/%d";
 constexpr const char* kNoConverter = "BIN\xC4RDATEI IST UNGUELTIG";
 constexpr const char* kShortened =
     "Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert";
+constexpr const char* kBadChannels =
+    "Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei";
 constexpr const char* kSheetFull =
     "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
     "in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.";
@@ -168,8 +170,10 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
     TVXAblage& nav = converter.Navigator();
     if (!cancelled && nav.CurrentSeries() == n && nav.SeriesDamaged()) {
       const std::int32_t stated = directory[static_cast<std::size_t>(n - 1)].RecordCount();
+      const std::int32_t whole = nav.NextRecordNumber() - 1;
       messages_.Show(MessageKind::Warning,
-                     FormatText(Translate(kShortened), {n, nav.NextRecordNumber() - 1, stated}));
+                     whole < stated ? FormatText(Translate(kShortened), {n, whole, stated})
+                                    : FormatText(Translate(kBadChannels), {n}));
     }
     currentSeries_.clear();
     saved_.push_back(line);

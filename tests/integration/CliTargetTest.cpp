@@ -91,6 +91,14 @@ TEST(CliTarget, RecordsMissingFromTheStreamAreReported) {
   EXPECT_THAT(ReadFileBytes(text), HasSubstr("** BAD BYTES **"));
   EXPECT_EQ(RunCli({"export", damaged, text, "--series", "2"}).err, "");
 
+  // All records there, but a parameter set outside the stream.
+  sb::StreamSpec lost = sb::LargeSpec(1, 20);
+  lost.series[0].channels[0].parameterAddress = 0x7FFF0000u;
+  const std::string noSet = dir.Put("noset.sdx", sb::BuildStream(lost));
+  EXPECT_EQ(RunCli({"export", noSet, text}).err,
+            "gaugdata-cli: Reihe 01 ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der "
+            "Datei\n");
+
   // The new file counts the records it holds.
   const CliResult listed = RunCli({"list", subset});
   ASSERT_EQ(listed.status, 0) << listed.err;
