@@ -2,21 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdarg>
-#include <cstdio>
+
+#include "core/TextTools.h"
 
 namespace gd {
 namespace {
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-  char buf[256];
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(buf, sizeof buf, format, args);
-  va_end(args);
-  return n < 0 ? std::string() : std::string(buf, std::min<std::size_t>(n, sizeof buf - 1));
-}
 
 constexpr std::array<std::string_view, 5> kKindTexts = {"NIX      ", "CURRENT  ", "VOLTAGE  ",
                                                         "FREQUENCY", "BINARY   "};
@@ -109,7 +99,7 @@ std::string OutputValueDescription(ByteView setup, const TInputLinkRecord* links
       }
     case 4:
       if (!links || c2 > 3) return std::string(kUnknownSpec);
-      return Printf("%s[%d]=%s",
+      return Sprintf("%s[%d]=%s",
                     c2 == 0   ? "T-Inlet "
                     : c2 == 1 ? "T-Outlet"
                               : "T",
@@ -125,22 +115,22 @@ std::string OutputValueDescription(ByteView setup, const TInputLinkRecord* links
       // Inlet against return, inlet or return against T(3) / T(4), T(3) against T(4).
       switch (c2) {
         case 0:
-          return Printf("Tv(=%s)-Tr(=%s)", a.c_str(), b.c_str());
+          return Sprintf("Tv(=%s)-Tr(=%s)", a.c_str(), b.c_str());
         case 1:
         case 3:
-          return Printf("Tv(=%s)-%s", a.c_str(), b.c_str());
+          return Sprintf("Tv(=%s)-%s", a.c_str(), b.c_str());
         case 2:
         case 4:
-          return Printf("Tr(=%s)-%s", a.c_str(), b.c_str());
+          return Sprintf("Tr(=%s)-%s", a.c_str(), b.c_str());
         default:
-          return Printf("%s - %s", a.c_str(), b.c_str());
+          return Sprintf("%s - %s", a.c_str(), b.c_str());
       }
     }
     case 6:
       if (!links || c2 > 3) return std::string(kUnknownSpec);
-      return Printf("X[%d]=%s", c2 + 1, LinkText(*links, c2 + 5).c_str());
+      return Sprintf("X[%d]=%s", c2 + 1, LinkText(*links, c2 + 5).c_str());
     case 7:
-      return Printf("R%d", c5 + 1);
+      return Sprintf("R%d", c5 + 1);
     case 8: {
       static constexpr std::array<std::string_view, 4> kPulse = {"from abs(x)", "from x>0",
                                                                  "from x<0", "reserved"};
@@ -167,7 +157,7 @@ std::string OutputValueText(std::uint8_t b, ByteView hardware, bool withUnit) {
   const double x = b * 0.005 * ItemByte(hardware, kOutputHardwareScale);
   if (kind == 4 && withUnit) return x != 0 ? "ON  " : "OFF ";
   const int decimals = kind == 4 ? 0 : x > 1 ? 1 : 2;
-  std::string text = Printf("%4.*f", decimals, x);
+  std::string text = Sprintf("%4.*f", decimals, x);
   if (withUnit) {
     text += ' ';
     text += SignalUnitText(kind);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <string_view>
 
 #include "convert/IoDescriptors.h"
@@ -16,15 +14,6 @@
 namespace gd {
 namespace {
 
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-  char buf[512];
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(buf, sizeof buf, format, args);
-  va_end(args);
-  return n < 0 ? std::string() : std::string(buf, std::min<std::size_t>(n, sizeof buf - 1));
-}
 
 std::string Trim(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -89,7 +78,7 @@ class Lister {
     InputTables();
     OutputTables();
     ChannelTable();
-    Add(Printf("MEASURING SETS  : %d", pro_.MeasuringSets()));
+    Add(Sprintf("MEASURING SETS  : %d", pro_.MeasuringSets()));
   }
 
  private:
@@ -104,36 +93,36 @@ class Lister {
     Add("DEVICE          : " + FieldText(pro_.DeviceName()));
     Add("VERSION         : " + VersionText(version_));
     Add("LANGUAGE        : " + FieldText(pro_.Language()));
-    Add(Printf("BINARY-ID       :$%.2x", pro_.U8(TStreamProlog::kBinaryId)));
-    Add(Printf("DATA_VERSION    :$%.2x", pro_.U8(TStreamProlog::kDataVersion)));
-    Add(Printf("PROLOG SIZE     : %d", pro_.PrologSize()));
-    Add(Printf("RESERVED        : %d", 18));
-    Add(Printf("STRING SIZE     : %d", pro_.StringSize()));
-    Add(Printf("RCA SIZE        : %d", pro_.RcaSize()));
-    Add(Printf("MEAS.DATA SIZE  : %d", pro_.MeasDataSize()));
-    Add(Printf("STREAM-SIZE     : %d", pro_.StreamSize()));
-    Add(Printf("DATA OFFSET     :$%.8x", pro_.DataOffset()));
-    Add(Printf("DATA OFFSET     :$%.8x", FarLinear(pro_.DataOffset())));
-    Add(Printf("MD FORMAT       :$%.4x", pro_.U16(TStreamProlog::kMdFormat)));
-    Add(Printf("MD ERROR-VALUE  :$%.4x", pro_.U16(TStreamProlog::kMdErrorValue)));
-    Add(Printf("MD +OVERFLOW    :$%.4x", pro_.U16(TStreamProlog::kMdPlusOverflow)));
-    Add(Printf("MD -OVERFLOW    :$%.4x", pro_.U16(TStreamProlog::kMdMinusOverflow)));
+    Add(Sprintf("BINARY-ID       :$%.2x", pro_.U8(TStreamProlog::kBinaryId)));
+    Add(Sprintf("DATA_VERSION    :$%.2x", pro_.U8(TStreamProlog::kDataVersion)));
+    Add(Sprintf("PROLOG SIZE     : %d", pro_.PrologSize()));
+    Add(Sprintf("RESERVED        : %d", 18));
+    Add(Sprintf("STRING SIZE     : %d", pro_.StringSize()));
+    Add(Sprintf("RCA SIZE        : %d", pro_.RcaSize()));
+    Add(Sprintf("MEAS.DATA SIZE  : %d", pro_.MeasDataSize()));
+    Add(Sprintf("STREAM-SIZE     : %d", pro_.StreamSize()));
+    Add(Sprintf("DATA OFFSET     :$%.8x", pro_.DataOffset()));
+    Add(Sprintf("DATA OFFSET     :$%.8x", FarLinear(pro_.DataOffset())));
+    Add(Sprintf("MD FORMAT       :$%.4x", pro_.U16(TStreamProlog::kMdFormat)));
+    Add(Sprintf("MD ERROR-VALUE  :$%.4x", pro_.U16(TStreamProlog::kMdErrorValue)));
+    Add(Sprintf("MD +OVERFLOW    :$%.4x", pro_.U16(TStreamProlog::kMdPlusOverflow)));
+    Add(Sprintf("MD -OVERFLOW    :$%.4x", pro_.U16(TStreamProlog::kMdMinusOverflow)));
     if (AtLeast(3, 16))
       Add("FACTORY SUPRESS.: " + Tenths(pro_.U8(TStreamProlog::kFactorySuppress)) + " cm/s");
     Add("VELOCITY LIMIT  : " + Tenths(pro_.U8(TStreamProlog::kVelocityLimit)) + " m/s");
     if (AtLeast(5, 22)) {
-      Add(Printf("FACTORY R*MIN   : %d", pro_.U8(TStreamProlog::kFactoryRMin) * 100));
-      Add(Printf("FACTORY R*MAX   : %d", pro_.U8(TStreamProlog::kFactoryRMax) * 100));
+      Add(Sprintf("FACTORY R*MIN   : %d", pro_.U8(TStreamProlog::kFactoryRMin) * 100));
+      Add(Sprintf("FACTORY R*MAX   : %d", pro_.U8(TStreamProlog::kFactoryRMax) * 100));
     }
   }
 
-  static std::string Tenths(int value) { return Trim(Printf("%8.1f", value / 10.0)); }
+  static std::string Tenths(int value) { return Trim(Sprintf("%8.1f", value / 10.0)); }
 
   void FeatureLines(std::uint16_t word, const Feature* features, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
       const Feature& f = features[i];
       const char* mark = !f.applies ? " " : (word & f.mask) ? "*" : "-";
-      Add(Printf("                 (%s) %.*s", mark, static_cast<int>(f.caption.size()),
+      Add(Sprintf("                 (%s) %.*s", mark, static_cast<int>(f.caption.size()),
                  f.caption.data()));
     }
   }
@@ -142,7 +131,7 @@ class Lister {
     const std::uint16_t w1 = pro_.U16(TStreamProlog::kUserBits1);
     const std::uint16_t w2 = pro_.U16(TStreamProlog::kUserBits2);
     const std::uint16_t w3 = pro_.U16(TStreamProlog::kUserBits3);
-    Add(Printf("USER_BITS       :$%.4x/$%.4x/$%.4x", w1, w2, w3));
+    Add(Sprintf("USER_BITS       :$%.4x/$%.4x/$%.4x", w1, w2, w3));
 
     const Feature first[] = {
         {"Nocorr.velocity   ", 0x1000}, {"Both quantity     ", 0x0800},
@@ -190,12 +179,12 @@ class Lister {
   void CompilerBits() {
     const std::uint32_t c1 = pro_.U32(TStreamProlog::kCompilerBits1);
     const std::uint32_t c2 = pro_.U32(TStreamProlog::kCompilerBits2);
-    Add(Printf("COMPILER_BITS   :$%.8x/$%.8x", c1, c2));
+    Add(Sprintf("COMPILER_BITS   :$%.8x/$%.8x", c1, c2));
     for (int bit = 0; bit < 16; ++bit)
       if ((c1 >> bit) & 1) Add("                 " + CompilerOptionName(1, bit));
     for (int bit = 0; bit < 32; ++bit)
       if ((c2 >> bit) & 1) Add("                 " + CompilerOptionName(2, bit));
-    Add(Printf("CONFIGURATION   :$%.8x", pro_.U32(TStreamProlog::kConfiguration)));
+    Add(Sprintf("CONFIGURATION   :$%.8x", pro_.U32(TStreamProlog::kConfiguration)));
   }
 
   void Interfaces() {
@@ -212,17 +201,17 @@ class Lister {
   }
 
   void MediMatLines(const char* caption, const TMediMatStrColl& list) {
-    Add(Printf("%s: %zu", caption, list.Count()));
+    Add(Sprintf("%s: %zu", caption, list.Count()));
     for (std::size_t i = 0; i < list.Count(); ++i) {
       const TMediMatItem& item = list[i];
       const char* flag = item.kind == kBuiltInKind ? " " : "*";
-      Add(Printf("%16s-%s %s", " ", item.name.c_str(), flag));
+      Add(Sprintf("%16s-%s %s", " ", item.name.c_str(), flag));
     }
   }
 
   void NameLines(const char* caption, const TNoSortStringCollection& list) {
-    Add(Printf("%s: %zu", caption, list.Count()));
-    for (std::size_t i = 0; i < list.Count(); ++i) Add(Printf("%16s-%s", " ", list[i].c_str()));
+    Add(Sprintf("%s: %zu", caption, list.Count()));
+    for (std::size_t i = 0; i < list.Count(); ++i) Add(Sprintf("%16s-%s", " ", list[i].c_str()));
   }
 
   void NameLists() {
@@ -233,15 +222,15 @@ class Lister {
   }
 
   void CoefficientLines(const char* caption, const TDeviceTable& table) {
-    Add(Printf("%s: %zu", caption, table.Count()));
+    Add(Sprintf("%s: %zu", caption, table.Count()));
     for (std::size_t i = 0; i < table.Count(); ++i) {
       const ByteView item = table.Item(i);
       // Key, then h0, a1..a4, r0, b1..b4.
-      auto c = [&](int n) { return Printf("%15e", static_cast<double>(RealAt(item, 2 + 6 * n))); };
-      Add(Printf("-Descriptor=%u", unsigned{U16At(item, 0)}));
+      auto c = [&](int n) { return Sprintf("%15e", static_cast<double>(RealAt(item, 2 + 6 * n))); };
+      Add(Sprintf("-Descriptor=%u", unsigned{U16At(item, 0)}));
       Add(" h0:" + c(0) + "    r0:" + c(5));
       for (int k = 1; k <= 4; ++k)
-        Add(Printf(" a%d:", k) + c(k) + Printf("    b%d:", k) + c(5 + k));
+        Add(Sprintf(" a%d:", k) + c(k) + Sprintf("    b%d:", k) + c(5 + k));
     }
   }
 
@@ -255,23 +244,23 @@ class Lister {
     const TDeviceTable& hw = p_.inputHardware;
     const TDeviceTable& desc = p_.inputDescriptors;
     if (AtLeast(3, 16)) {
-      Add(Printf("INPUT-HARDWARE  : %zu", CountUsed(hw)));
+      Add(Sprintf("INPUT-HARDWARE  : %zu", CountUsed(hw)));
       for (std::size_t i = 0; i < hw.Count(); ++i) {
         const ByteView item = hw.Item(i);
         if (ItemByte(item, 0) == 0) continue;
         std::string link;
         const std::size_t l = ItemByte(item, kInputHardwareLink);
         if (l != 0 && l < desc.Count() && ItemByte(desc.Item(l), kInputDescriptorActive) != 0)
-          link = Printf("  ->'%s'(%zu)",
+          link = Sprintf("  ->'%s'(%zu)",
                         CountedAt(desc.Item(l), kInputDescriptorShortName, 4).c_str(), l);
-        Add(Printf("                -[%zu] %4s = %s %s", i + 1,
+        Add(Sprintf("                -[%zu] %4s = %s %s", i + 1,
                    CountedAt(item, kInputHardwareShortName, 4).c_str(),
                    std::string(InputHardwareTypeText(ItemByte(item, kInputHardwareType))).c_str(),
                    link.c_str()));
       }
     }
     if (AtLeast(3, 22)) {
-      Add(Printf("INPUT-DESCRIPT  : %zu", CountUsed(desc)));
+      Add(Sprintf("INPUT-DESCRIPT  : %zu", CountUsed(desc)));
       for (std::size_t i = 0; i < desc.Count(); ++i) {
         const ByteView item = desc.Item(i);
         if (ItemByte(item, kInputDescriptorActive) == 0) continue;
@@ -279,19 +268,19 @@ class Lister {
                                      CountedAt(item, kInputDescriptorUnit, 15);
         const double factor = static_cast<double>(RealAt(item, 30));
         const double offset = static_cast<std::int16_t>(U16At(item, 28)) * 40 / 1000000.0;
-        Add(Printf("                -[%zu] %4s = %-20s (%s; %s)", i,
+        Add(Sprintf("                -[%zu] %4s = %-20s (%s; %s)", i,
                    CountedAt(item, kInputDescriptorShortName, 4).c_str(), nameUnit.c_str(),
-                   Trim(Printf("%12.4f", factor)).c_str(), Trim(Printf("%12.4f", offset)).c_str()));
+                   Trim(Sprintf("%12.4f", factor)).c_str(), Trim(Sprintf("%12.4f", offset)).c_str()));
       }
     }
     if (AtLeast(3, 51)) {
-      Add(Printf("INPUT-LINKS     : %d", p_.inputLinkCount));
+      Add(Sprintf("INPUT-LINKS     : %d", p_.inputLinkCount));
       if (p_.inputLinkCount > 0) {
         Add("                      Tv   Tr   T(3) T(4) X(1) X(2) X(3) X(4)");
         for (std::size_t i = 0; i < p_.inputLinkRecords.size(); ++i) {
           std::string line = "                -" + Letter(static_cast<std::uint8_t>('A' + i)) + ":";
           for (std::size_t n = 0; n < 8; ++n)
-            line += Printf("%5s", p_.inputLinkRecords[i].names[n].Text().c_str());
+            line += Sprintf("%5s", p_.inputLinkRecords[i].names[n].Text().c_str());
           Add(std::move(line));
         }
       }
@@ -312,14 +301,14 @@ class Lister {
   void OutputTables() {
     if (!AtLeast(5, 0)) return;
     const TDeviceTable& hw = p_.outputHardware;
-    Add(Printf("OUTPUT-HARDWARE : %zu", CountUsed(hw)));
+    Add(Sprintf("OUTPUT-HARDWARE : %zu", CountUsed(hw)));
     for (std::size_t k = 0; k < hw.Count(); ++k) {
       const ByteView h = hw.Item(k);
       const int kind = ItemByte(h, kOutputHardwareKind);
       const std::uint8_t stage = ItemByte(h, kOutputHardwareStage);
       const long double gain = RealAt(h, kOutputHardwareGain);
       const long double offset = RealAt(h, kOutputHardwareOffset);
-      Add(Printf(
+      Add(Sprintf(
           "                -[%zu]   %s = %s %s %3d%4s (%.3f..%7.3f)  CD:%d SL:%d CH:%d DRV:%x",
           k + 1, CountedAt(h, kOutputHardwareName, 9).c_str(),
           std::string(SignalKindText(kind)).c_str(),
@@ -331,14 +320,14 @@ class Lister {
     }
 
     const TDeviceTable& setup = p_.outputSetup;
-    Add(Printf("OUTPUT-SETUP    : %zu", CountUsed(setup)));
+    Add(Sprintf("OUTPUT-SETUP    : %zu", CountUsed(setup)));
     for (std::size_t k = 0; k < setup.Count(); ++k) {
       const ByteView s = setup.Item(k);
       const int channel = ItemByte(s, kOutputSetupChannel);
       if (channel == 0) continue;
       const std::uint8_t mode = ItemByte(s, kOutputSetupMode);
       const ByteView h = Hardware(k);
-      Add(Printf("                -[%zu]:SOURCE-CHANNEL= %s: %s", k + 1,
+      Add(Sprintf("                -[%zu]:SOURCE-CHANNEL= %s: %s", k + 1,
                  Letter(nav_.ChannelLetter(channel - 1)).c_str(),
                  (mode & kOutputModeActive) ? "" : "(NOT ACTIVATED)"));
       std::string source(OutputSourceText(ItemByte(s, kOutputSetupSource), true));
@@ -363,23 +352,23 @@ class Lister {
       const ByteView c(p_.channelTable[k]);
       Add(Letter(nav_.ChannelLetter(static_cast<int>(k))) + ":CURRENT SETUP : SwitchedOn      " +
           (c[0] != 0 ? "YES" : "NO"));
-      Add(Printf("                  MeasMode        $%x", unsigned{c[1]}));
-      Add(Printf("                  Error delay     %d s", c[2]));
+      Add(Sprintf("                  MeasMode        $%x", unsigned{c[1]}));
+      Add(Sprintf("                  Error delay     %d s", c[2]));
       if (k > pro_.LastMeasuringChannel()) continue;
-      Add(Printf("                  c-Fluid corr.   -Type=%d", c[3]));
+      Add(Sprintf("                  c-Fluid corr.   -Type=%d", c[3]));
       for (int i = 0; i < 5; ++i)
-        Add(Printf("                                  -K[%d]=%.2f", i,
+        Add(Sprintf("                                  -K[%d]=%.2f", i,
                    static_cast<double>(RealAt(c, 4 + 6 * static_cast<std::size_t>(i)))));
-      Add(Printf("                  KNZ final corr.  %.2f M%%", U16At(c, 34) / 100.0));
-      Add(Printf("                  Add.cable length %d m", U16At(c, 36) & 0x0FFF));
-      Add(Printf("                  Cable corr.      %d", c[52]));
-      Add(Printf("                  P-Bounds         -I: %5.1f / %6.1f", U16At(c, 40) / 10.0,
+      Add(Sprintf("                  KNZ final corr.  %.2f M%%", U16At(c, 34) / 100.0));
+      Add(Sprintf("                  Add.cable length %d m", U16At(c, 36) & 0x0FFF));
+      Add(Sprintf("                  Cable corr.      %d", c[52]));
+      Add(Sprintf("                  P-Bounds         -I: %5.1f / %6.1f", U16At(c, 40) / 10.0,
                  U16At(c, 42) / 10.0));
-      Add(Printf("                                   -W: %5.1f / %6.1f", U16At(c, 44) / 10.0,
+      Add(Sprintf("                                   -W: %5.1f / %6.1f", U16At(c, 44) / 10.0,
                  U16At(c, 46) / 10.0));
-      Add(Printf("                                   -O: %5.1f / %6.1f", U16At(c, 48) / 10.0,
+      Add(Sprintf("                                   -O: %5.1f / %6.1f", U16At(c, 48) / 10.0,
                  U16At(c, 50) / 10.0));
-      Add(Printf("                  S-Bounds         svu:%d svo:%d shu:%d sho:%d", c[54], c[55],
+      Add(Sprintf("                  S-Bounds         svu:%d svo:%d shu:%d sho:%d", c[54], c[55],
                  c[56], c[57]));
     }
   }
@@ -393,7 +382,7 @@ class Lister {
 
 }  // namespace
 
-std::string CompilerOptionName(int word, int bit) { return Printf("Word%d bit %2d", word, bit); }
+std::string CompilerOptionName(int word, int bit) { return Sprintf("Word%d bit %2d", word, bit); }
 
 void WriteStreamInfo(const TParsedStream& parsed, const TVXAblage& navigator,
                      std::vector<std::string>& lines) {

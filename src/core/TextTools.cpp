@@ -1,5 +1,7 @@
 #include "core/TextTools.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <utility>
 
 namespace gd {
@@ -145,5 +147,24 @@ std::string Translate(std::string_view text) {
 }
 
 void SetTranslateFunction(TranslateFunction dictionary) { Dictionary() = std::move(dictionary); }
+
+std::string Sprintf(const char* format, ...) {
+  char buf[256];
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int n = std::vsnprintf(buf, sizeof buf, format, args);
+  va_end(args);
+  std::string out;
+  if (n > 0 && static_cast<std::size_t>(n) < sizeof buf) {
+    out.assign(buf, static_cast<std::size_t>(n));
+  } else if (n > 0) {
+    out.resize(static_cast<std::size_t>(n));
+    std::vsnprintf(out.data(), out.size() + 1, format, again);
+  }
+  va_end(again);
+  return out;
+}
 
 }  // namespace gd

@@ -46,6 +46,14 @@ std::string PlaceSign(std::string_view text, char sign);
 std::string RemoveBlanks(std::string_view text);
 // The text without the blanks (' ') at its start and end.
 std::string_view TrimBlanks(std::string_view text);
+
+// printf into a string of whatever length the result needs (never cut).
+// For the program's own fixed formats; patterns from the dictionary go
+// through FormatText (core/FormatText.h), which cannot misread its arguments.
+#if defined(__GNUC__)
+__attribute__((format(printf, 1, 2)))
+#endif
+std::string Sprintf(const char* format, ...);
 // ASCII letters in lower case, every other byte as it is.
 char LowerAscii(char c);
 // Whether `word` stands in `text` at `pos` (pos <= text.size()), ASCII letters

@@ -132,3 +132,12 @@ TEST(Translate, IdentityUntilADictionaryIsInstalled) {
 
 }  // namespace
 }  // namespace gd
+
+TEST(Sprintf, FormatsAndNeverCutsLongResults) {
+  EXPECT_EQ(gd::Sprintf("$%.2x %5.1f|%-4s|", 0x1A, 2.25, "ab"), "$1a   2.2|ab  |");
+  const std::string longName(700, 'x');
+  const std::string out = gd::Sprintf("[%s] %d", longName.c_str(), 42);
+  EXPECT_EQ(out.size(), 700u + 5u);
+  EXPECT_EQ(out.substr(out.size() - 4), "] 42");
+  EXPECT_EQ(gd::Sprintf("%s", ""), "");
+}
