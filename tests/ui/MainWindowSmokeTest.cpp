@@ -1,6 +1,7 @@
 #include <QAction>
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,12 +15,12 @@
 
 class MainWindowSmokeTest : public QObject {
   Q_OBJECT
-private slots:
+ private slots:
   void opensWithTitleAndFileMenu() {
     gd::ui::TVELTRIXMAIN w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - (untitled.sdx)"));
     QStringList menus;
     for (QAction* a : w.menuBar()->actions()) menus << a->text();
     QVERIFY(menus.contains(QStringLiteral("&Datei")));
@@ -33,7 +34,9 @@ private slots:
     gd::ui::TVELTRIXMAIN w;
     w.show();
     QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
-    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - demo.sdx"));
+    QCOMPARE(w.windowTitle(),
+             QStringLiteral("GaugData - (%1)")
+                 .arg(QDir::toNativeSeparators(QStringLiteral(GAUGDATA_DEMO_FILE))));
     QTableWidget* list = w.SeriesList();
     QCOMPARE(list->rowCount(), 6);
     QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("NR"));
@@ -55,7 +58,7 @@ private slots:
     QTemporaryDir dir;
     w.SeriesList()->selectRow(2);
     const QString text = dir.filePath(QStringLiteral("series3.txt"));
-    QVERIFY(w.SaveSeries(text));
+    QVERIFY(w.SaveSeries(text, gd::SeriesSelection(std::vector<int>{3})));
     QFile saved(text);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
@@ -65,7 +68,7 @@ private slots:
 
     // a subset file of the selected series opens with just that series
     const QString subset = dir.filePath(QStringLiteral("part.sdx"));
-    QVERIFY(w.SaveSeries(subset));
+    QVERIFY(w.SaveSeries(subset, gd::SeriesSelection(std::vector<int>{3})));
     gd::ui::TVELTRIXMAIN other;
     QVERIFY(other.OpenMeasurementFile(subset));
     QCOMPARE(other.SeriesList()->rowCount(), 1);
@@ -75,7 +78,8 @@ private slots:
     auto* window = w.findChild<QDialog*>(QStringLiteral("ParameterSetWindow"));
     QVERIFY(window);
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("Parametersaetze demo.sdx[3]")));
-    QVERIFY(window->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("WMZ UST1")));
+    QVERIFY(
+        window->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("WMZ UST1")));
   }
 
   void reportsAnInvalidFileAndListsNothing() {
@@ -100,7 +104,7 @@ private slots:
     QVERIFY(!w.OpenMeasurementFile(path));
     QCOMPARE(shown, QStringLiteral("BIN\u00C4RDATEI IST UNGUELTIG"));
     QCOMPARE(w.SeriesList()->rowCount(), 0);
-    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - (untitled.sdx)"));
   }
 };
 

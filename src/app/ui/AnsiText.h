@@ -1,15 +1,6 @@
-// The one crossing between the pure libraries' Windows-1252 byte strings and
-// Qt's Unicode strings.
+// The text crossing now lives in the bottom Qt library (core/ui), where the
+// dialogs of convert/ui and export/ui can use it too; this header keeps the
+// main window's include working until it names core/ui/AnsiText.h itself.
 #pragma once
 
-#include <QString>
-
-#include <string>
-
-namespace gd::ui {
-
-QString FromAnsi(const std::string& bytes);
-// Characters outside Windows-1252 become '?'.
-std::string ToAnsi(const QString& text);
-
-}  // namespace gd::ui
+#include "core/ui/AnsiText.h"

@@ -1,138 +1,155 @@
+// The main window's construction, opening and resetting, and the series list.
+// Comments and the close query are in MainWindowComments.cpp, saving and the
+// Quick-Save list in MainWindowSave.cpp.
 #include "app/ui/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
-#include <QApplication>
-#include <QDialog>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/Edition.h"
-#include "app/ParameterSetCommand.h"
-#include "convert/VXASCIIOUT.h"
-#include "core/TextTools.h"
-#include "export/SaveSeries.h"
 #include "app/ui/AnsiText.h"
+#include "app/ui/QtMessages.h"
+#include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
+#include "core/TextTools.h"
 
 namespace gd::ui {
 namespace {
 
-// The pure code's message boxes, shown as standard Qt boxes.
-class QtMessages final : public IMessages {
-public:
-  explicit QtMessages(QWidget* parent) : parent_(parent) {}
+QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
-  void Show(MessageKind kind, const std::string& text) override {
-    const QString title = QString::fromLatin1(CurrentEdition().programName);
-    const QString body = FromAnsi(text);
-    switch (kind) {
-      case MessageKind::Error:
-        QMessageBox::critical(parent_, title, body);
-        break;
-      case MessageKind::Warning:
-        QMessageBox::warning(parent_, title, body);
-        break;
-      default:
-        QMessageBox::information(parent_, title, body);
-        break;
-    }
-  }
-
-  Answer Ask(MessageKind, const std::string& text) override {
-    const auto button = QMessageBox::question(
-        parent_, QString::fromLatin1(CurrentEdition().programName), FromAnsi(text),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (button == QMessageBox::Yes) return Answer::Yes;
-    if (button == QMessageBox::No) return Answer::No;
-    return Answer::Cancel;
-  }
-
-private:
-  QWidget* parent_;
-};
-
-// Progress of a save: a modal gauge whose cancel button stops the job at its
-// next check; pending events run whenever the job lets them.
-class QtProgress final : public IProgress {
-public:
-  QtProgress(QWidget* parent, const QString& caption)
-      : dialog_(caption, QObject::tr("Abbrechen"), 0, 100, parent) {
-    dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(300);
-  }
-  void SetMaximum(std::int64_t maximum) override {
-    maximum_ = maximum > 0 ? maximum : 1;
-    position_ = 0;
-    dialog_.setValue(0);
-  }
-  void Advance(std::int64_t steps) override {
-    position_ += steps;
-    dialog_.setValue(static_cast<int>(std::min<std::int64_t>(100, position_ * 100 / maximum_)));
-  }
-  void LetEventsRun() override { QApplication::processEvents(); }
-  bool Cancelled() const override { return dialog_.wasCanceled(); }
-
-private:
-  QProgressDialog dialog_;
-  std::int64_t maximum_ = 1;
-  std::int64_t position_ = 0;
-};
+FileDialogs QtFileDialogs() {
+  FileDialogs d;
+  d.openName = [](QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, Tr("Oeffnen"), QString(),
+                                        Tr("Messdateien (*.sdx);;Alle Dateien (*)"));
+  };
+  d.saveName = [](QWidget* parent, QString& name, int& filterIndex) {
+    QStringList filters;
+    for (const SaveFileFilter& f : SaveDialogFilters()) filters << FromAnsi(f.caption);
+    QString chosenFilter = filters.value(filterIndex - 1);
+    const QString chosen = QFileDialog::getSaveFileName(parent, Tr("Speichern"), name,
+                                                        filters.join(";;"), &chosenFilter);
+    if (chosen.isEmpty()) return false;
+    name = chosen;
+    filterIndex = static_cast<int>(filters.indexOf(chosenFilter)) + 1;
+    if (filterIndex < 1) filterIndex = kSaveFilterText;
+    return true;
+  };
+  return d;
+}
 
 }  // namespace
 
 TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   setObjectName("VELTRIXMAIN");
-  setWindowTitle(QString::fromLatin1(CurrentEdition().programName));
-  messages_ = std::make_unique<QtMessages>(this);
+  messages_ = std::make_unique<RoutedMessages>(this);
+  dialogs_ = QtFileDialogs();
   file_ = std::make_unique<MeasurementFile>(files_, handler_, *messages_);
   file_->SetLocale(locale_);
   listModel_.SetLocale(locale_);
   CreateMenus();
+  CreateToolBar();
   CreateCentralArea();
+  CreateListPopup();
   statusBar();
   resize(900, 560);
+  Reset();
 }
 
 TVELTRIXMAIN::~TVELTRIXMAIN() = default;
 
+void TVELTRIXMAIN::RouteMessages(IMessages* target) { messages_->Route(target); }
+
+void TVELTRIXMAIN::SetFileDialogs(FileDialogs dialogs) {
+  if (!dialogs.openName) dialogs.openName = QtFileDialogs().openName;
+  if (!dialogs.saveName) dialogs.saveName = QtFileDialogs().saveName;
+  dialogs_ = std::move(dialogs);
+}
+
+// --- Construction --------------------------------------------------------------
+
 void TVELTRIXMAIN::CreateMenus() {
-  QMenu* fileMenu = menuBar()->addMenu(tr("&Datei"));
+  QMenu* fileMenu = menuBar()->addMenu(Tr("&Datei"));
   fileMenu->setObjectName("MEN_File");
-  menOpenFile_ = fileMenu->addAction(tr("Oeff&nen..."));
+  menOpenFile_ = fileMenu->addAction(Tr("Oeff&nen..."));
   menOpenFile_->setObjectName("MEN_OpenFile");
   menOpenFile_->setShortcut(QKeySequence::Open);
+  menOpenFile_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   connect(menOpenFile_, &QAction::triggered, this, &TVELTRIXMAIN::MEN_OpenFileClick);
-  menSaveFile_ = fileMenu->addAction(tr("&Speichern..."));
+  menSaveFile_ = fileMenu->addAction(Tr("&Speichern..."));
   menSaveFile_->setObjectName("MEN_SAVEFILE");
   menSaveFile_->setShortcut(QKeySequence::Save);
-  connect(menSaveFile_, &QAction::triggered, this, &TVELTRIXMAIN::MEN_SAVEFILEClick);
+  menSaveFile_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  connect(menSaveFile_, &QAction::triggered, this, [this] { MEN_SAVEFILEClick(); });
   fileMenu->addSeparator();
-  menExit_ = fileMenu->addAction(tr("&Beenden"));
-  menExit_->setObjectName("MEN_Exit");
+  menExit_ = fileMenu->addAction(Tr("&Beenden"));
+  menExit_->setObjectName("MEN_EXIT");
   connect(menExit_, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* seriesMenu = menuBar()->addMenu(tr("&Messwertreihe"));
-  seriesMenu->setObjectName("MEN_Messwertreihe");
-  menParameterSets_ = seriesMenu->addAction(tr("&Parametersaetze"));
+  seriesMenu_ = menuBar()->addMenu(Tr("&Messwertreihe"));
+  seriesMenu_->setObjectName("MEN_Messwertreihe");
+  menParameterSets_ = seriesMenu_->addAction(Tr("&Parametersaetze"));
   menParameterSets_->setObjectName("MEN_Parasaetze");
+  menParameterSets_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(menParameterSets_, &QAction::triggered, this, &TVELTRIXMAIN::ShowParameterSets);
-  UpdateEnabled();
+  seriesMenu_->addSeparator();
+  menComments_ = seriesMenu_->addAction(Tr("&Bemerkungen zeigen"));
+  menComments_->setObjectName("MEN_Bemerkungenzeigen");
+  menComments_->setCheckable(true);
+  connect(menComments_, &QAction::triggered, this, &TVELTRIXMAIN::SetCommentMode);
+
+  QMenu* optionsMenu = menuBar()->addMenu(Tr("&Optionen"));
+  optionsMenu->setObjectName("MEN_Optionen");
+  menQuickSave_ = optionsMenu->addAction(Tr("&Quick-Save zeigen"));
+  menQuickSave_->setObjectName("MEN_QuickSave");
+  menQuickSave_->setCheckable(true);
+  connect(menQuickSave_, &QAction::triggered, this, &TVELTRIXMAIN::SetQuickSaveVisible);
+}
+
+void TVELTRIXMAIN::CreateToolBar() {
+  QToolBar* bar = addToolBar(Tr("Werkzeuge"));
+  bar->setObjectName("ToolBar");
+  bar->setMovable(false);
+  const std::pair<QAction*, const char*> buttons[] = {{menOpenFile_, "SB_OPenFILE"},
+                                                      {menSaveFile_, "SB_SaveFile"},
+                                                      {menParameterSets_, "SB_ShowParaSatz"}};
+  for (const auto& [action, name] : buttons) {
+    bar->addAction(action);
+    bar->widgetForAction(action)->setObjectName(name);
+  }
 }
 
 void TVELTRIXMAIN::CreateCentralArea() {
   auto* splitter = new QSplitter(Qt::Vertical, this);
-  list_ = new QTableWidget(splitter);
+
+  auto* top = new QWidget(splitter);
+  auto* topLayout = new QVBoxLayout(top);
+  topLayout->setContentsMargins(4, 4, 4, 0);
+  seriesLabel_ = new QLabel(top);
+  seriesLabel_->setObjectName("LAB_Messwertreihen");
+  topLayout->addWidget(seriesLabel_);
+  auto* row = new QHBoxLayout;
+  row->setSpacing(5);  // the list ends 5 pixels left of the move buttons
+  list_ = new QTableWidget(top);
   list_->setObjectName("LV_Reihen");
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -140,37 +157,162 @@ void TVELTRIXMAIN::CreateCentralArea() {
   list_->verticalHeader()->setVisible(false);
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
   list_->horizontalHeader()->setStretchLastSection(true);
-  connect(list_, &QTableWidget::itemSelectionChanged, this, &TVELTRIXMAIN::ShowDetails);
-  // The time column's popup: start, end or duration of each series.
-  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  const char* modes[] = {"S=Startzeit", "E=Endezeit", "D=Dauer"};
-  for (int mode = 0; mode < 3; ++mode) {
-    QAction* a = new QAction(tr(modes[mode]), list_);
-    connect(a, &QAction::triggered, this, [this, mode] { SetTimeMode(mode); });
-    list_->addAction(a);
-  }
+  connect(list_, &QTableWidget::itemSelectionChanged, this, &TVELTRIXMAIN::SelectionChanged);
+  connect(list_, &QTableWidget::cellDoubleClicked, this,
+          [this] { RunDoubleClickAction(doubleClick_); });
+  seriesLabel_->setBuddy(list_);
+  row->addWidget(list_, 1);
+  row->addWidget(CreateQuickSavePanel(top));
+  topLayout->addLayout(row);
 
   auto* bottom = new QWidget(splitter);
   auto* layout = new QVBoxLayout(bottom);
   layout->setContentsMargins(4, 4, 4, 4);
-  detailsLabel_ = new QLabel(FromAnsi(DetailsPanelLabel(false, 0)), bottom);
+  auto* labelRow = new QHBoxLayout;
+  detailsLabel_ = new QLabel(bottom);
+  detailsLabel_->setObjectName("LAB_Details");
+  labelRow->addWidget(detailsLabel_, 1);
+  sbMemoAsValues_ = new QToolButton(bottom);
+  sbMemoAsValues_->setObjectName("SB_MemoAsValues");
+  sbMemoAsValues_->setText(Tr("Details"));
+  sbMemoAsComment_ = new QToolButton(bottom);
+  sbMemoAsComment_->setObjectName("SB_MemoAsComment");
+  sbMemoAsComment_->setText(Tr("Bemerkungen"));
+  for (QToolButton* b : {sbMemoAsValues_, sbMemoAsComment_}) {
+    b->setCheckable(true);
+    b->setAutoRaise(true);
+    labelRow->addWidget(b);
+  }
+  connect(sbMemoAsValues_, &QToolButton::clicked, this, [this] { SetCommentMode(false); });
+  connect(sbMemoAsComment_, &QToolButton::clicked, this, [this] { SetCommentMode(true); });
   details_ = new QPlainTextEdit(bottom);
   details_->setObjectName("MemoDetails");
-  details_->setReadOnly(true);
+  details_->installEventFilter(this);
   QFont mono("Monospace");
   mono.setStyleHint(QFont::TypeWriter);
   details_->setFont(mono);
-  layout->addWidget(detailsLabel_);
+  detailsLabel_->setBuddy(details_);
+  layout->addLayout(labelRow);
   layout->addWidget(details_);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
   setCentralWidget(splitter);
+  SetCommentMode(false);
+}
+
+QWidget* TVELTRIXMAIN::CreateQuickSavePanel(QWidget* parent) {
+  auto* holder = new QWidget(parent);
+  auto* layout = new QHBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  quickSaveButtons_ = new QWidget(holder);
+  quickSaveButtons_->setObjectName("PAN_QuickSaveButtons");
+  auto* buttons = new QVBoxLayout(quickSaveButtons_);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  const auto makeButton = [&](QPushButton*& button, const char* name, const char* caption,
+                              void (TVELTRIXMAIN::*click)()) {
+    button = new QPushButton(QString::fromLatin1(caption), quickSaveButtons_);
+    button->setObjectName(name);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance("<<<<") + 16);
+    connect(button, &QPushButton::clicked, this, click);
+    buttons->addWidget(button);
+  };
+  buttons->addStretch();
+  makeButton(includeBtn_, "IncludeBtn", ">", &TVELTRIXMAIN::IncludeBtnClick);
+  makeButton(incAllBtn_, "IncAllBtn", ">>", &TVELTRIXMAIN::IncAllBtnClick);
+  makeButton(excludeBtn_, "ExcludeBtn", "<", &TVELTRIXMAIN::ExcludeBtnClick);
+  makeButton(exAllBtn_, "ExAllBtn", "<<", &TVELTRIXMAIN::ExAllBtnClick);
+  buttons->addStretch();
+  layout->addWidget(quickSaveButtons_);
+
+  quickSavePanel_ = new QWidget(holder);
+  quickSavePanel_->setObjectName("PAN_QuickSave");
+  auto* panel = new QVBoxLayout(quickSavePanel_);
+  panel->setContentsMargins(0, 0, 0, 0);
+  quickSaveList_ = new QListWidget(quickSavePanel_);
+  quickSaveList_->setObjectName("LBX_QuickSave");
+  quickSaveList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  quickSaveList_->setFixedWidth(quickSaveList_->fontMetrics().horizontalAdvance("Diese Reihen") +
+                                40);
+  btnSaveFromSelected_ = new QPushButton(Tr("Diese Reihen Speichern"), quickSavePanel_);
+  btnSaveFromSelected_->setObjectName("BTN_SaveFromSelected");
+  connect(btnSaveFromSelected_, &QPushButton::clicked, this,
+          [this] { BTN_SaveFromSelectedClick(); });
+  panel->addWidget(quickSaveList_);
+  panel->addWidget(btnSaveFromSelected_);
+  layout->addWidget(quickSavePanel_);
+  SetQuickSaveVisible(false);
+  return holder;
+}
+
+// The popup of the list: the time column's mode and what a double click does.
+void TVELTRIXMAIN::CreateListPopup() {
+  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* timeGroup = new QActionGroup(list_);
+  const char* modes[] = {"S=Startzeit", "E=Endezeit", "D=Dauer"};
+  for (int mode = 0; mode < 3; ++mode) {
+    QAction* a = timeGroup->addAction(Tr(modes[mode]));
+    a->setCheckable(true);
+    a->setChecked(mode == listModel_.TimeMode());
+    connect(a, &QAction::triggered, this, [this, mode] { SetTimeMode(mode); });
+    list_->addAction(a);
+  }
+  auto* separator = new QAction(list_);
+  separator->setSeparator(true);
+  list_->addAction(separator);
+
+  doubleClickGroup_ = new QActionGroup(list_);
+  // Info, table and diagram join this group when their windows exist.
+  for (DoubleClickAction action : {DoubleClickAction::kParameterSets}) {
+    QAction* a = doubleClickGroup_->addAction(FromAnsi(DoubleClickActionCaption(action)));
+    a->setObjectName("POP_DoubleClick" + QString::number(static_cast<int>(action)));
+    a->setCheckable(true);
+    a->setChecked(action == doubleClick_);
+    connect(a, &QAction::triggered, this, [this, action] {
+      doubleClick_ = action;
+      RunDoubleClickAction(action);
+    });
+    list_->addAction(a);
+  }
+}
+
+// --- Open and reset --------------------------------------------------------------
+
+MainWindowState TVELTRIXMAIN::State() const {
+  return {converter_ != nullptr, file_->SeriesCount(), file_->Received(), saveEmpty_};
+}
+
+void TVELTRIXMAIN::Reset() {
+  commentRow_ = 0;
+  converter_.reset();
+  file_->Reset();
+  listModel_.Clear();
+  quickSave_.Clear();
+  FillSeriesList();
+  FillQuickSaveList();
+  details_->clear();
+  seriesLabel_->setText(FromAnsi(SeriesLabelText(false, false)));
+  statusBar()->clearMessage();
+  UpdateCaption();
+  UpdateCommands();
+  SelectionChanged();
+}
+
+void TVELTRIXMAIN::UpdateCaption() {
+  setWindowTitle(FromAnsi(MainWindowCaption(
+      CurrentEdition().programName, DisplayName(file_->Received(), file_->CurrentFileName()))));
+}
+
+void TVELTRIXMAIN::UpdateCommands() {
+  const MainCommandStates states = CommandStates(State());
+  menSaveFile_->setEnabled(states.save);
+  menParameterSets_->setEnabled(states.parameterSets);
+  sbMemoAsValues_->setVisible(states.commentSwitches);
+  sbMemoAsComment_->setVisible(states.commentSwitches);
 }
 
 bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
-  listModel_.Clear();
-  FillSeriesList();
-  converter_.reset();
+  Reset();
   try {
     file_->Open(ToAnsi(QDir::toNativeSeparators(path)), false);
     std::uint16_t status = 0;
@@ -178,126 +320,49 @@ bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
         file_->CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
         textOptions_.language, textOptions_.style, nullptr, nullptr, file_->Stream());
     if (!converter_->Usable()) throw EBinFileInvalid(Translate("BIN\xC4RDATEI IST UNGUELTIG"));
-    converter_->SetOptions(textOptions_);
-    converter_->SetLocale(locale_);
   } catch (const EGaugData& e) {
-    converter_.reset();
-    file_->Reset();
-    statusBar()->clearMessage();
-    setWindowTitle(QString::fromLatin1(CurrentEdition().programName));
-    UpdateEnabled();
+    Reset();
     messages_->Show(MessageKind::Error, e.what());
     return false;
   }
-  listModel_.Build(file_->Comments().rows);
-  FillSeriesList();
-  setWindowTitle(QString::fromLatin1(CurrentEdition().programName) + " - " +
-                 QFileInfo(path).fileName());
-  statusBar()->showMessage(QDir::toNativeSeparators(path));
-  if (list_->rowCount() > 0) list_->selectRow(0);
-  UpdateEnabled();
+  AfterOpening();
   return true;
 }
 
-void TVELTRIXMAIN::UpdateEnabled() {
-  const bool open = converter_ != nullptr && file_->SeriesCount() > 0;
-  if (menSaveFile_) menSaveFile_->setEnabled(open);
-  if (menParameterSets_) menParameterSets_->setEnabled(open);
+void TVELTRIXMAIN::AfterOpening() {
+  seriesLabel_->setText(FromAnsi(SeriesLabelText(true, file_->Received())));
+  UpdateCaption();
+  listModel_.Build(file_->Comments().rows);
+  FillSeriesList();
+  converter_->SetOptions(textOptions_);
+  converter_->SetLocale(locale_);
+  UpdateCommands();
+  if (CommandStates(State()).commentSwitches) SetCommentMode(commentMode_);
+  statusBar()->showMessage(FromAnsi(file_->CurrentFileName()));
+  if (list_->rowCount() > 0) list_->selectRow(0);
 }
+
+void TVELTRIXMAIN::MEN_OpenFileClick() {
+  if (!CloseQueryAllows()) return;
+  const QString path = dialogs_.openName(this);
+  if (!path.isEmpty()) OpenMeasurementFile(path);
+}
+
+// --- The list --------------------------------------------------------------------
 
 void TVELTRIXMAIN::SetTimeMode(int mode) {
   listModel_.SetTimeMode(mode);
-  const int selected = SelectedSeriesNumber();
+  const std::vector<int> selected = SelectedRowNumbers();
   FillSeriesList();
-  if (selected > 0) list_->selectRow(selected - 1);
-}
-
-std::vector<int> TVELTRIXMAIN::SelectedSeries() const {
-  std::vector<int> series;
-  for (const QModelIndex& index : list_->selectionModel()->selectedRows())
-    series.push_back(listModel_.SeriesNumber(index.row()));
-  std::sort(series.begin(), series.end());
-  if (series.empty())
-    for (int row = 0; row < listModel_.RowCount(); ++row)
-      series.push_back(listModel_.SeriesNumber(row));
-  return series;
-}
-
-int TVELTRIXMAIN::SelectedSeriesNumber() const {
-  const auto rows = list_->selectionModel()->selectedRows();
-  return rows.isEmpty() ? 0 : listModel_.SeriesNumber(rows.first().row());
-}
-
-bool TVELTRIXMAIN::SaveSeries(const QString& target) {
-  if (!converter_) return false;
-  QtProgress progress(this, FromAnsi(Translate("Speichern")));
-  SaveSeriesJob job(files_, *messages_, progress);
-  SaveRequest request;
-  request.converter = converter_.get();
-  request.stream = file_->Stream();
-  request.openFileName = file_->CurrentFileName();
-  request.comments = &file_->Comments();
-  request.selection = SelectedSeries();
-  request.target = ToAnsi(QDir::toNativeSeparators(target));
-  try {
-    job.Prepare(std::move(request));
-    const bool written = job.Run();
-    if (written) statusBar()->showMessage(FromAnsi(job.Caption()));
-    return written;
-  } catch (const EGaugData& e) {
-    messages_->Show(MessageKind::Error, e.what());
-    return false;
-  }
-}
-
-void TVELTRIXMAIN::MEN_SAVEFILEClick() {
-  const QString target = QFileDialog::getSaveFileName(
-      this, tr("Messwertreihen speichern"), QString(),
-      tr("Textdateien (*.txt);;Tabellen (*.xls);;Messdateien (*.sdx);;Alle Dateien (*)"));
-  if (!target.isEmpty()) SaveSeries(target);
-}
-
-void TVELTRIXMAIN::ShowParameterSets() {
-  if (!converter_) return;
-  ParameterSetRequest request;
-  request.streamOpen = file_->IsOpen();
-  request.seriesCount = file_->SeriesCount();
-  request.directoryCount = static_cast<int>(handler_.Parsed().directory.size());
-  request.selected = SelectedSeriesNumber();
-  request.describe = [this](int n) -> const TSeriesDescription* {
-    if (n < 1 || n > file_->SeriesCount()) return nullptr;
-    return file_->Row(n).Description();
-  };
-  request.textStyle = textOptions_.style;
-  request.windowName = ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
-  const ParameterSetWindow window =
-      BuildParameterSetWindow(request, ParameterSetWindowWriter(*converter_));
-  if (window.outcome != ParameterSetWindow::Outcome::kShown) {
-    messages_->Show(window.outcome == ParameterSetWindow::Outcome::kNoSeries
-                        ? MessageKind::Information
-                        : MessageKind::Error,
-                    window.message);
-    return;
-  }
-  auto* dialog = new QDialog(this);
-  dialog->setObjectName("ParameterSetWindow");
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(FromAnsi(window.caption));
-  auto* layout = new QVBoxLayout(dialog);
-  auto* text = new QPlainTextEdit(dialog);
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text->setFont(details_->font());
-  QStringList lines;
-  for (const std::string& line : window.lines) lines << FromAnsi(line);
-  text->setPlainText(lines.join('\n'));
-  layout->addWidget(text);
-  dialog->resize(760, 560);
-  dialog->show();
+  for (int n : selected)
+    list_->selectionModel()->select(list_->model()->index(n - 1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void TVELTRIXMAIN::FillSeriesList() {
+  const QSignalBlocker blocker(list_);
   const auto& columns = listModel_.Columns();
+  list_->setVisible(false);  // hidden while it is rebuilt
   list_->clear();
   list_->setColumnCount(static_cast<int>(columns.size()));
   QStringList captions;
@@ -316,23 +381,43 @@ void TVELTRIXMAIN::FillSeriesList() {
   for (int col = 0; col < static_cast<int>(columns.size()); ++col)
     list_->setColumnHidden(col, !columns[static_cast<std::size_t>(col)].visible);
   list_->resizeColumnsToContents();
+  list_->setVisible(true);
 }
 
-void TVELTRIXMAIN::ShowDetails() {
-  const auto rows = list_->selectionModel()->selectedRows();
-  if (rows.isEmpty()) {
-    details_->clear();
-    return;
+std::vector<int> TVELTRIXMAIN::SelectedRowNumbers() const {
+  std::vector<int> series;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+    series.push_back(listModel_.SeriesNumber(index.row()));
+  std::sort(series.begin(), series.end());
+  return series;
+}
+
+int TVELTRIXMAIN::SelectedSeriesNumber() const {
+  const QModelIndex current = list_->currentIndex();
+  if (current.isValid() && list_->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+    return listModel_.SeriesNumber(current.row());
+  const std::vector<int> selected = SelectedRowNumbers();
+  return selected.empty() ? 0 : selected.front();
+}
+
+void TVELTRIXMAIN::SelectionChanged() {
+  // The comment in the panel belongs to the row selected before.
+  CommitComment();
+  const int selected = SelectedSeriesNumber();
+  seriesMenu_->setTitle(FromAnsi(SeriesMenuCaption(selected)));
+  seriesMenu_->menuAction()->setEnabled(selected > 0);
+  UpdateQuickSaveButtons();
+  ShowPanel();
+}
+
+void TVELTRIXMAIN::RunDoubleClickAction(DoubleClickAction action) {
+  switch (action) {
+    case DoubleClickAction::kParameterSets:
+      ShowParameterSets();
+      break;
+    default:
+      break;  // the info, table and diagram windows are not offered yet
   }
-  const int row = rows.first().row();
-  details_->setPlainText(FromAnsi(
-      SeriesDetailsText(listModel_.SeriesNumber(row), listModel_.Description(row), locale_)));
-}
-
-void TVELTRIXMAIN::MEN_OpenFileClick() {
-  const QString path = QFileDialog::getOpenFileName(this, tr("Messdatei oeffnen"), QString(),
-                                                    tr("Messdateien (*.sdx);;Alle Dateien (*)"));
-  if (!path.isEmpty()) OpenMeasurementFile(path);
 }
 
 }  // namespace gd::ui

@@ -1,23 +1,35 @@
-// The main window: owns the open measurement file, lists its series and shows
-// the details of the selected one. All texts come from the pure models; the
-// window only displays them.
+// The main window: owns the open measurement file, lists its series, shows
+// the details or the comment of the selected one, keeps the Quick-Save list
+// and runs the commands on files. All texts and rules come from the pure
+// models (SeriesList.h, MainWindowModel.h, QuickSave.h); the window only
+// displays them and passes the user's actions on.
 #pragma once
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
+#include "app/MainWindowModel.h"
+#include "app/QuickSave.h"
 #include "app/SeriesList.h"
 #include "convert/TextStyle.h"
 #include "core/FileStore.h"
 #include "core/Locale.h"
 #include "core/MeasurementFile.h"
 #include "core/ParsedStreamHandler.h"
+#include "view/SeriesSelection.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
+class QListWidget;
+class QMenu;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace gd {
 class TVXASCIIOUT;
@@ -25,59 +37,147 @@ class TVXASCIIOUT;
 
 namespace gd::ui {
 
+class RoutedMessages;
+
+// The file dialogs the window asks. The defaults are Qt's file dialogs;
+// a caller (a test) may answer them itself.
+struct FileDialogs {
+  // The file to open; empty when cancelled.
+  std::function<QString(QWidget* parent)> openName;
+  // The save dialog: `name` comes in as the preset and goes out as the
+  // chosen name, `filterIndex` (1-based, SaveDialogFilters) likewise.
+  // False when cancelled.
+  std::function<bool(QWidget* parent, QString& name, int& filterIndex)> saveName;
+};
+
 class TVELTRIXMAIN : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   explicit TVELTRIXMAIN(QWidget* parent = nullptr);
   ~TVELTRIXMAIN() override;
 
-  // Opens a measurement file and lists its series; an unusable file is
-  // reported in an error box and leaves nothing open. Returns whether it opened.
+  // Opens a measurement file and lists its series (the command line and the
+  // open command after its dialog); an unusable file is reported in an error
+  // box and leaves the window reset. Returns whether it opened.
   bool OpenMeasurementFile(const QString& path);
 
-  // Writes the selected series (all when none is selected) to `target`: text,
-  // ".xls" or a subset ".sdx" by its extension, with a progress dialog that
-  // can cancel. Returns whether the file was written whole.
-  bool SaveSeries(const QString& target);
-  // The parameter-set text of the selected series (series 1 when none), or
-  // the message that stands instead, in a text window.
+  // The commands of the menus and buttons.
+  void MEN_OpenFileClick();
+  bool MEN_SAVEFILEClick();  // Save: selection, save dialog, rewrite with comments
   void ShowParameterSets();
   void SetTimeMode(int mode);
+  void SetCommentMode(bool commentMode);
+  void SetQuickSaveVisible(bool visible);
+  void IncludeBtnClick();
+  void IncAllBtnClick();
+  void ExcludeBtnClick();
+  void ExAllBtnClick();
+  bool BTN_SaveFromSelectedClick();
+  void RunDoubleClickAction(DoubleClickAction action);
+
+  // Writes the series of `selection` to `target`: text, ".xls" or a subset
+  // ".sdx" by its extension, with a progress dialog that can cancel. Returns
+  // whether the file was written whole.
+  bool SaveSeries(const QString& target, const SeriesSelection& selection);
+  // Rewrites the current file with the comments (an error box on failure).
+  bool SaveMeasurementFile();
+  // The close query; whether the window may close or another file be opened.
+  bool CloseQueryAllows();
+
+  // Message boxes go to `target` instead of Qt's boxes; null restores them.
+  void RouteMessages(IMessages* target);
+  void SetFileDialogs(FileDialogs dialogs);
 
   QAction* MEN_OpenFile() const { return menOpenFile_; }
   QAction* MEN_SAVEFILE() const { return menSaveFile_; }
   QAction* MEN_Parasaetze() const { return menParameterSets_; }
   QAction* MEN_Exit() const { return menExit_; }
+  QAction* MEN_Bemerkungenzeigen() const { return menComments_; }
+  QAction* MEN_QuickSave() const { return menQuickSave_; }
+  QMenu* SeriesMenu() const { return seriesMenu_; }
   QTableWidget* SeriesList() const { return list_; }
+  QLabel* SeriesLabel() const { return seriesLabel_; }
+  QLabel* DetailsLabel() const { return detailsLabel_; }
   QPlainTextEdit* DetailsPanel() const { return details_; }
+  QListWidget* QuickSaveList() const { return quickSaveList_; }
+  const MeasurementFile& File() const { return *file_; }
 
-private:
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Construction.
   void CreateMenus();
+  void CreateToolBar();
   void CreateCentralArea();
+  QWidget* CreateQuickSavePanel(QWidget* parent);
+  void CreateListPopup();
+
+  // Open and reset.
+  void Reset();
+  void AfterOpening();
+  void UpdateCaption();
+  void UpdateCommands();
+  MainWindowState State() const;
+
+  // The list and the selection.
   void FillSeriesList();
-  void ShowDetails();
-  void MEN_OpenFileClick();
-  void MEN_SAVEFILEClick();
-  void UpdateEnabled();
-  std::vector<int> SelectedSeries() const;
+  void SelectionChanged();
+  std::vector<int> SelectedRowNumbers() const;
   int SelectedSeriesNumber() const;
+
+  // Details and comments.
+  void ShowPanel();
+  void CommitComment();
+  bool CommentsChanged();
+
+  // Save.
+  std::optional<SeriesSelection> ChooseSeries();
+  bool SaveDialog(const SeriesSelection& selection);
+
+  // Quick-Save.
+  void FillQuickSaveList(std::optional<std::size_t> selectIndex = std::nullopt);
+  void UpdateQuickSaveButtons();
 
   Locale locale_ = Locale::German();
   DiskFileStore files_;
   ParsedStreamHandler handler_;
-  std::unique_ptr<IMessages> messages_;
+  std::unique_ptr<RoutedMessages> messages_;
   std::unique_ptr<MeasurementFile> file_;
   TSeriesListModel listModel_;
   TextOutputOptions textOptions_;
   std::unique_ptr<TVXASCIIOUT> converter_;
+  TQuickSaveList quickSave_;
+  FileDialogs dialogs_;
+  bool saveEmpty_ = false;
+  bool commentMode_ = false;
+  int commentRow_ = 0;  // the series whose comment the panel holds; 0 = none
+  DoubleClickAction doubleClick_ = DoubleClickAction::kParameterSets;
+  QString lastSaveName_;
 
   QAction* menOpenFile_ = nullptr;
   QAction* menSaveFile_ = nullptr;
-  QAction* menParameterSets_ = nullptr;
   QAction* menExit_ = nullptr;
+  QMenu* seriesMenu_ = nullptr;
+  QAction* menParameterSets_ = nullptr;
+  QAction* menComments_ = nullptr;
+  QAction* menQuickSave_ = nullptr;
+  QActionGroup* doubleClickGroup_ = nullptr;
   QTableWidget* list_ = nullptr;
+  QLabel* seriesLabel_ = nullptr;
   QLabel* detailsLabel_ = nullptr;
   QPlainTextEdit* details_ = nullptr;
+  QToolButton* sbMemoAsValues_ = nullptr;
+  QToolButton* sbMemoAsComment_ = nullptr;
+  QWidget* quickSaveButtons_ = nullptr;
+  QWidget* quickSavePanel_ = nullptr;
+  QPushButton* includeBtn_ = nullptr;
+  QPushButton* incAllBtn_ = nullptr;
+  QPushButton* excludeBtn_ = nullptr;
+  QPushButton* exAllBtn_ = nullptr;
+  QPushButton* btnSaveFromSelected_ = nullptr;
+  QListWidget* quickSaveList_ = nullptr;
 };
 
 }  // namespace gd::ui

@@ -1,4 +1,4 @@
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 
 #include <array>
 

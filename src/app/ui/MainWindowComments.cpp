@@ -1,0 +1,129 @@
+// The details panel in its two modes (details of the selected series, or its
+// comment for editing), and the close query that guards closing and opening.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtMessages.h"
+#include "core/Errors.h"
+
+namespace gd::ui {
+namespace {
+
+// Comments keep their lines separated by CR LF, the edit field by LF.
+QString MemoToField(const std::string& text) {
+  QString field = FromAnsi(text);
+  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return field;
+}
+
+std::string FieldToMemo(const QString& field) {
+  QString text = field;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return ToAnsi(text);
+}
+
+}  // namespace
+
+void TVELTRIXMAIN::SetCommentMode(bool commentMode) {
+  CommitComment();
+  list_->setFocus();
+  commentMode_ = commentMode;
+  details_->setReadOnly(!commentMode);
+  // Details on the window face, an editable comment on the edit colour.
+  QPalette palette = details_->palette();
+  const QPalette standard = QApplication::palette(details_);
+  palette.setColor(QPalette::Base,
+                   commentMode ? standard.color(QPalette::Base) : standard.color(QPalette::Window));
+  details_->setPalette(palette);
+  menComments_->setChecked(commentMode);
+  sbMemoAsValues_->setChecked(!commentMode);
+  sbMemoAsComment_->setChecked(commentMode);
+  ShowPanel();
+}
+
+void TVELTRIXMAIN::ShowPanel() {
+  const int selected = SelectedSeriesNumber();
+  detailsLabel_->setText(FromAnsi(DetailsPanelLabel(commentMode_, selected)));
+  commentRow_ = 0;
+  if (selected <= 0 || selected > file_->SeriesCount()) {
+    details_->clear();
+    return;
+  }
+  if (!commentMode_) {
+    details_->setPlainText(
+        FromAnsi(SeriesDetailsText(selected, listModel_.Description(selected - 1), locale_)));
+    return;
+  }
+  MemoField memo;
+  file_->Row(selected).PutToMemo(memo);
+  details_->setPlainText(MemoToField(memo.text));
+  details_->document()->setModified(memo.modified);
+  commentRow_ = selected;
+}
+
+// The selected row takes the panel's text when the panel leaves comment mode,
+// loses the focus or another row is selected, so no edit is lost.
+void TVELTRIXMAIN::CommitComment() {
+  if (!commentMode_ || commentRow_ <= 0 || commentRow_ > file_->SeriesCount()) return;
+  MemoField memo{FieldToMemo(details_->toPlainText()), details_->document()->isModified()};
+  try {
+    file_->Row(commentRow_).TakeFromMemo(memo);
+  } catch (const EGaugData& e) {
+    messages_->Show(MessageKind::Error, e.what());
+  }
+}
+
+bool TVELTRIXMAIN::CommentsChanged() {
+  CommitComment();
+  return file_->Comments().Changed();
+}
+
+bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == details_ && event->type() == QEvent::FocusOut) CommitComment();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TVELTRIXMAIN::SaveMeasurementFile() {
+  CommitComment();
+  try {
+    file_->Save();
+  } catch (const EGaugData& e) {
+    messages_->Show(MessageKind::Error, e.what());
+    return false;
+  }
+  // The comments are saved: the panel's text counts as unchanged again.
+  if (commentRow_ > 0) {
+    details_->document()->setModified(false);
+    file_->Row(commentRow_).SetModified(false);
+  }
+  return true;
+}
+
+bool TVELTRIXMAIN::CloseQueryAllows() {
+  list_->setFocus();
+  CommitComment();
+  CloseQuerySteps steps;
+  steps.save = [this] { return MEN_SAVEFILEClick(); };
+  steps.commentsChanged = [this] { return CommentsChanged(); };
+  steps.saveMeasurementFile = [this] { return SaveMeasurementFile(); };
+  return CloseQuery(State(), *messages_, steps);
+}
+
+void TVELTRIXMAIN::closeEvent(QCloseEvent* event) {
+  if (CloseQueryAllows())
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace gd::ui

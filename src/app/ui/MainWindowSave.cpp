@@ -1,0 +1,230 @@
+// Saving from the main window (the series selection, the save dialog, the
+// save job with its gauge), the Quick-Save list and the parameter-set window.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/ParameterSetCommand.h"
+#include "app/ui/AnsiText.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtMessages.h"
+#include "convert/VXASCIIOUT.h"
+#include "core/Errors.h"
+#include "core/TextTools.h"
+#include "export/SaveSeries.h"
+#include "view/ui/DualListDlg.h"
+
+namespace gd::ui {
+namespace {
+
+// Progress of a save: a modal gauge whose cancel button stops the job at its
+// next check; pending events run whenever the job lets them.
+class QtProgress final : public IProgress {
+ public:
+  QtProgress(QWidget* parent, const QString& caption)
+      : dialog_(caption, FromAnsi(Translate("Abbruch")), 0, 100, parent) {
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(300);
+  }
+  void SetMaximum(std::int64_t maximum) override {
+    maximum_ = maximum > 0 ? maximum : 1;
+    position_ = 0;
+    dialog_.setValue(0);
+  }
+  void Advance(std::int64_t steps) override {
+    position_ += steps;
+    dialog_.setValue(static_cast<int>(std::min<std::int64_t>(100, position_ * 100 / maximum_)));
+  }
+  void LetEventsRun() override { QApplication::processEvents(); }
+  bool Cancelled() const override { return dialog_.wasCanceled(); }
+
+ private:
+  QProgressDialog dialog_;
+  std::int64_t maximum_ = 1;
+  std::int64_t position_ = 0;
+};
+
+}  // namespace
+
+// --- Save ----------------------------------------------------------------------
+
+bool TVELTRIXMAIN::MEN_SAVEFILEClick() {
+  if (!converter_) return false;
+  SaveSteps steps;
+  steps.chooseSeries = [this] { return ChooseSeries(); };
+  steps.saveDialog = [this](const SeriesSelection& s) { return SaveDialog(s); };
+  steps.saveMeasurementFile = [this] { return SaveMeasurementFile(); };
+  return RunSave(file_->SeriesCount(), steps);
+}
+
+std::optional<SeriesSelection> TVELTRIXMAIN::ChooseSeries() {
+  TDualListDlg dialog(this);
+  dialog.Prepare(SelectionDialogItems(listModel_.RowCount(), SelectedRowNumbers()));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Result();
+}
+
+bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
+  list_->setFocus();
+  CommitComment();
+  QString preset = lastSaveName_;
+  if (preset.isEmpty() && !file_->Received() && file_->IsOpen())
+    preset = FromAnsi(file_->CurrentFileName());
+  QString name = FromAnsi(SaveDialogPresetName(ToAnsi(preset)));
+  int filterIndex = kSaveFilterText;
+  if (!dialogs_.saveName(this, name, filterIndex)) return false;
+  const std::string target = ApplySaveFilter(ToAnsi(QDir::toNativeSeparators(name)), filterIndex);
+
+  if (SaveReceivedFirst(State())) {
+    // Received data become a measurement file under the chosen name first;
+    // that file then holds them whole, so nothing else is written to it.
+    bool saved = false;
+    try {
+      saved = file_->SaveReceivedAs(target);
+    } catch (const EGaugData& e) {
+      messages_->Show(MessageKind::Error, e.what());
+    }
+    UpdateCaption();
+    seriesLabel_->setText(FromAnsi(SeriesLabelText(true, file_->Received())));
+    return saved;
+  }
+
+  lastSaveName_ = FromAnsi(target);
+  const bool written = SaveSeries(lastSaveName_, selection);
+  UpdateCaption();
+  return written;
+}
+
+bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& selection) {
+  if (!converter_) return false;
+  CommitComment();
+  QtProgress progress(this, FromAnsi(Translate("Speichern")));
+  SaveSeriesJob job(files_, *messages_, progress);
+  SaveRequest request;
+  request.converter = converter_.get();
+  request.stream = file_->Stream();
+  request.openFileName = file_->CurrentFileName();
+  request.comments = &file_->Comments();
+  request.selection = selection.Numbers();
+  request.target = ToAnsi(QDir::toNativeSeparators(target));
+  try {
+    job.Prepare(std::move(request));
+    const bool written = job.Run();
+    if (written) statusBar()->showMessage(FromAnsi(job.Caption()));
+    return written;
+  } catch (const EGaugData& e) {
+    messages_->Show(MessageKind::Error, e.what());
+    return false;
+  }
+}
+
+// --- Quick-Save --------------------------------------------------------------------
+
+void TVELTRIXMAIN::SetQuickSaveVisible(bool visible) {
+  menQuickSave_->setChecked(visible);
+  quickSaveButtons_->setVisible(visible);
+  quickSavePanel_->setVisible(visible);
+}
+
+void TVELTRIXMAIN::FillQuickSaveList(std::optional<std::size_t> selectIndex) {
+  quickSaveList_->clear();
+  for (std::size_t i = 0; i < quickSave_.Size(); ++i)
+    quickSaveList_->addItem(FromAnsi(quickSave_.Caption(i)));
+  if (selectIndex && *selectIndex < quickSave_.Size())
+    quickSaveList_->setCurrentRow(static_cast<int>(*selectIndex));
+}
+
+void TVELTRIXMAIN::UpdateQuickSaveButtons() {
+  const TQuickSaveList::Buttons b =
+      quickSave_.ButtonStates(listModel_.RowCount(), SelectedRowNumbers());
+  includeBtn_->setEnabled(b.include);
+  incAllBtn_->setEnabled(b.includeAll);
+  excludeBtn_->setEnabled(b.exclude);
+  exAllBtn_->setEnabled(b.excludeAll);
+  btnSaveFromSelected_->setEnabled(b.save);
+}
+
+void TVELTRIXMAIN::IncludeBtnClick() {
+  FillQuickSaveList(quickSave_.Include(SelectedRowNumbers()));
+  UpdateQuickSaveButtons();
+}
+
+void TVELTRIXMAIN::IncAllBtnClick() {
+  quickSave_.IncludeAll(listModel_.RowCount());
+  FillQuickSaveList();
+  UpdateQuickSaveButtons();
+}
+
+void TVELTRIXMAIN::ExcludeBtnClick() {
+  std::vector<std::size_t> selected;
+  for (int i = 0; i < quickSaveList_->count(); ++i)
+    if (quickSaveList_->item(i)->isSelected()) selected.push_back(static_cast<std::size_t>(i));
+  quickSave_.Exclude(selected);
+  FillQuickSaveList();
+  UpdateQuickSaveButtons();
+}
+
+void TVELTRIXMAIN::ExAllBtnClick() {
+  quickSave_.Clear();
+  FillQuickSaveList();
+  UpdateQuickSaveButtons();
+}
+
+bool TVELTRIXMAIN::BTN_SaveFromSelectedClick() {
+  if (!converter_ || quickSave_.Size() == 0) return false;
+  return SaveDialog(quickSave_.Selection());
+}
+
+// --- Parameter sets ------------------------------------------------------------------
+
+void TVELTRIXMAIN::ShowParameterSets() {
+  if (!converter_) return;
+  ParameterSetRequest request;
+  request.streamOpen = file_->IsOpen();
+  request.seriesCount = file_->SeriesCount();
+  request.directoryCount = static_cast<int>(handler_.Parsed().directory.size());
+  request.selected = SelectedSeriesNumber();
+  request.describe = [this](int n) -> const TSeriesDescription* {
+    if (n < 1 || n > file_->SeriesCount()) return nullptr;
+    return file_->Row(n).Description();
+  };
+  request.textStyle = textOptions_.style;
+  request.windowName = file_->Received()
+                           ? DisplayName(true, file_->CurrentFileName())
+                           : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  const ParameterSetWindow window =
+      BuildParameterSetWindow(request, ParameterSetWindowWriter(*converter_));
+  if (window.outcome != ParameterSetWindow::Outcome::kShown) {
+    messages_->Show(window.outcome == ParameterSetWindow::Outcome::kNoSeries
+                        ? MessageKind::Information
+                        : MessageKind::Error,
+                    window.message);
+    return;
+  }
+  auto* dialog = new QDialog(this);
+  dialog->setObjectName("ParameterSetWindow");
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(FromAnsi(window.caption));
+  auto* layout = new QVBoxLayout(dialog);
+  auto* text = new QPlainTextEdit(dialog);
+  text->setReadOnly(true);
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setFont(details_->font());
+  QStringList lines;
+  for (const std::string& line : window.lines) lines << FromAnsi(line);
+  text->setPlainText(lines.join('\n'));
+  layout->addWidget(text);
+  dialog->resize(760, 560);
+  dialog->show();
+}
+
+}  // namespace gd::ui
