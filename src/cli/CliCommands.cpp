@@ -78,8 +78,29 @@ class OpenedFile {
   MeasurementFile document_;
 };
 
+// Texts from the file (names, units) may hold any byte; a TAB, CR or LF in
+// them would split a printed line or a listing's cell, so control characters
+// are printed as blanks.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) c = ' ';
+  }
+  return Windows1252ToUtf8(text);
+}
+
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
-  for (const std::string& line : lines) out << Windows1252ToUtf8(line) << '\n';
+  for (const std::string& line : lines) out << OneLine(line) << '\n';
+}
+
+// A listing line: the cells, each on one line, separated by one TAB.
+std::string ListingLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += '\t';
+    line += OneLine(cells[i]);
+  }
+  return line;
 }
 
 // The series number argument (checked by the parser), or 1 when none.
@@ -121,10 +142,10 @@ int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
   model.SetLocale(request.locale);
   model.SetTimeMode(request.timeMode);
   model.Build(file.Document().Comments().rows);
-  out << Windows1252ToUtf8(model.CaptionLine('\t')) << '\n';
-  for (int row = 0; row < model.RowCount(); ++row) {
-    out << Windows1252ToUtf8(model.RowLine(row, '\t')) << '\n';
-  }
+  std::vector<std::string> captions;
+  for (const SeriesListColumn& column : model.Columns()) captions.push_back(column.caption);
+  out << ListingLine(captions) << '\n';
+  for (int row = 0; row < model.RowCount(); ++row) out << ListingLine(model.Cells(row)) << '\n';
   return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "CliProcess.h"
@@ -105,6 +106,24 @@ TEST(CliTarget, RecordsMissingFromTheStreamAreReported) {
   const std::vector<std::string> lines = SplitLines(listed.out);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_THAT(lines[1], HasSubstr("\t50\t"));
+}
+
+TEST(CliTarget, ControlCharactersInNamesKeepLinesAndCellsWhole) {
+  ScratchDir dir;
+  sb::StreamSpec spec = sb::LargeSpec(1, 3);
+  spec.series[0].channels[0].measuringPoint = "A\tB\r\nC";
+  const std::string file = dir.Put("names.sdx", sb::BuildStream(spec));
+  const CliResult listed = RunCli({"list", file});
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  const std::vector<std::string> lines = SplitLines(listed.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), '\t'),
+            std::count(lines[0].begin(), lines[0].end(), '\t'));
+  EXPECT_THAT(lines[1], HasSubstr("\t'A B  C'"));
+  const CliResult details = RunCli({"details", file, "1"});
+  ASSERT_EQ(details.status, 0) << details.err;
+  EXPECT_EQ(SplitLines(details.out).size(), 2u);
+  EXPECT_THAT(details.out, HasSubstr("'A B  C'\n"));
 }
 
 TEST(CliTarget, SeriesNumbersOutOfRange) {
