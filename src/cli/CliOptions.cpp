@@ -74,7 +74,8 @@ const std::vector<CommandSpec> kCommands = {
      "spreadsheet file, \".sdx\" a measurement file holding only those series with\n"
      "their comments, anything else a text file in the layout the text style bits\n"
      "choose. OUT is written in one piece and never onto FILE itself. A progress\n"
-     "bar is shown on stderr when it is a terminal.\n",
+     "bar is shown on stderr when it is a terminal. A spreadsheet holds 16384\n"
+     "rows; series that need more are refused and nothing is written.\n",
      2, 2,
      "  --series LIST         the series to save: 1-based numbers separated by\n"
      "                        commas, in the order to save them (3,1), or all\n"
