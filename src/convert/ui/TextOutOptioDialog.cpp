@@ -14,12 +14,16 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 namespace {
 
 using Check = OutputOptionsModel::Check;
+
+// The German source texts (Windows-1252), through the program's dictionary.
+QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 // Spin_cEdiSize: the arrows and the arrow keys change the value, typing does not.
 class StepOnlySpinBox final : public QSpinBox {
@@ -37,7 +41,7 @@ QGroupBox* Group(const char* name, const QString& caption, QWidget* parent) {
 
 TTextOutOptioDlg::TTextOutOptioDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("TextOutOptioDlg");
-  setWindowTitle(tr("Einstellungen für Textausgabe"));
+  setWindowTitle(Tr("Einstellungen f\xFCr Textausgabe"));
 
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
@@ -53,12 +57,12 @@ TTextOutOptioDlg::TTextOutOptioDlg(QWidget* parent) : QDialog(parent) {
   columns->addLayout(left);
   columns->addLayout(right);
 
-  okBtn_ = new QPushButton(tr("OK"), this);
+  okBtn_ = new QPushButton(Tr("OK"), this);
   okBtn_->setObjectName("OKBtn");
   okBtn_->setDefault(true);
-  cancelBtn_ = new QPushButton(tr("&Abbruch"), this);
+  cancelBtn_ = new QPushButton(Tr("&Abbruch"), this);
   cancelBtn_->setObjectName("CancelBtn");
-  setDefaultBtn_ = new QPushButton(tr("Set Default"), this);
+  setDefaultBtn_ = new QPushButton(Tr("Set Default"), this);
   setDefaultBtn_->setObjectName("SetDefaultBtn");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(setDefaultBtn_);
@@ -89,11 +93,11 @@ QCheckBox* TTextOutOptioDlg::MakeCheck(const char* name, const QString& caption,
 }
 
 QWidget* TTextOutOptioDlg::CreateDecimalGroup() {
-  QGroupBox* group = Group("GRP_DezimalTrenner", tr("Trenner-Dezimal"), this);
-  rbKommaWindows_ = MakeRadio("RB_KommaWindows", tr("&Windows"), group);
-  rbPunkt_ = MakeRadio("RB_Punkt", tr("&Punkt    (9.9)"), group);
-  rbKomma_ = MakeRadio("RB_Komma", tr("&Komma (9,9)"), group);
-  auto* sizeLabel = new QLabel(tr("Zeichen pro Zahl"), group);
+  QGroupBox* group = Group("GRP_DezimalTrenner", Tr("Trenner-Dezimal"), this);
+  rbKommaWindows_ = MakeRadio("RB_KommaWindows", Tr("&Windows"), group);
+  rbPunkt_ = MakeRadio("RB_Punkt", Tr("&Punkt    (9.9)"), group);
+  rbKomma_ = MakeRadio("RB_Komma", Tr("&Komma (9,9)"), group);
+  auto* sizeLabel = new QLabel(Tr("Zeichen pro Zahl"), group);
   spinCEdiSize_ = new StepOnlySpinBox(group);
   spinCEdiSize_->setObjectName("Spin_cEdiSize");
   spinCEdiSize_->setRange(OutputOptionsModel::ColLengthMin(), OutputOptionsModel::ColLengthMax());
@@ -110,11 +114,11 @@ QWidget* TTextOutOptioDlg::CreateDecimalGroup() {
 }
 
 QWidget* TTextOutOptioDlg::CreateSeparatorGroup() {
-  QGroupBox* group = Group("GRP_SpaltenTrenner", tr("Trenner-Spalten"), this);
-  rbColSepaSemikolon_ = MakeRadio("RB_ColSepaSemikolon", tr("Semikolon (&;)"), group);
-  rbColSepaTabulator_ = MakeRadio("RB_ColSepaTabulator", tr("&Tabulator"), group);
-  rbColSepaLeerzeichen_ = MakeRadio("RB_ColSepaLeerzeichen", tr("Leerzeichen "), group);
-  rbColSepaAnderer_ = MakeRadio("RB_ColSepaAnderer", tr("Anderer"), group);
+  QGroupBox* group = Group("GRP_SpaltenTrenner", Tr("Trenner-Spalten"), this);
+  rbColSepaSemikolon_ = MakeRadio("RB_ColSepaSemikolon", Tr("Semikolon (&;)"), group);
+  rbColSepaTabulator_ = MakeRadio("RB_ColSepaTabulator", Tr("&Tabulator"), group);
+  rbColSepaLeerzeichen_ = MakeRadio("RB_ColSepaLeerzeichen", Tr("Leerzeichen "), group);
+  rbColSepaAnderer_ = MakeRadio("RB_ColSepaAnderer", Tr("Anderer"), group);
   edOtherSepa_ = new QLineEdit(group);
   edOtherSepa_->setObjectName("ED_OtherSepa");
   edOtherSepa_->setMaxLength(1);
@@ -136,13 +140,13 @@ QWidget* TTextOutOptioDlg::CreateSeparatorGroup() {
 }
 
 QWidget* TTextOutOptioDlg::CreateQuantityGroup() {
-  QGroupBox* group = Group("GRP_Mengenzaehlung", tr("Spalten Mengenzaehlung"), this);
-  rbMengeUnterdruecken_ = MakeRadio("RB_MengeUnterdruecken", tr("unterdruecken"), group);
+  QGroupBox* group = Group("GRP_Mengenzaehlung", Tr("Spalten Mengenzaehlung"), this);
+  rbMengeUnterdruecken_ = MakeRadio("RB_MengeUnterdruecken", Tr("unterdruecken"), group);
   rbMengeNurGespeichert_ =
-      MakeRadio("RB_MengeNurGespeichert", tr("nur für gespeicherte &Mengen"), group);
-  rbMengeAlwayS_ = MakeRadio("RB_MengeAlwayS", tr("immer erzeugen"), group);
+      MakeRadio("RB_MengeNurGespeichert", Tr("nur f\xFCr gespeicherte &Mengen"), group);
+  rbMengeAlwayS_ = MakeRadio("RB_MengeAlwayS", Tr("immer erzeugen"), group);
   cbSeprateQuantCols_ =
-      MakeCheck("CB_SeprateQuantCols", tr("separate Spalten  (Q_Pos;Q_Neg)"), group);
+      MakeCheck("CB_SeprateQuantCols", Tr("separate Spalten  (Q_Pos;Q_Neg)"), group);
   auto* box = new QVBoxLayout(group);
   box->addWidget(rbMengeUnterdruecken_);
   box->addWidget(rbMengeNurGespeichert_);
@@ -152,9 +156,9 @@ QWidget* TTextOutOptioDlg::CreateQuantityGroup() {
 }
 
 QWidget* TTextOutOptioDlg::CreateTemperatureGroup() {
-  QGroupBox* group = Group("GRP_Temperatur", tr("Spalten Temperatur"), this);
-  rbTempIfStored_ = MakeRadio("RB_TempIfStored", tr("nur wenn gespeichert"), group);
-  rbTempAllIfStored_ = MakeRadio("RB_TempAllIfStored", tr("alle, wenn eine gespeichert"), group);
+  QGroupBox* group = Group("GRP_Temperatur", Tr("Spalten Temperatur"), this);
+  rbTempIfStored_ = MakeRadio("RB_TempIfStored", Tr("nur wenn gespeichert"), group);
+  rbTempAllIfStored_ = MakeRadio("RB_TempAllIfStored", Tr("alle, wenn eine gespeichert"), group);
   auto* box = new QVBoxLayout(group);
   box->addWidget(rbTempIfStored_);
   box->addWidget(rbTempAllIfStored_);
@@ -162,21 +166,21 @@ QWidget* TTextOutOptioDlg::CreateTemperatureGroup() {
 }
 
 QWidget* TTextOutOptioDlg::CreateParameterSetGroup() {
-  QGroupBox* group = Group("GRP_ParaSatz", tr("Parametersatz"), this);
+  QGroupBox* group = Group("GRP_ParaSatz", Tr("Parametersatz"), this);
   auto* box = new QVBoxLayout(group);
   const auto add = [&](Check check, const char* name, const QString& caption) {
     QCheckBox* widget = MakeCheck(name, caption, group);
     checks_[static_cast<int>(check)] = widget;
     box->addWidget(widget);
   };
-  add(Check::ParaShowAllData, "CB_ParaShowAllData", tr("&Alle Daten ausgeben"));
-  add(Check::ParaDelimited, "CB_ParaDelimited", tr("Parametersatz in H&ochkommas  (\"...\")"));
-  add(Check::PSnebenPS, "CB_PSnebenPS", tr("Parametersaetze &nebeneinander (MUX)"));
+  add(Check::ParaShowAllData, "CB_ParaShowAllData", Tr("&Alle Daten ausgeben"));
+  add(Check::ParaDelimited, "CB_ParaDelimited", Tr("Parametersatz in H&ochkommas  (\"...\")"));
+  add(Check::PSnebenPS, "CB_PSnebenPS", Tr("Parametersaetze &nebeneinander (MUX)"));
   return group;
 }
 
 QWidget* TTextOutOptioDlg::CreateOtherGroup() {
-  QGroupBox* group = Group("GRP_Sonstiges", tr("Sonstiges"), this);
+  QGroupBox* group = Group("GRP_Sonstiges", Tr("Sonstiges"), this);
   auto* grid = new QGridLayout(group);
   int index = 0;
   const auto add = [&](Check check, const char* name, const QString& caption) {
@@ -186,18 +190,19 @@ QWidget* TTextOutOptioDlg::CreateOtherGroup() {
     grid->addWidget(widget, index % 4, index / 4);
     ++index;
   };
-  add(Check::MakeHeadlines, "CB_MakeHeadlines", tr("&Ueberschriften erzeugen"));
-  add(Check::Date, "CB_Date", tr("Spalte fuer Datum erzeugen"));
-  add(Check::Time, "CB_Time", tr("Spalte fuer &Zeit erzeugen"));
-  add(Check::ShowVeloc, "CB_ShowVeloc", tr("Spalte fuer &Stroemungswert [m/s] erzeugen"));
-  add(Check::TrimStrings, "CB_TrimStrings", tr("&Leerzeichen in allen Spalten unterdruecken"));
-  add(Check::WrComments, "CB_WrComments", tr("&Bemerkungen ausgeben"));
-  add(Check::DOSSonderzeichen, "CB_DOSSonderzeichen", tr("DOS-Sonderzeichen ausgeben (äöüß...)"));
+  add(Check::MakeHeadlines, "CB_MakeHeadlines", Tr("&Ueberschriften erzeugen"));
+  add(Check::Date, "CB_Date", Tr("Spalte fuer Datum erzeugen"));
+  add(Check::Time, "CB_Time", Tr("Spalte fuer &Zeit erzeugen"));
+  add(Check::ShowVeloc, "CB_ShowVeloc", Tr("Spalte fuer &Stroemungswert [m/s] erzeugen"));
+  add(Check::TrimStrings, "CB_TrimStrings", Tr("&Leerzeichen in allen Spalten unterdruecken"));
+  add(Check::WrComments, "CB_WrComments", Tr("&Bemerkungen ausgeben"));
+  add(Check::DOSSonderzeichen, "CB_DOSSonderzeichen",
+      Tr("DOS-Sonderzeichen ausgeben (\xE4\xF6\xFC\xDF...)"));
   return group;
 }
 
 QWidget* TTextOutOptioDlg::CreateLanguageGroup() {
-  QGroupBox* group = Group("GRP_Sprache", tr("Sp&rache"), this);
+  QGroupBox* group = Group("GRP_Sprache", Tr("Sp&rache"), this);
   cbSprache_ = new QComboBox(group);
   cbSprache_->setObjectName("CB_Sprache");
   cbSprache_->setEditable(false);
