@@ -29,14 +29,23 @@ constexpr const char* kSubsetName = "subset.sdx";
 constexpr const char* kComment = "fuzz\r\ncomment";
 const CalendarTime kNow{2026, 3, 2, 14, 5, 9};
 
-// The styles every series is written in: the default, parameter sets side by
-// side, everything off, and every option on (blocks per channel, sets one
-// after another, all data, DOS characters, trimmed and quoted lines).
-constexpr std::uint32_t kTextStyles[] = {
-    kDefaultTextStyle,
-    kDefaultTextStyle | kStyleParamsSideBySide,
-    0,
-    0x003FFFFF,
+// The text runs every series is written in: the default style, parameter
+// sets side by side, everything off at the narrowest numbers, and every
+// option on (blocks per channel, sets one after another, all data, DOS
+// characters, trimmed and quoted lines) at the widest, each with its own
+// label language and locale.
+struct TextRun {
+  std::uint32_t style;
+  int colLength;
+  char separator;
+  int language;  // label language index
+  bool english;  // English locale, else German
+};
+constexpr TextRun kTextRuns[] = {
+    {kDefaultTextStyle, 9, ';', 0, false},
+    {kDefaultTextStyle | kStyleParamsSideBySide, 9, ';', 1, true},
+    {0, 7, '|', 5, false},
+    {0x003FFFFF, 16, '\t', 8, true},
 };
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -140,7 +149,9 @@ void ReadUserDataBlocks(ByteView bytes) {
     for (int n = 1; n <= 3; ++n) comments.rows.emplace_back(n);
     ByteReader in(bytes, static_cast<std::size_t>(it - bytes.begin()));
     const UserDataReadResult r = ReadUserData(in, comments);
-    if (!r.found) Fail("user-data head not found at its tag");
+    if (r.found != (in.Size() - static_cast<std::size_t>(it - bytes.begin()) >= kUserDataHeadSize)) {
+      Fail("user-data head found other than at a whole tagged head");
+    }
     if (r.dropped > r.seriesBlocks || comments.rows.size() != 3) Fail("user-data counts");
   }
 }
@@ -286,12 +297,19 @@ void Convert(ByteView bytes, const CommentSet& comments, ConversionResult& resul
       break;
     }
   };
-  for (const std::uint32_t style : kTextStyles) {
-    engine.SetStyle(style);
+  for (const TextRun& run : kTextRuns) {
+    engine.SetStyle(run.style);
+    engine.SetColLength(run.colLength);
+    engine.SetSeparatorChar(run.separator);
+    engine.SetLanguage(TLabelTable::Language(run.language).code);
+    engine.SetLocale(run.english ? Locale::English() : Locale::German());
     text.clear();
     writeAll();
     result.textBytes += static_cast<long>(text.size());
   }
+  engine.SetColLength(9);
+  engine.SetLanguage(TLabelTable::Language(0).code);
+  engine.SetLocale(Locale::German());
   CellRecorder sheet;
   engine.SetStyle(kDefaultTextStyle);
   engine.SetSpreadsheet(&sheet);
