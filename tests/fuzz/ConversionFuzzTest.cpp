@@ -41,7 +41,7 @@ TEST(ConversionFuzzTest, CorpusFilesConvertWhole) {
 }
 
 TEST(ConversionFuzzTest, MutatedFilesRunClean) {
-  constexpr int kMutantsPerFile = 100;
+  constexpr int kMutantsPerFile = 80;
   std::vector<ByteVec> bases;
   for (const auto& file : LoadCorpus(GAUGDATA_FUZZ_CORPUS_DIR)) bases.push_back(file.bytes);
   int total = 0, opened = 0, usable = 0, subsets = 0;
