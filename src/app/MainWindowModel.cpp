@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "convert/LabelTable.h"
 #include "core/FileStore.h"
 #include "core/FormatText.h"
 #include "core/TextTools.h"
@@ -131,6 +132,16 @@ std::string ApplySaveFilter(const std::string& name, int filterIndex) {
 
 bool SaveReceivedFirst(const MainWindowState& state) {
   return state.received && (state.seriesCount > 0 || state.saveEmpty);
+}
+
+std::vector<std::string> TextOutputLanguageList(const std::string& deviceName) {
+  std::vector<std::string> lines;
+  lines.push_back(FormatText(Translate("000 = %s-Sprache"), {deviceName}));
+  for (int i = 0; i < TLabelTable::kLanguageCount; ++i) {
+    const TLabelLanguage& language = TLabelTable::Language(i);
+    lines.push_back(FormatText("%s = %s", {language.code, language.name}));
+  }
+  return lines;
 }
 
 std::string DoubleClickActionCaption(DoubleClickAction action) {

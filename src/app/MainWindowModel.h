@@ -110,6 +110,12 @@ std::string ApplySaveFilter(const std::string& name, int filterIndex);
 // measurement file under the chosen name.
 bool SaveReceivedFirst(const MainWindowState& state);
 
+// --- Text output ---------------------------------------------------------------
+
+// The languages offered by the text-output dialog: "000 = %s-Sprache" with
+// the device name, then "%s = %s" with code and name of each label language.
+std::vector<std::string> TextOutputLanguageList(const std::string& deviceName);
+
 // --- Double-click action -----------------------------------------------------
 
 enum class DoubleClickAction { kInfo, kParameterSets, kTable, kDiagram };

@@ -187,5 +187,13 @@ TEST(MainWindowModelTest, SaveDialogNameRules) {
   EXPECT_FALSE(SaveReceivedFirst({true, 2, false, true}));
 }
 
+TEST(MainWindowModelTest, TextOutputLanguageList) {
+  const std::vector<std::string> lines = TextOutputLanguageList("GAUGEUNIT");
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[0], "000 = GAUGEUNIT-Sprache");
+  EXPECT_EQ(lines[1], "049 = GERMAN");
+  EXPECT_EQ(lines[9], "044 = ENGLISH");
+}
+
 }  // namespace
 }  // namespace gd

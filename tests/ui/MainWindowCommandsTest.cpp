@@ -3,6 +3,7 @@
 // dialog, and the Quick-Save list.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -366,6 +367,35 @@ class MainWindowCommandsTest : public QObject {
     button("IncAllBtn")->click();
     QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
     QCOMPARE(quick->count(), 0);
+  }
+
+  void textOutputOptionsReachTheConversion() {
+    QTemporaryDir dir;
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    const QString before = dir.filePath(QStringLiteral("before.txt"));
+    QVERIFY(w.SaveSeries(before, gd::SeriesSelection(std::vector<int>{1})));
+    const std::uint32_t style = w.TextOptions().style;
+
+    bool offered = false;
+    QTimer::singleShot(0, [&offered] {
+      QWidget* dlg = QApplication::activeModalWidget();
+      if (!dlg || dlg->objectName() != QStringLiteral("TextOutOptioDlg")) return;
+      auto* languages = dlg->findChild<QComboBox*>(QStringLiteral("CB_Sprache"));
+      offered = languages && languages->findText(QStringLiteral("000 = GAUGEUNIT-Sprache")) >= 0;
+      dlg->findChild<QRadioButton*>(QStringLiteral("RB_Punkt"))->click();
+      dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    w.MEN_Textausgabe()->trigger();
+    QVERIFY(offered);
+    QVERIFY(w.TextOptions().style != style);
+    // The open conversion writes with the new decimal point.
+    const QString after = dir.filePath(QStringLiteral("after.txt"));
+    QVERIFY(w.SaveSeries(after, gd::SeriesSelection(std::vector<int>{1})));
+    const QByteArray a = ReadAll(before), b = ReadAll(after);
+    QVERIFY(a.count(',') > b.count(','));
+    QVERIFY(a.count('.') < b.count('.'));
   }
 
   void doubleClickRunsTheCheckedAction() {

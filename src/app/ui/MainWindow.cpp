@@ -28,6 +28,7 @@
 #include "app/ui/AnsiText.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
+#include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
 #include "core/TextTools.h"
 
@@ -119,6 +120,9 @@ void TVELTRIXMAIN::CreateMenus() {
 
   QMenu* optionsMenu = menuBar()->addMenu(Tr("&Optionen"));
   optionsMenu->setObjectName("MEN_Optionen");
+  menTextOutput_ = optionsMenu->addAction(Tr("Text&ausgabe"));
+  menTextOutput_->setObjectName("MEN_Textausgabe");
+  connect(menTextOutput_, &QAction::triggered, this, &TVELTRIXMAIN::MEN_TextausgabeClick);
   menQuickSave_ = optionsMenu->addAction(Tr("&Quick-Save zeigen"));
   menQuickSave_->setObjectName("MEN_QuickSave");
   menQuickSave_->setCheckable(true);
@@ -276,6 +280,17 @@ void TVELTRIXMAIN::CreateListPopup() {
   }
 }
 
+// The text-output options: on OK they are kept and passed to the open
+// conversion object.
+void TVELTRIXMAIN::MEN_TextausgabeClick() {
+  if (!ExecTextOutputDialog(this, textOptions_,
+                            TextOutputLanguageList(CurrentEdition().deviceName)))
+    return;
+  if (converter_) converter_->SetOptions(textOptions_);
+}
+
+const TextOutputOptions& TVELTRIXMAIN::TextOptions() const { return textOptions_; }
+
 // --- Open and reset --------------------------------------------------------------
 
 MainWindowState TVELTRIXMAIN::State() const {
@@ -314,7 +329,7 @@ void TVELTRIXMAIN::UpdateCommands() {
 bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
   Reset();
   try {
-    file_->Open(ToAnsi(QDir::toNativeSeparators(path)), false);
+    file_->Open(ToAnsi(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())), false);
     std::uint16_t status = 0;
     converter_ = std::make_unique<TVXASCIIOUT>(
         file_->CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,

@@ -65,6 +65,7 @@ class TVELTRIXMAIN : public QMainWindow {
   void MEN_OpenFileClick();
   bool MEN_SAVEFILEClick();  // Save: selection, save dialog, rewrite with comments
   void ShowParameterSets();
+  void MEN_TextausgabeClick();
   void SetTimeMode(int mode);
   void SetCommentMode(bool commentMode);
   void SetQuickSaveVisible(bool visible);
@@ -94,6 +95,8 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* MEN_Exit() const { return menExit_; }
   QAction* MEN_Bemerkungenzeigen() const { return menComments_; }
   QAction* MEN_QuickSave() const { return menQuickSave_; }
+  QAction* MEN_Textausgabe() const { return menTextOutput_; }
+  const TextOutputOptions& TextOptions() const;
   QMenu* SeriesMenu() const { return seriesMenu_; }
   QTableWidget* SeriesList() const { return list_; }
   QLabel* SeriesLabel() const { return seriesLabel_; }
@@ -163,6 +166,7 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* menParameterSets_ = nullptr;
   QAction* menComments_ = nullptr;
   QAction* menQuickSave_ = nullptr;
+  QAction* menTextOutput_ = nullptr;
   QActionGroup* doubleClickGroup_ = nullptr;
   QTableWidget* list_ = nullptr;
   QLabel* seriesLabel_ = nullptr;
