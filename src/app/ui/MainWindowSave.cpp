@@ -1,5 +1,5 @@
 // Saving from the main window (the series selection, the save dialog, the
-// save job with its gauge), the Quick-Save list and the parameter-set window.
+// save progress dialog), the Quick-Save list and the parameter-set window.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -21,39 +20,10 @@
 #include "core/Errors.h"
 #include "core/TextTools.h"
 #include "export/SaveSeries.h"
+#include "export/ui/Save2TxtFileDialog.h"
 #include "view/ui/DualListDlg.h"
 
 namespace gd::ui {
-namespace {
-
-// Progress of a save: a modal gauge whose cancel button stops the job at its
-// next check; pending events run whenever the job lets them.
-class QtProgress final : public IProgress {
- public:
-  QtProgress(QWidget* parent, const QString& caption)
-      : dialog_(caption, FromAnsi(Translate("Abbruch")), 0, 100, parent) {
-    dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(300);
-  }
-  void SetMaximum(std::int64_t maximum) override {
-    maximum_ = maximum > 0 ? maximum : 1;
-    position_ = 0;
-    dialog_.setValue(0);
-  }
-  void Advance(std::int64_t steps) override {
-    position_ += steps;
-    dialog_.setValue(static_cast<int>(std::min<std::int64_t>(100, position_ * 100 / maximum_)));
-  }
-  void LetEventsRun() override { QApplication::processEvents(); }
-  bool Cancelled() const override { return dialog_.wasCanceled(); }
-
- private:
-  QProgressDialog dialog_;
-  std::int64_t maximum_ = 1;
-  std::int64_t position_ = 0;
-};
-
-}  // namespace
 
 // --- Save ----------------------------------------------------------------------
 
@@ -107,8 +77,6 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
 bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& selection) {
   if (!converter_) return false;
   CommitComment();
-  QtProgress progress(this, FromAnsi(Translate("Speichern")));
-  SaveSeriesJob job(files_, *messages_, progress);
   SaveRequest request;
   request.converter = converter_.get();
   request.stream = file_->Stream();
@@ -117,9 +85,9 @@ bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& sele
   request.selection = selection.Numbers();
   request.target = ToAnsi(QDir::toNativeSeparators(target));
   try {
-    job.Prepare(std::move(request));
-    const bool written = job.Run();
-    if (written) statusBar()->showMessage(FromAnsi(job.Caption()));
+    std::string caption;
+    const bool written = RunSaveDialog(this, files_, *messages_, std::move(request), &caption);
+    if (written) statusBar()->showMessage(FromAnsi(caption));
     return written;
   } catch (const EGaugData& e) {
     messages_->Show(MessageKind::Error, e.what());
