@@ -1,0 +1,112 @@
+#include "app/InterfaceLanguage.h"
+
+#include "core/TextTools.h"
+
+namespace gd {
+
+const std::array<InterfaceLanguage, 4>& InterfaceLanguages() {
+  static const std::array<InterfaceLanguage, 4> kLanguages = {{
+      {kLanguageGerman, kPrimaryGerman, "de", "Deutsch"},
+      {kLanguageEnglish, kPrimaryEnglish, "en", "Englisch"},
+      {kLanguageDanish, kPrimaryDanish, "da", "D\xE4nisch"},
+      {kLanguageFrench, kPrimaryFrench, "fr", "Franz\xF6sisch"},
+  }};
+  return kLanguages;
+}
+
+const InterfaceLanguage* LanguageByNumber(int number) {
+  for (const InterfaceLanguage& language : InterfaceLanguages())
+    if (language.number == number) return &language;
+  return nullptr;
+}
+
+const InterfaceLanguage* LanguageByCode(std::string_view code) {
+  for (const InterfaceLanguage& language : InterfaceLanguages())
+    if (code == language.code) return &language;
+  return nullptr;
+}
+
+int FlagImage(int primary) {
+  switch (primary) {
+    case kPrimaryGerman:
+      return 0;
+    case kPrimaryEnglish:
+      return 1;
+    case kPrimaryDanish:
+      return 2;
+    case kPrimaryFrench:
+      return 3;
+    default:
+      return -1;
+  }
+}
+
+int CountryValue(int primary) {
+  if (primary == kPrimaryGerman) return 49;
+  if (primary == kPrimaryFrench) return 33;
+  return 44;
+}
+
+Locale LocaleOfLanguage(int number) {
+  const InterfaceLanguage* language = LanguageByNumber(number);
+  Locale locale = Locale::German();
+  if (language != nullptr) Locale::FromCode(language->code, locale);
+  return locale;
+}
+
+std::string UpperAnsi(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    const auto b = static_cast<unsigned char>(c);
+    unsigned char upper = b;
+    if (b >= 'a' && b <= 'z') {
+      upper = static_cast<unsigned char>(b - 0x20);
+    } else if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
+      upper = static_cast<unsigned char>(b - 0x20);
+    } else if (b == 0x9A || b == 0x9C || b == 0x9E) {
+      upper = static_cast<unsigned char>(b - 0x10);  // š œ ž
+    } else if (b == 0xFF) {
+      upper = 0x9F;  // ÿ
+    }
+    c = static_cast<char>(upper);
+  }
+  return out;
+}
+
+std::string HelpFileName(std::string_view programFile) {
+  const std::size_t nameAt = programFile.find_last_of("\\/");
+  const std::size_t nameStart = nameAt == std::string_view::npos ? 0 : nameAt + 1;
+  const std::size_t dot = programFile.find_last_of('.');
+  std::string out(programFile);
+  // A dot in a folder name or a leading dot of a hidden file is no extension.
+  if (dot != std::string_view::npos && dot > nameStart) out.resize(dot);
+  out += ".HLP";
+  return out;
+}
+
+const InterfaceLanguage& TLanguageState::CurrentLanguage() const {
+  const InterfaceLanguage* language = LanguageByNumber(current_);
+  return language != nullptr ? *language : InterfaceLanguages().front();
+}
+
+bool TLanguageState::SetLanguage(int number) {
+  if (LanguageByNumber(number) == nullptr) return false;
+  current_ = number;
+  return true;
+}
+
+std::string TLanguageState::LanguageMenuCaption() const {
+  const std::string caption = Translate("Sprache");
+  return externalLoaded_ ? UpperAnsi(caption) : caption;
+}
+
+std::string ExternalDictionaryPath(std::string_view programFolder,
+                                   std::string_view dictionaryFile) {
+  const std::size_t nameAt = dictionaryFile.find_last_of("\\/");
+  const std::string_view name =
+      nameAt == std::string_view::npos ? dictionaryFile : dictionaryFile.substr(nameAt + 1);
+  if (name.empty()) return {};
+  return JoinPath(programFolder, name);
+}
+
+}  // namespace gd
