@@ -7,9 +7,11 @@ namespace gd {
 const std::array<InterfaceLanguage, 4>& InterfaceLanguages() {
   static const std::array<InterfaceLanguage, 4> kLanguages = {{
       {kLanguageGerman, kPrimaryGerman, "de", "Deutsch"},
-      {kLanguageEnglish, kPrimaryEnglish, "en", "Englisch"},
-      {kLanguageDanish, kPrimaryDanish, "da", "D\xE4nisch"},
-      {kLanguageFrench, kPrimaryFrench, "fr", "Franz\xF6sisch"},
+      {kLanguageEnglish, kPrimaryEnglish, "en", "English"},
+      {kLanguageDanish, kPrimaryDanish, "da", "Dansk"},
+      {kLanguageFrench, kPrimaryFrench, "fr",
+       "Fran\xE7"
+       "ais"},
   }};
   return kLanguages;
 }

@@ -20,7 +20,7 @@ struct InterfaceLanguage {
   int number;
   int primary;
   const char* code;  // "de", "en", "da", "fr": names the translation file
-  const char* name;  // German source text, translated for display
+  const char* name;  // in the language itself, shown untranslated
 };
 
 constexpr int kLanguageGerman = 1;
@@ -84,7 +84,6 @@ class TLanguageState {
 // The external dictionary's path: the program's folder joined to the file
 // name of the built-in dictionary (`dictionaryFile` may carry a folder; only
 // its name counts). Empty when the dictionary has no file name.
-std::string ExternalDictionaryPath(std::string_view programFolder,
-                                   std::string_view dictionaryFile);
+std::string ExternalDictionaryPath(std::string_view programFolder, std::string_view dictionaryFile);
 
 }  // namespace gd

@@ -83,8 +83,7 @@ TEST(InterfaceLanguageTest, LocaleFollowsTheLanguage) {
   EXPECT_EQ(LocaleOfLanguage(kLanguageGerman).decimalSeparator, ',');
   EXPECT_EQ(LocaleOfLanguage(kLanguageEnglish).decimalSeparator,
             Locale::English().decimalSeparator);
-  EXPECT_EQ(LocaleOfLanguage(kLanguageFrench).shortDatePattern,
-            Locale::French().shortDatePattern);
+  EXPECT_EQ(LocaleOfLanguage(kLanguageFrench).shortDatePattern, Locale::French().shortDatePattern);
   EXPECT_EQ(LocaleOfLanguage(99).shortDatePattern, Locale::German().shortDatePattern);
 }
 

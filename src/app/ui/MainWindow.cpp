@@ -71,6 +71,7 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   CreateToolBar();
   CreateCentralArea();
   CreateListPopup();
+  CreateLanguageMenu();
   statusBar();
   resize(900, 560);
   Reset();

@@ -37,6 +37,8 @@ class TVXASCIIOUT;
 
 namespace gd::ui {
 
+class TLanguageMenu;
+
 class RoutedMessages;
 
 // The file dialogs the window asks. The defaults are Qt's file dialogs;
@@ -104,8 +106,10 @@ class TVELTRIXMAIN : public QMainWindow {
   QPlainTextEdit* DetailsPanel() const { return details_; }
   QListWidget* QuickSaveList() const { return quickSaveList_; }
   const MeasurementFile& File() const { return *file_; }
+  TLanguageMenu* LanguageMenu() const { return languageMenu_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -142,6 +146,10 @@ class TVELTRIXMAIN : public QMainWindow {
   // Quick-Save.
   void FillQuickSaveList(std::optional<std::size_t> selectIndex = std::nullopt);
   void UpdateQuickSaveButtons();
+
+  // Language (MainWindowLanguage.cpp).
+  void CreateLanguageMenu();
+  void RetranslateUi();
 
   Locale locale_ = Locale::German();
   DiskFileStore files_;
@@ -182,6 +190,7 @@ class TVELTRIXMAIN : public QMainWindow {
   QPushButton* exAllBtn_ = nullptr;
   QPushButton* btnSaveFromSelected_ = nullptr;
   QListWidget* quickSaveList_ = nullptr;
+  TLanguageMenu* languageMenu_ = nullptr;
 };
 
 }  // namespace gd::ui

@@ -1,0 +1,57 @@
+// The main window's part in the interface language: its language and help
+// commands and the retranslation after a language change.
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+
+#include "app/Edition.h"
+#include "app/InterfaceLanguage.h"
+#include "app/MainWindowModel.h"
+#include "app/SeriesList.h"
+#include "app/ui/Dictionary.h"
+#include "app/ui/FormTranslator.h"
+#include "app/ui/LanguageMenu.h"
+#include "app/ui/MainWindow.h"
+#include "convert/VXASCIIOUT.h"
+#include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
+
+namespace gd::ui {
+
+void TVELTRIXMAIN::CreateLanguageMenu() {
+  // The main window is made first and lives longest: it starts the
+  // dictionary. Its texts are still German here, the source language.
+  TDictionary::Instance().Activate();
+  languageMenu_ = new TLanguageMenu(this);
+  // Texts the window sets from its state are refreshed by RetranslateUi.
+  SetFixedText(seriesLabel_);
+  SetFixedText(detailsLabel_);
+  SetFixedText(seriesMenu_->menuAction());
+}
+
+void TVELTRIXMAIN::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  QMainWindow::changeEvent(event);
+}
+
+void TVELTRIXMAIN::RetranslateUi() {
+  RetranslateForm(this, metaObject()->className());
+  if (languageMenu_ != nullptr) languageMenu_->Refresh();
+  // Dates, times and the decimal separator follow the language.
+  locale_ = LocaleOfLanguage(TDictionary::Instance().Language());
+  file_->SetLocale(locale_);
+  if (converter_) converter_->SetLocale(locale_);
+  listModel_.SetLocale(locale_);
+  listModel_.Refill();
+  const std::vector<int> selected = SelectedRowNumbers();
+  FillSeriesList();
+  for (int n : selected)
+    list_->selectionModel()->select(list_->model()->index(n - 1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  seriesLabel_->setText(FromAnsi(SeriesLabelText(converter_ != nullptr, file_->Received())));
+  UpdateCaption();
+  SelectionChanged();  // series menu caption, details label and panel
+}
+
+}  // namespace gd::ui

@@ -1,0 +1,161 @@
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/InterfaceLanguage.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/Dictionary.h"
+#include "app/ui/LanguageMenu.h"
+#include "app/ui/MainWindow.h"
+#include "core/TextTools.h"
+
+using gd::ui::TDictionary;
+
+namespace {
+
+QString MenuTitle(gd::ui::TVELTRIXMAIN& w, const char* name) {
+  auto* menu = w.menuBar()->findChild<QMenu*>(QString::fromLatin1(name));
+  return menu ? menu->title() : QString();
+}
+
+}  // namespace
+
+class LanguageSwitchTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cleanup() { TDictionary::Instance().SetLanguage(gd::kLanguageGerman); }
+
+  void switchesToEnglishAndBack() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    w.SeriesList()->selectRow(1);
+    QCOMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
+    QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
+
+    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageEnglish));
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&File"));
+    QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("&Open..."));
+    QCOMPARE(w.MEN_Exit()->text(), QStringLiteral("E&xit"));
+    QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BINARY FILE IS INVALID");
+    // texts from the models are rebuilt, the selection stays
+    QCOMPARE(w.SeriesList()->horizontalHeaderItem(0)->text(), QStringLiteral("NO"));
+    QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Measurement series 02")));
+    QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("MEASUREMENT &SERIES OF THE FILE: "));
+    QCOMPARE(w.SeriesMenu()->title(), QStringLiteral("&Measurement series 02"));
+    gd::ui::TLanguageMenu* menu = w.LanguageMenu();
+    QCOMPARE(menu->MEN_Sprache()->text(), QStringLiteral("Language"));
+    QVERIFY(menu->Flag(gd::kLanguageEnglish)->isChecked());
+    QVERIFY(!menu->TB_Language()->icon().isNull());
+    // no help file beside the test program: the help item is hidden
+    QVERIFY(!QFile::exists(gd::ui::TLanguageMenu::HelpFile()));
+    QVERIFY(!menu->MEN_HilfeInhalt()->isVisible());
+
+    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageGerman));
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
+    QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("Oeff&nen..."));
+    QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
+    QCOMPARE(w.SeriesList()->horizontalHeaderItem(0)->text(), QStringLiteral("NR"));
+    QCOMPARE(menu->MEN_Sprache()->text(), QStringLiteral("Sprache"));
+    QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 02")));
+    QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("MESS&WERTREIHEN DER DATEI: "));
+    QCOMPARE(w.SeriesMenu()->title(), QStringLiteral("&Messwertreihe 02"));
+  }
+
+  void flagsSwitchBetweenAllLanguages() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    gd::ui::TLanguageMenu* menu = w.LanguageMenu();
+    // each switch starts from the text of the previous language
+    menu->Flag(gd::kLanguageDanish)->trigger();
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Filer"));
+    QCOMPARE(TDictionary::Instance().Country(), 44);
+    QCOMPARE(gd::Translate("ENDE"), "SLUT");
+    menu->Flag(gd::kLanguageFrench)->trigger();
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Fichier"));
+    QCOMPARE(TDictionary::Instance().Country(), 33);
+    QCOMPARE(menu->About1()->text(), QStringLiteral("\u00C0 &propos..."));
+    // accented letters come back as Windows-1252 bytes
+    QCOMPARE(gd::Translate("START"),
+             "D\xC9"
+             "BUT");
+    menu->Flag(gd::kLanguageGerman)->trigger();
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
+    QCOMPARE(TDictionary::Instance().Country(), 49);
+    QCOMPARE(menu->About1()->text(), QStringLiteral("&Info..."));
+    // an unknown language changes nothing
+    QVERIFY(!TDictionary::Instance().SetLanguage(9));
+    QCOMPARE(TDictionary::Instance().Language(), gd::kLanguageGerman);
+  }
+
+  void languageDialogChoosesTheLanguage() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    bool seen = false;
+    QTimer::singleShot(0, [&seen] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      auto* list = dialog->findChild<QListWidget*>(QStringLiteral("LBX_Sprachen"));
+      seen = list != nullptr && list->count() == 4 && list->currentRow() == 0;
+      if (list) list->setCurrentRow(3);
+      dialog->accept();
+    });
+    w.LanguageMenu()->MEN_Sprache()->trigger();
+    QVERIFY(seen);
+    QCOMPARE(TDictionary::Instance().Language(), gd::kLanguageFrench);
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Fichier"));
+  }
+
+  void aboutBoxShowsTheEdition() {
+    std::unique_ptr<QDialog> shipped(gd::ui::CreateAboutBox(nullptr, 2));
+    QCOMPARE(shipped->findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+             QStringLiteral("GaugData"));
+    QCOMPARE(shipped->findChild<QLabel*>(QStringLiteral("Version"))->text(),
+             QStringLiteral("Version 2.12"));
+    QVERIFY(!shipped->findChild<QLabel*>(QStringLiteral("HelpNote")));
+    QCOMPARE(shipped->height(), 270);
+    std::unique_ptr<QDialog> first(gd::ui::CreateAboutBox(nullptr, 0));
+    QVERIFY(first->findChild<QLabel*>(QStringLiteral("HelpNote")));
+    QCOMPARE(first->height(), 350);
+
+    TDictionary::Instance().SetLanguage(gd::kLanguageEnglish);
+    std::unique_ptr<QDialog> english(gd::ui::CreateAboutBox(nullptr, 2));
+    QCOMPARE(english->windowTitle(), QStringLiteral("About"));
+  }
+
+  // Last: the external dictionary stays in use for the rest of the run.
+  void externalDictionaryOnlyWhenItsFileExists() {
+    gd::ui::TVELTRIXMAIN w;
+    QTemporaryDir empty;
+    QVERIFY(!TDictionary::Instance().TryExternalDictionary(empty.path()));
+    QVERIFY(!TDictionary::Instance().State().ExternalLoaded());
+    QCOMPARE(w.LanguageMenu()->MEN_Sprache()->text(), QStringLiteral("Sprache"));
+
+    // the English dictionary file beside the program
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(TDictionary::BuiltInFile(*gd::LanguageByNumber(gd::kLanguageEnglish)),
+                        folder.filePath(QStringLiteral("gaugdata_en.qm"))));
+    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageEnglish));
+    QVERIFY(TDictionary::Instance().TryExternalDictionary(folder.path()));
+    QVERIFY(TDictionary::Instance().State().ExternalLoaded());
+    TDictionary::Instance().SetLanguage(gd::kLanguageFrench);
+    TDictionary::Instance().SetLanguage(gd::kLanguageEnglish);
+    QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&File"));
+    QCOMPARE(w.LanguageMenu()->MEN_Sprache()->text(), QStringLiteral("LANGUAGE"));
+  }
+};
+
+QTEST_MAIN(LanguageSwitchTest)
+#include "LanguageSwitchTest.moc"

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da_DK" sourcelanguage="de">
+<context>
+    <name>GaugData</name>
+    <message>
+        <source>Info</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Auswertung der SONDIX Durchflussmessgeräte</source>
+        <translation>Analyse af SONDIX-flowmålere</translation>
+    </message>
+    <message>
+        <source>Die Sprache der Hilfe folgt der Sprache der Oberfläche: wählen Sie sie mit &quot;Sprache&quot; oder den Fahnen.</source>
+        <translation>Hjælpen følger brugerfladens sprog: vælg det med &quot;Sprog&quot; eller flagene.</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte (QT510SA)</source>
+        <translation>Analyse af GAUGEUNIT-flowmålere (QT510SA)</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte</source>
+        <translation>Analyse af GAUGEUNIT-flowmålere</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprog</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen verfuegbar</source>
+        <translation>Ingen måleserier tilgængelige</translation>
+    </message>
+    <message>
+        <source>Nur %d Reihen enthalten</source>
+        <translation>Indeholder kun %d serier</translation>
+    </message>
+    <message>
+        <source>Parametersaetze %s[%d]</source>
+        <translation>Parametersæt %s[%d]</translation>
+    </message>
+    <message>
+        <source>%dh:%2.2dmin:%2.2ds</source>
+        <translation>%dt:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tag + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d dag + %2.2dt:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tage + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d dage + %2.2dt:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>Messwert-Reihe %2.2d vom %s enthaelt:</source>
+        <translation>Måleserie %2.2d fra %s indeholder:</translation>
+    </message>
+    <message>
+        <source>Kanal %s: %4d Werte [%s] der Meßstelle &apos;%s&apos;</source>
+        <translation>Kanal %s: %4d værdier [%s] fra målested &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Details der Messwertreihe:</source>
+        <translation>Detaljer om måleserien:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen zur Messwertreihe:</source>
+        <translation>Bemærkninger til måleserien:</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zur Messwertreihe %2.2d:</source>
+        <translation>&amp;Bemærkninger til måleserie %2.2d:</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe</source>
+        <translation>&amp;Måleserie</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe %2.2d</source>
+        <translation>&amp;Måleserie %2.2d</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>ENDE</source>
+        <translation>SLUT</translation>
+    </message>
+    <message>
+        <source>DAUER</source>
+        <translation>VARIGHED</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Værdier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>BINÄRDATEI IST UNGUELTIG</source>
+        <translation>BINÆRFILEN ER UGYLDIG</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Gem</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht gelesen werden</source>
+        <translation>Filen %s kan ikke læses</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht geschrieben werden</source>
+        <translation>Filen %s kan ikke skrives</translation>
+    </message>
+    <message>
+        <source>VERSION DER BINAERDATEI IST ZU ALT</source>
+        <translation>BINÆRFILENS VERSION ER FOR GAMMEL</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen enthalten</source>
+        <translation>Indeholder ingen måleserier</translation>
+    </message>
+    <message>
+        <source>Ungueltiger Dateiname (*.SDX)</source>
+        <translation>Ugyldigt filnavn (*.SDX)</translation>
+    </message>
+    <message>
+        <source>Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?</source>
+        <translation>Binærfilen%S%s%S(fra %s) findes allerede!%SOverskriv filen?</translation>
+    </message>
+    <message>
+        <source>Die Binaerdatei%S%s%Skonnte nicht geschrieben werden </source>
+        <translation>Binærfilen%S%s%Skunne ikke skrives </translation>
+    </message>
+    <message>
+        <source>Speichern in %s</source>
+        <translation>Gemmer i %s</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %d existiert nicht</source>
+        <translation>Måleserie %d findes ikke</translation>
+    </message>
+    <message>
+        <source>Nr%2.2d (%d)</source>
+        <translation>Nr%2.2d (%d)</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d--&gt;</source>
+        <translation>Serie %2.2d--&gt;</translation>
+    </message>
+    <message>
+        <source>%d/%d</source>
+        <translation>%d/%d</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Vælg færre serier, eller gem som tekst.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
+        <translation>Serie %2.2d er beskadiget: kun %d af dens %d værdier er fuldstændige og blev gemt</translation>
+    </message>
+    <message>
+        <source>Current file<byte value="xd"/>
+%s<byte value="xd"/>
+ can not saved to itself.<byte value="xd"/>
+Choose another filename !</source>
+        <translation>Den aktuelle fil<byte value="xd"/>
+%s<byte value="xd"/>
+ kan ikke gemmes i sig selv.<byte value="xd"/>
+Vælg et andet filnavn!</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewaehlt</source>
+        <translation>For mange måleserier valgt</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %s existiert nicht</source>
+        <translation>Måleserie %s findes ikke</translation>
+    </message>
+    <message>
+        <source>Die Messwertreihen passen nicht in eine Messwertdatei</source>
+        <translation>Måleserierne kan ikke være i én målefil</translation>
+    </message>
+    <message>
+        <source>%s ist ein Verzeichnis, keine Datei</source>
+        <translation>%s er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
+        <translation>%s er ikke en almindelig fil og erstattes ikke</translation>
+    </message>
+    <message>
+        <source>Speichern von Meßwertreihen</source>
+        <translation>Gem måleserier</translation>
+    </message>
+    <message>
+        <source>&amp;Alle (%d Reihen)</source>
+        <translation>&amp;Alle (%d serier)</translation>
+    </message>
+    <message>
+        <source>&amp;Selektierte (%d Reihen)</source>
+        <translation>&amp;Valgte (%d serier)</translation>
+    </message>
+    <message>
+        <source>empfangene Daten</source>
+        <translation>modtagne data</translation>
+    </message>
+    <message>
+        <source>Messwertreihen</source>
+        <translation>Måleserier</translation>
+    </message>
+    <message>
+        <source>EMPFANGENE MESS&amp;WERTREIHEN:</source>
+        <translation>MODTAGNE MÅLE&amp;SERIER:</translation>
+    </message>
+    <message>
+        <source>MESS&amp;WERTREIHEN DER DATEI: </source>
+        <translation>FILENS MÅLE&amp;SERIER: </translation>
+    </message>
+    <message>
+        <source>Empfangene Daten erst speichern ?</source>
+        <translation>Gem de modtagne data først?</translation>
+    </message>
+    <message>
+        <source>Bemerkungen wurden geaendert. Speichern?</source>
+        <translation>Bemærkningerne er ændret. Gem?</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Parametersaetze</source>
+        <translation>&amp;Parametersæt</translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation>&amp;Tabel</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm</source>
+        <translation>&amp;Diagram</translation>
+    </message>
+    <message>
+        <source>Oeffnen</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
+        <translation>Målefiler (*.sdx);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Filer</translation>
+    </message>
+    <message>
+        <source>Oeff&amp;nen...</source>
+        <translation>&amp;Åbn...</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation>&amp;Gem...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zeigen</source>
+        <translation>Vis &amp;bemærkninger</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Indstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Quick-Save zeigen</source>
+        <translation>Vis &amp;Quick-Save</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Værktøjer</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detaljer</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Bemærkninger</translation>
+    </message>
+    <message>
+        <source>Diese Reihen Speichern</source>
+        <translation>Gem disse serier</translation>
+    </message>
+    <message>
+        <source>S=Startzeit</source>
+        <translation>S=Starttid</translation>
+    </message>
+    <message>
+        <source>E=Endezeit</source>
+        <translation>E=Sluttid</translation>
+    </message>
+    <message>
+        <source>D=Dauer</source>
+        <translation>D=Varighed</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>Serie %2.2d er beskadiget: dele af dens kanaldata ligger uden for filen</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation>&amp;Vælg...</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihen:</source>
+        <translation>&amp;Måleserier:</translation>
+    </message>
+    <message>
+        <source>Aus&amp;geben:</source>
+        <translation>&amp;Udskriv:</translation>
+    </message>
+    <message>
+        <source>Einstellungen für Textausgabe</source>
+        <translation>Indstillinger for tekstudskrift</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Annuller</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Trenner-Dezimal</source>
+        <translation>Decimaltegn</translation>
+    </message>
+    <message>
+        <source>&amp;Windows</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Punkt    (9.9)</source>
+        <translation>&amp;Punktum    (9.9)</translation>
+    </message>
+    <message>
+        <source>&amp;Komma (9,9)</source>
+        <translation>&amp;Komma (9,9)</translation>
+    </message>
+    <message>
+        <source>Zeichen pro Zahl</source>
+        <translation>Tegn pr. tal</translation>
+    </message>
+    <message>
+        <source>Trenner-Spalten</source>
+        <translation>Kolonneseparator</translation>
+    </message>
+    <message>
+        <source>Semikolon (&amp;;)</source>
+        <translation>Semikolon (&amp;;)</translation>
+    </message>
+    <message>
+        <source>&amp;Tabulator</source>
+        <translation>&amp;Tabulator</translation>
+    </message>
+    <message>
+        <source>Leerzeichen </source>
+        <translation>Mellemrum </translation>
+    </message>
+    <message>
+        <source>Anderer</source>
+        <translation>Andet</translation>
+    </message>
+    <message>
+        <source>Spalten Mengenzaehlung</source>
+        <translation>Kolonner for mængdetælling</translation>
+    </message>
+    <message>
+        <source>unterdruecken</source>
+        <translation>undertryk</translation>
+    </message>
+    <message>
+        <source>nur für gespeicherte &amp;Mengen</source>
+        <translation>kun for gemte &amp;mængder</translation>
+    </message>
+    <message>
+        <source>immer erzeugen</source>
+        <translation>opret altid</translation>
+    </message>
+    <message>
+        <source>separate Spalten  (Q_Pos;Q_Neg)</source>
+        <translation>separate kolonner  (Q_Pos;Q_Neg)</translation>
+    </message>
+    <message>
+        <source>Spalten Temperatur</source>
+        <translation>Temperaturkolonner</translation>
+    </message>
+    <message>
+        <source>nur wenn gespeichert</source>
+        <translation>kun når gemt</translation>
+    </message>
+    <message>
+        <source>alle, wenn eine gespeichert</source>
+        <translation>alle, når én er gemt</translation>
+    </message>
+    <message>
+        <source>Parametersatz</source>
+        <translation>Parametersæt</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten ausgeben</source>
+        <translation>Udskriv &amp;alle data</translation>
+    </message>
+    <message>
+        <source>Parametersatz in H&amp;ochkommas  (&quot;...&quot;)</source>
+        <translation>Parametersæt i &amp;anførselstegn  (&quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>Parametersaetze &amp;nebeneinander (MUX)</source>
+        <translation>Parametersæt &amp;side om side (MUX)</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Diverse</translation>
+    </message>
+    <message>
+        <source>&amp;Ueberschriften erzeugen</source>
+        <translation>Opret &amp;overskrifter</translation>
+    </message>
+    <message>
+        <source>Spalte fuer Datum erzeugen</source>
+        <translation>Opret kolonne til dato</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Zeit erzeugen</source>
+        <translation>Opret kolonne til &amp;tid</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Stroemungswert [m/s] erzeugen</source>
+        <translation>Opret kolonne til &amp;strømningshastighed [m/s]</translation>
+    </message>
+    <message>
+        <source>&amp;Leerzeichen in allen Spalten unterdruecken</source>
+        <translation>Undertryk &amp;mellemrum i alle kolonner</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen ausgeben</source>
+        <translation>Udskriv &amp;bemærkninger</translation>
+    </message>
+    <message>
+        <source>DOS-Sonderzeichen ausgeben (äöüß...)</source>
+        <translation>Udskriv DOS-specialtegn (äöüß...)</translation>
+    </message>
+    <message>
+        <source>Sp&amp;rache</source>
+        <translation>Sp&amp;rog</translation>
+    </message>
+    <message>
+        <source>Speichern in Text-Datei</source>
+        <translation>Gem i tekstfil</translation>
+    </message>
+    <message>
+        <source>Reihe 00 -&gt;&gt;</source>
+        <translation>Serie 00 -&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>X von Y</source>
+        <translation>X af Y</translation>
+    </message>
+    <message>
+        <source>gespeichert:</source>
+        <translation>gemt:</translation>
+    </message>
+    <message>
+        <source>noch offen:</source>
+        <translation>mangler:</translation>
+    </message>
+</context>
+<context>
+    <name>gd::ui::TLanguageMenu</name>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>In&amp;halt</source>
+        <translation>&amp;Indhold</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;Om...</translation>
+    </message>
+    <message>
+        <source>Sprache der Oberflaeche</source>
+        <translation>Brugerfladens sprog</translation>
+    </message>
+</context>
+</TS>

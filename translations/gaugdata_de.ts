@@ -1,0 +1,513 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="de">
+<context>
+    <name>GaugData</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung der SONDIX Durchflussmessgeräte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Sprache der Hilfe folgt der Sprache der Oberfläche: wählen Sie sie mit &quot;Sprache&quot; oder den Fahnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte (QT510SA)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen verfuegbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur %d Reihen enthalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametersaetze %s[%d]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%dh:%2.2dmin:%2.2ds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d Tag + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d Tage + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwert-Reihe %2.2d vom %s enthaelt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kanal %s: %4d Werte [%s] der Meßstelle &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details der Messwertreihe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkungen zur Messwertreihe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zur Messwertreihe %2.2d:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe %2.2d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ENDE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DAUER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BINÄRDATEI IST UNGUELTIG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht gelesen werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht geschrieben werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VERSION DER BINAERDATEI IST ZU ALT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen enthalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ungueltiger Dateiname (*.SDX)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Binaerdatei%S%s%Skonnte nicht geschrieben werden </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern in %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwertreihe %d existiert nicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr%2.2d (%d)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d--&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d/%d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current file<byte value="xd"/>
+%s<byte value="xd"/>
+ can not saved to itself.<byte value="xd"/>
+Choose another filename !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewaehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwertreihe %s existiert nicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Messwertreihen passen nicht in eine Messwertdatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s ist ein Verzeichnis, keine Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern von Meßwertreihen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alle (%d Reihen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selektierte (%d Reihen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empfangene Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwertreihen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMPFANGENE MESS&amp;WERTREIHEN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESS&amp;WERTREIHEN DER DATEI: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangene Daten erst speichern ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkungen wurden geaendert. Speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parametersaetze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeff&amp;nen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quick-Save zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Reihen Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S=Startzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E=Endezeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D=Dauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;geben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen für Textausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trenner-Dezimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Punkt    (9.9)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Komma (9,9)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeichen pro Zahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trenner-Spalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semikolon (&amp;;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tabulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leerzeichen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anderer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalten Mengenzaehlung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unterdruecken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nur für gespeicherte &amp;Mengen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>immer erzeugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>separate Spalten  (Q_Pos;Q_Neg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalten Temperatur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nur wenn gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle, wenn eine gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametersatz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten ausgeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametersatz in H&amp;ochkommas  (&quot;...&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametersaetze &amp;nebeneinander (MUX)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ueberschriften erzeugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte fuer Datum erzeugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Zeit erzeugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Stroemungswert [m/s] erzeugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Leerzeichen in allen Spalten unterdruecken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen ausgeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DOS-Sonderzeichen ausgeben (äöüß...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sp&amp;rache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern in Text-Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe 00 -&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X von Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gespeichert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noch offen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gd::ui::TLanguageMenu</name>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In&amp;halt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprache der Oberflaeche</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="de">
+<context>
+    <name>GaugData</name>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Auswertung der SONDIX Durchflussmessgeräte</source>
+        <translation>Evaluation of SONDIX flow meters</translation>
+    </message>
+    <message>
+        <source>Die Sprache der Hilfe folgt der Sprache der Oberfläche: wählen Sie sie mit &quot;Sprache&quot; oder den Fahnen.</source>
+        <translation>The help follows the language of the interface: choose it with &quot;Language&quot; or the flags.</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte (QT510SA)</source>
+        <translation>Evaluation of GAUGEUNIT flow meters (QT510SA)</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte</source>
+        <translation>Evaluation of GAUGEUNIT flow meters</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen verfuegbar</source>
+        <translation>No measurement series available</translation>
+    </message>
+    <message>
+        <source>Nur %d Reihen enthalten</source>
+        <translation>Only %d series contained</translation>
+    </message>
+    <message>
+        <source>Parametersaetze %s[%d]</source>
+        <translation>Parameter sets %s[%d]</translation>
+    </message>
+    <message>
+        <source>%dh:%2.2dmin:%2.2ds</source>
+        <translation>%dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tag + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d day + %2.2dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tage + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d days + %2.2dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>Messwert-Reihe %2.2d vom %s enthaelt:</source>
+        <translation>Measurement series %2.2d of %s contains:</translation>
+    </message>
+    <message>
+        <source>Kanal %s: %4d Werte [%s] der Meßstelle &apos;%s&apos;</source>
+        <translation>Channel %s: %4d values [%s] of measuring point &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Details der Messwertreihe:</source>
+        <translation>Details of the measurement series:</translation>
+    </message>
+    <message>
+        <source>Bemerkungen zur Messwertreihe:</source>
+        <translation>Comments on the measurement series:</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zur Messwertreihe %2.2d:</source>
+        <translation>&amp;Comments on measurement series %2.2d:</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe</source>
+        <translation>&amp;Measurement series</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe %2.2d</source>
+        <translation>&amp;Measurement series %2.2d</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>ENDE</source>
+        <translation>END</translation>
+    </message>
+    <message>
+        <source>DAUER</source>
+        <translation>DURATION</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>BINÄRDATEI IST UNGUELTIG</source>
+        <translation>BINARY FILE IS INVALID</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht gelesen werden</source>
+        <translation>The file %s cannot be read</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht geschrieben werden</source>
+        <translation>The file %s cannot be written</translation>
+    </message>
+    <message>
+        <source>VERSION DER BINAERDATEI IST ZU ALT</source>
+        <translation>VERSION OF THE BINARY FILE IS TOO OLD</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen enthalten</source>
+        <translation>No measurement series contained</translation>
+    </message>
+    <message>
+        <source>Ungueltiger Dateiname (*.SDX)</source>
+        <translation>Invalid file name (*.SDX)</translation>
+    </message>
+    <message>
+        <source>Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?</source>
+        <translation>The binary file%S%s%S(of %s) already exists!%SOverwrite the file?</translation>
+    </message>
+    <message>
+        <source>Die Binaerdatei%S%s%Skonnte nicht geschrieben werden </source>
+        <translation>The binary file%S%s%Scould not be written </translation>
+    </message>
+    <message>
+        <source>Speichern in %s</source>
+        <translation>Saving to %s</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %d existiert nicht</source>
+        <translation>Measurement series %d does not exist</translation>
+    </message>
+    <message>
+        <source>Nr%2.2d (%d)</source>
+        <translation>No%2.2d (%d)</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d--&gt;</source>
+        <translation>Series %2.2d--&gt;</translation>
+    </message>
+    <message>
+        <source>%d/%d</source>
+        <translation>%d/%d</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Choose fewer series or save as text.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
+        <translation>Series %2.2d is damaged: only %d of its %d values are complete and were saved</translation>
+    </message>
+    <message>
+        <source>Current file<byte value="xd"/>
+%s<byte value="xd"/>
+ can not saved to itself.<byte value="xd"/>
+Choose another filename !</source>
+        <translation>Current file<byte value="xd"/>
+%s<byte value="xd"/>
+ cannot be saved to itself.<byte value="xd"/>
+Choose another file name!</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewaehlt</source>
+        <translation>Too many measurement series selected</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %s existiert nicht</source>
+        <translation>Measurement series %s does not exist</translation>
+    </message>
+    <message>
+        <source>Die Messwertreihen passen nicht in eine Messwertdatei</source>
+        <translation>The measurement series do not fit into one measurement file</translation>
+    </message>
+    <message>
+        <source>%s ist ein Verzeichnis, keine Datei</source>
+        <translation>%s is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
+        <translation>%s is not a regular file and is not replaced</translation>
+    </message>
+    <message>
+        <source>Speichern von Meßwertreihen</source>
+        <translation>Saving measurement series</translation>
+    </message>
+    <message>
+        <source>&amp;Alle (%d Reihen)</source>
+        <translation>&amp;All (%d series)</translation>
+    </message>
+    <message>
+        <source>&amp;Selektierte (%d Reihen)</source>
+        <translation>&amp;Selected (%d series)</translation>
+    </message>
+    <message>
+        <source>empfangene Daten</source>
+        <translation>received data</translation>
+    </message>
+    <message>
+        <source>Messwertreihen</source>
+        <translation>Measurement series</translation>
+    </message>
+    <message>
+        <source>EMPFANGENE MESS&amp;WERTREIHEN:</source>
+        <translation>RECEIVED MEASUREMENT &amp;SERIES:</translation>
+    </message>
+    <message>
+        <source>MESS&amp;WERTREIHEN DER DATEI: </source>
+        <translation>MEASUREMENT &amp;SERIES OF THE FILE: </translation>
+    </message>
+    <message>
+        <source>Empfangene Daten erst speichern ?</source>
+        <translation>Save the received data first?</translation>
+    </message>
+    <message>
+        <source>Bemerkungen wurden geaendert. Speichern?</source>
+        <translation>The comments were changed. Save?</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Parametersaetze</source>
+        <translation>&amp;Parameter sets</translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm</source>
+        <translation>&amp;Diagram</translation>
+    </message>
+    <message>
+        <source>Oeffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
+        <translation>Measurement files (*.sdx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Oeff&amp;nen...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zeigen</source>
+        <translation>Show &amp;comments</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Quick-Save zeigen</source>
+        <translation>Show &amp;Quick-Save</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Diese Reihen Speichern</source>
+        <translation>Save these series</translation>
+    </message>
+    <message>
+        <source>S=Startzeit</source>
+        <translation>S=Start time</translation>
+    </message>
+    <message>
+        <source>E=Endezeit</source>
+        <translation>E=End time</translation>
+    </message>
+    <message>
+        <source>D=Dauer</source>
+        <translation>D=Duration</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>Series %2.2d is damaged: parts of its channel data lie outside the file</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation>&amp;Select...</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihen:</source>
+        <translation>&amp;Measurement series:</translation>
+    </message>
+    <message>
+        <source>Aus&amp;geben:</source>
+        <translation>&amp;Output:</translation>
+    </message>
+    <message>
+        <source>Einstellungen für Textausgabe</source>
+        <translation>Text output settings</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Set Default</translation>
+    </message>
+    <message>
+        <source>Trenner-Dezimal</source>
+        <translation>Decimal separator</translation>
+    </message>
+    <message>
+        <source>&amp;Windows</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Punkt    (9.9)</source>
+        <translation>&amp;Point    (9.9)</translation>
+    </message>
+    <message>
+        <source>&amp;Komma (9,9)</source>
+        <translation>&amp;Comma (9,9)</translation>
+    </message>
+    <message>
+        <source>Zeichen pro Zahl</source>
+        <translation>Characters per number</translation>
+    </message>
+    <message>
+        <source>Trenner-Spalten</source>
+        <translation>Column separator</translation>
+    </message>
+    <message>
+        <source>Semikolon (&amp;;)</source>
+        <translation>Semicolon (&amp;;)</translation>
+    </message>
+    <message>
+        <source>&amp;Tabulator</source>
+        <translation>&amp;Tab</translation>
+    </message>
+    <message>
+        <source>Leerzeichen </source>
+        <translation>Space </translation>
+    </message>
+    <message>
+        <source>Anderer</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Spalten Mengenzaehlung</source>
+        <translation>Totalizer columns</translation>
+    </message>
+    <message>
+        <source>unterdruecken</source>
+        <translation>suppress</translation>
+    </message>
+    <message>
+        <source>nur für gespeicherte &amp;Mengen</source>
+        <translation>only for stored &amp;totals</translation>
+    </message>
+    <message>
+        <source>immer erzeugen</source>
+        <translation>always create</translation>
+    </message>
+    <message>
+        <source>separate Spalten  (Q_Pos;Q_Neg)</source>
+        <translation>separate columns  (Q_Pos;Q_Neg)</translation>
+    </message>
+    <message>
+        <source>Spalten Temperatur</source>
+        <translation>Temperature columns</translation>
+    </message>
+    <message>
+        <source>nur wenn gespeichert</source>
+        <translation>only when stored</translation>
+    </message>
+    <message>
+        <source>alle, wenn eine gespeichert</source>
+        <translation>all, when one is stored</translation>
+    </message>
+    <message>
+        <source>Parametersatz</source>
+        <translation>Parameter set</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten ausgeben</source>
+        <translation>Output &amp;all data</translation>
+    </message>
+    <message>
+        <source>Parametersatz in H&amp;ochkommas  (&quot;...&quot;)</source>
+        <translation>Parameter set in &amp;quotes  (&quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>Parametersaetze &amp;nebeneinander (MUX)</source>
+        <translation>Parameter sets &amp;side by side (MUX)</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Miscellaneous</translation>
+    </message>
+    <message>
+        <source>&amp;Ueberschriften erzeugen</source>
+        <translation>Create &amp;headings</translation>
+    </message>
+    <message>
+        <source>Spalte fuer Datum erzeugen</source>
+        <translation>Create a column for the date</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Zeit erzeugen</source>
+        <translation>Create a column for the &amp;time</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Stroemungswert [m/s] erzeugen</source>
+        <translation>Create a column for the &amp;flow velocity [m/s]</translation>
+    </message>
+    <message>
+        <source>&amp;Leerzeichen in allen Spalten unterdruecken</source>
+        <translation>Suppress &amp;blanks in all columns</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen ausgeben</source>
+        <translation>Output &amp;comments</translation>
+    </message>
+    <message>
+        <source>DOS-Sonderzeichen ausgeben (äöüß...)</source>
+        <translation>Output DOS special characters (äöüß...)</translation>
+    </message>
+    <message>
+        <source>Sp&amp;rache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Speichern in Text-Datei</source>
+        <translation>Save to text file</translation>
+    </message>
+    <message>
+        <source>Reihe 00 -&gt;&gt;</source>
+        <translation>Series 00 -&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>X von Y</source>
+        <translation>X of Y</translation>
+    </message>
+    <message>
+        <source>gespeichert:</source>
+        <translation>saved:</translation>
+    </message>
+    <message>
+        <source>noch offen:</source>
+        <translation>still open:</translation>
+    </message>
+</context>
+<context>
+    <name>gd::ui::TLanguageMenu</name>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>In&amp;halt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Sprache der Oberflaeche</source>
+        <translation>Interface language</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="de">
+<context>
+    <name>GaugData</name>
+    <message>
+        <source>Info</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Auswertung der SONDIX Durchflussmessgeräte</source>
+        <translation>Exploitation des débitmètres SONDIX</translation>
+    </message>
+    <message>
+        <source>Die Sprache der Hilfe folgt der Sprache der Oberfläche: wählen Sie sie mit &quot;Sprache&quot; oder den Fahnen.</source>
+        <translation>L&apos;aide suit la langue de l&apos;interface : choisissez-la avec &quot;Langue&quot; ou les drapeaux.</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte (QT510SA)</source>
+        <translation>Exploitation des débitmètres GAUGEUNIT (QT510SA)</translation>
+    </message>
+    <message>
+        <source>Auswertung der GAUGEUNIT Durchflussmessgeräte</source>
+        <translation>Exploitation des débitmètres GAUGEUNIT</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen verfuegbar</source>
+        <translation>Aucune série de mesures disponible</translation>
+    </message>
+    <message>
+        <source>Nur %d Reihen enthalten</source>
+        <translation>Ne contient que %d séries</translation>
+    </message>
+    <message>
+        <source>Parametersaetze %s[%d]</source>
+        <translation>Jeux de paramètres %s[%d]</translation>
+    </message>
+    <message>
+        <source>%dh:%2.2dmin:%2.2ds</source>
+        <translation>%dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tag + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d jour + %2.2dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>%d Tage + %2.2dh:%2.2dmin:%2.2ds</source>
+        <translation>%d jours + %2.2dh:%2.2dmin:%2.2ds</translation>
+    </message>
+    <message>
+        <source>Messwert-Reihe %2.2d vom %s enthaelt:</source>
+        <translation>La série de mesures %2.2d du %s contient :</translation>
+    </message>
+    <message>
+        <source>Kanal %s: %4d Werte [%s] der Meßstelle &apos;%s&apos;</source>
+        <translation>Canal %s : %4d valeurs [%s] du point de mesure &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Details der Messwertreihe:</source>
+        <translation>Détails de la série de mesures :</translation>
+    </message>
+    <message>
+        <source>Bemerkungen zur Messwertreihe:</source>
+        <translation>Remarques sur la série de mesures :</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zur Messwertreihe %2.2d:</source>
+        <translation>&amp;Remarques sur la série de mesures %2.2d :</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe</source>
+        <translation>&amp;Série de mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihe %2.2d</source>
+        <translation>&amp;Série de mesures %2.2d</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>DÉBUT</translation>
+    </message>
+    <message>
+        <source>ENDE</source>
+        <translation>FIN</translation>
+    </message>
+    <message>
+        <source>DAUER</source>
+        <translation>DURÉE</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>BINÄRDATEI IST UNGUELTIG</source>
+        <translation>FICHIER BINAIRE NON VALIDE</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht gelesen werden</source>
+        <translation>Le fichier %s ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Die Datei %s kann nicht geschrieben werden</source>
+        <translation>Le fichier %s ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>VERSION DER BINAERDATEI IST ZU ALT</source>
+        <translation>VERSION DU FICHIER BINAIRE TROP ANCIENNE</translation>
+    </message>
+    <message>
+        <source>Keine Messwertreihen enthalten</source>
+        <translation>Aucune série de mesures contenue</translation>
+    </message>
+    <message>
+        <source>Ungueltiger Dateiname (*.SDX)</source>
+        <translation>Nom de fichier non valide (*.SDX)</translation>
+    </message>
+    <message>
+        <source>Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?</source>
+        <translation>Le fichier binaire%S%s%S(du %s) existe déjà !%SÉcraser le fichier ?</translation>
+    </message>
+    <message>
+        <source>Die Binaerdatei%S%s%Skonnte nicht geschrieben werden </source>
+        <translation>Le fichier binaire%S%s%Sn&apos;a pas pu être écrit </translation>
+    </message>
+    <message>
+        <source>Speichern in %s</source>
+        <translation>Enregistrement dans %s</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %d existiert nicht</source>
+        <translation>La série de mesures %d n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Nr%2.2d (%d)</source>
+        <translation>N°%2.2d (%d)</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d--&gt;</source>
+        <translation>Série %2.2d--&gt;</translation>
+    </message>
+    <message>
+        <source>%d/%d</source>
+        <translation>%d/%d</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
+        <translation>La série %2.2d est endommagée : seules %d de ses %d valeurs sont complètes et ont été enregistrées</translation>
+    </message>
+    <message>
+        <source>Current file<byte value="xd"/>
+%s<byte value="xd"/>
+ can not saved to itself.<byte value="xd"/>
+Choose another filename !</source>
+        <translation>Le fichier actuel<byte value="xd"/>
+%s<byte value="xd"/>
+ ne peut pas être enregistré sur lui-même.<byte value="xd"/>
+Choisissez un autre nom de fichier !</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewaehlt</source>
+        <translation>Trop de séries de mesures sélectionnées</translation>
+    </message>
+    <message>
+        <source>Messwertreihe %s existiert nicht</source>
+        <translation>La série de mesures %s n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Die Messwertreihen passen nicht in eine Messwertdatei</source>
+        <translation>Les séries de mesures ne tiennent pas dans un seul fichier de mesures</translation>
+    </message>
+    <message>
+        <source>%s ist ein Verzeichnis, keine Datei</source>
+        <translation>%s est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
+        <translation>%s n&apos;est pas un fichier ordinaire et n&apos;est pas remplacé</translation>
+    </message>
+    <message>
+        <source>Speichern von Meßwertreihen</source>
+        <translation>Enregistrement de séries de mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Alle (%d Reihen)</source>
+        <translation>&amp;Toutes (%d séries)</translation>
+    </message>
+    <message>
+        <source>&amp;Selektierte (%d Reihen)</source>
+        <translation>&amp;Sélectionnées (%d séries)</translation>
+    </message>
+    <message>
+        <source>empfangene Daten</source>
+        <translation>données reçues</translation>
+    </message>
+    <message>
+        <source>Messwertreihen</source>
+        <translation>Séries de mesures</translation>
+    </message>
+    <message>
+        <source>EMPFANGENE MESS&amp;WERTREIHEN:</source>
+        <translation>&amp;SÉRIES DE MESURES REÇUES :</translation>
+    </message>
+    <message>
+        <source>MESS&amp;WERTREIHEN DER DATEI: </source>
+        <translation>&amp;SÉRIES DE MESURES DU FICHIER : </translation>
+    </message>
+    <message>
+        <source>Empfangene Daten erst speichern ?</source>
+        <translation>Enregistrer d&apos;abord les données reçues ?</translation>
+    </message>
+    <message>
+        <source>Bemerkungen wurden geaendert. Speichern?</source>
+        <translation>Les remarques ont été modifiées. Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Parametersaetze</source>
+        <translation>&amp;Jeux de paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Tabelle</source>
+        <translation>&amp;Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramm</source>
+        <translation>&amp;Diagramme</translation>
+    </message>
+    <message>
+        <source>Oeffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
+        <translation>Fichiers de mesures (*.sdx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Oeff&amp;nen...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen zeigen</source>
+        <translation>Afficher les &amp;remarques</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Quick-Save zeigen</source>
+        <translation>Afficher &amp;Quick-Save</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Diese Reihen Speichern</source>
+        <translation>Enregistrer ces séries</translation>
+    </message>
+    <message>
+        <source>S=Startzeit</source>
+        <translation>S=Heure de début</translation>
+    </message>
+    <message>
+        <source>E=Endezeit</source>
+        <translation>E=Heure de fin</translation>
+    </message>
+    <message>
+        <source>D=Dauer</source>
+        <translation>D=Durée</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>La série %2.2d est endommagée : une partie de ses données de canal est hors du fichier</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation>&amp;Sélectionner...</translation>
+    </message>
+    <message>
+        <source>&amp;Messwertreihen:</source>
+        <translation>&amp;Séries de mesures :</translation>
+    </message>
+    <message>
+        <source>Aus&amp;geben:</source>
+        <translation>&amp;Sortie :</translation>
+    </message>
+    <message>
+        <source>Einstellungen für Textausgabe</source>
+        <translation>Paramètres de la sortie texte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Trenner-Dezimal</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>&amp;Windows</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Punkt    (9.9)</source>
+        <translation>&amp;Point    (9.9)</translation>
+    </message>
+    <message>
+        <source>&amp;Komma (9,9)</source>
+        <translation>&amp;Virgule (9,9)</translation>
+    </message>
+    <message>
+        <source>Zeichen pro Zahl</source>
+        <translation>Caractères par nombre</translation>
+    </message>
+    <message>
+        <source>Trenner-Spalten</source>
+        <translation>Séparateur de colonnes</translation>
+    </message>
+    <message>
+        <source>Semikolon (&amp;;)</source>
+        <translation>Point-virgule (&amp;;)</translation>
+    </message>
+    <message>
+        <source>&amp;Tabulator</source>
+        <translation>&amp;Tabulation</translation>
+    </message>
+    <message>
+        <source>Leerzeichen </source>
+        <translation>Espace </translation>
+    </message>
+    <message>
+        <source>Anderer</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Spalten Mengenzaehlung</source>
+        <translation>Colonnes des totalisateurs</translation>
+    </message>
+    <message>
+        <source>unterdruecken</source>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>nur für gespeicherte &amp;Mengen</source>
+        <translation>seulement pour les &amp;quantités enregistrées</translation>
+    </message>
+    <message>
+        <source>immer erzeugen</source>
+        <translation>toujours créer</translation>
+    </message>
+    <message>
+        <source>separate Spalten  (Q_Pos;Q_Neg)</source>
+        <translation>colonnes séparées  (Q_Pos;Q_Neg)</translation>
+    </message>
+    <message>
+        <source>Spalten Temperatur</source>
+        <translation>Colonnes de température</translation>
+    </message>
+    <message>
+        <source>nur wenn gespeichert</source>
+        <translation>seulement si enregistrée</translation>
+    </message>
+    <message>
+        <source>alle, wenn eine gespeichert</source>
+        <translation>toutes, si une est enregistrée</translation>
+    </message>
+    <message>
+        <source>Parametersatz</source>
+        <translation>Jeu de paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten ausgeben</source>
+        <translation>Sortir &amp;toutes les données</translation>
+    </message>
+    <message>
+        <source>Parametersatz in H&amp;ochkommas  (&quot;...&quot;)</source>
+        <translation>Jeu de paramètres entre &amp;guillemets  (&quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>Parametersaetze &amp;nebeneinander (MUX)</source>
+        <translation>Jeux de paramètres &amp;côte à côte (MUX)</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>&amp;Ueberschriften erzeugen</source>
+        <translation>Créer les &amp;en-têtes</translation>
+    </message>
+    <message>
+        <source>Spalte fuer Datum erzeugen</source>
+        <translation>Créer une colonne pour la date</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Zeit erzeugen</source>
+        <translation>Créer une colonne pour l&apos;&amp;heure</translation>
+    </message>
+    <message>
+        <source>Spalte fuer &amp;Stroemungswert [m/s] erzeugen</source>
+        <translation>Créer une colonne pour la &amp;vitesse d&apos;écoulement [m/s]</translation>
+    </message>
+    <message>
+        <source>&amp;Leerzeichen in allen Spalten unterdruecken</source>
+        <translation>Supprimer les &amp;espaces dans toutes les colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen ausgeben</source>
+        <translation>Sortir les &amp;remarques</translation>
+    </message>
+    <message>
+        <source>DOS-Sonderzeichen ausgeben (äöüß...)</source>
+        <translation>Sortir les caractères spéciaux DOS (äöüß...)</translation>
+    </message>
+    <message>
+        <source>Sp&amp;rache</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Speichern in Text-Datei</source>
+        <translation>Enregistrer dans un fichier texte</translation>
+    </message>
+    <message>
+        <source>Reihe 00 -&gt;&gt;</source>
+        <translation>Série 00 -&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>X von Y</source>
+        <translation>X sur Y</translation>
+    </message>
+    <message>
+        <source>gespeichert:</source>
+        <translation>enregistrées :</translation>
+    </message>
+    <message>
+        <source>noch offen:</source>
+        <translation>restantes :</translation>
+    </message>
+</context>
+<context>
+    <name>gd::ui::TLanguageMenu</name>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>In&amp;halt</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Sprache der Oberflaeche</source>
+        <translation>Langue de l&apos;interface</translation>
+    </message>
+</context>
+</TS>
