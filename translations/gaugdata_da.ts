@@ -493,6 +493,14 @@ Vælg et andet filnavn!</translation>
         <source>noch offen:</source>
         <translation>mangler:</translation>
     </message>
+    <message>
+        <source>000 = %s-Sprache</source>
+        <translation>000 = %s-sprog</translation>
+    </message>
+    <message>
+        <source>Text&amp;ausgabe</source>
+        <translation>Tekst&amp;udskrift</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

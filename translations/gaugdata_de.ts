@@ -490,6 +490,14 @@ Choose another filename !</source>
         <source>noch offen:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>000 = %s-Sprache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text&amp;ausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

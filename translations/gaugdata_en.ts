@@ -493,6 +493,14 @@ Choose another file name!</translation>
         <source>noch offen:</source>
         <translation>still open:</translation>
     </message>
+    <message>
+        <source>000 = %s-Sprache</source>
+        <translation>000 = %s language</translation>
+    </message>
+    <message>
+        <source>Text&amp;ausgabe</source>
+        <translation>Text &amp;output</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

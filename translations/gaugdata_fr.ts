@@ -493,6 +493,14 @@ Choisissez un autre nom de fichier !</translation>
         <source>noch offen:</source>
         <translation>restantes :</translation>
     </message>
+    <message>
+        <source>000 = %s-Sprache</source>
+        <translation>000 = langue %s</translation>
+    </message>
+    <message>
+        <source>Text&amp;ausgabe</source>
+        <translation>Sortie &amp;texte</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>
