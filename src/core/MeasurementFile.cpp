@@ -84,19 +84,25 @@ void MeasurementFile::Open(const std::string& path, bool received) {
   received_ = received;
 
   stream_ = files_.ReadWhole(path);
-  const StreamCheck check = handler_.Parse(stream_);
-  // The parse accepted the prolog, so it is whole; the stream size it gives
-  // must fit the file, or saving would copy bytes that are not there. Saving
-  // keeps only the stream proper, so that part must hold the whole table
-  // section by itself, or the saved file would not open again.
-  bool usable = StreamUsable(check.status) && check.converterCreated && stream_.size() >= kPrologSize;
-  if (usable) {
+  // The measurement stream proper is the part the prolog's STREAM-SIZE gives;
+  // the user-data block follows it. It must fit the file (saving copies it),
+  // and everything that reads series sees only that part, so no record can be
+  // read out of the comments behind it. Saving keeps only the stream proper,
+  // so it must hold the whole table section by itself too: it is what the
+  // handler parses. A size that does not fit leaves the whole file to the
+  // parse, only to tell a wrong identification from an invalid stream.
+  std::size_t properSize = 0;
+  if (stream_.size() >= kPrologSize) {
     const std::int32_t size = LoadI32(&stream_[kStreamSizeAt]);
-    usable = size >= static_cast<std::int32_t>(kPrologSize) &&
-             static_cast<std::size_t>(size) <= stream_.size() &&
-             StreamUsable(ParseStream(ByteView(stream_).first(static_cast<std::size_t>(size))).status);
-    if (usable) streamSize_ = static_cast<std::size_t>(size);
+    if (size >= static_cast<std::int32_t>(kPrologSize) &&
+        static_cast<std::size_t>(size) <= stream_.size()) {
+      properSize = static_cast<std::size_t>(size);
+    }
   }
+  const ByteView whole(stream_);
+  const StreamCheck check = handler_.Parse(properSize != 0 ? whole.first(properSize) : whole);
+  const bool usable = properSize != 0 && StreamUsable(check.status) && check.converterCreated;
+  if (usable) streamSize_ = properSize;
   if (!usable) {
     // An empty file cannot carry the identification either.
     const bool tooOld = (check.status & kStreamBadIdentification) != 0 || stream_.empty();

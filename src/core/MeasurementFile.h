@@ -89,9 +89,9 @@ class MeasurementFile {
   bool Received() const { return received_; }
   bool IsOpen() const { return open_; }
   int SeriesCount() const { return seriesCount_; }
-  // The stream as loaded (and as the last save left its prolog); empty when
-  // nothing is open.
-  const Bytes& Stream() const { return stream_; }
+  // The measurement stream proper, without the user-data block behind it, as
+  // loaded (and as the last save left its prolog); empty when nothing is open.
+  ByteView Stream() const { return ByteView(stream_).first(streamSize_); }
   std::size_t StreamSize() const { return streamSize_; }
 
   CommentSet& Comments() { return comments_; }

@@ -150,6 +150,28 @@ TEST_F(MeasurementFileTest, OpensAValidFileWithItsSeriesAndNoUserData) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(MeasurementFileTest, SeriesAreReadFromTheStreamProperNeverFromTheCommentsBehindIt) {
+  // The last series claims more records than the stream holds; a user-data
+  // block follows the stream. Its bytes must not be decoded as records.
+  sb::StreamSpec spec = TwoSeries();
+  spec.series[1].records.resize(3);
+  spec.series[1].recordCount = 50;
+  Bytes file = sb::BuildStream(spec);
+  const std::size_t streamSize = file.size();
+  file[153] |= 1;
+  CommentSet comments;
+  comments.fileCommentField.text = std::string(400, 'x');
+  WriteUserData(file, comments, CalendarTime{});
+  doc.Open(Put("c.sdx", file), false);
+
+  EXPECT_EQ(doc.Stream().size(), streamSize);
+  const TSeriesDescription* second = doc.Row(2).Description();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->damaged, 1);
+  EXPECT_EQ(second->wholeRecords, 3);
+  EXPECT_EQ(doc.Comments().fileCommentField.text, std::string(400, 'x'));
+}
+
 TEST_F(MeasurementFileTest, RejectsInvalidAndEmptyFilesWithTheTwoTexts) {
   sb::StreamSpec wrongId;
   wrongId.identification[28] = '5';  // "\3.05"
