@@ -171,6 +171,18 @@ bool ReceptionSet(ByteView prolog);
 // "dd.mm yyyy / hh:mm" as "%2.2d.%2.2d %4.4d / %2.2d:%2.2d".
 std::string ReceptionText(ByteView prolog);
 
+// A calendar date and time of day as plain numbers, to the second; the year
+// stands as it is (no 1900 rule). Comment change times, spreadsheet cells and
+// compiled patterns use it.
+struct CalendarTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
 // --- Clock ------------------------------------------------------------------
 
 // A point of the system clock as a local date-time value (milliseconds kept).
@@ -179,5 +191,7 @@ double LocalDateTime(std::chrono::system_clock::time_point point);
 double NowDateTime();
 // The current local date and time of day, seconds truncated (not rounded).
 Moment CurrentMoment();
+// The same as calendar numbers with the full year.
+CalendarTime CurrentCalendarTime();
 
 }  // namespace gd

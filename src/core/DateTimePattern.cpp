@@ -197,10 +197,10 @@ bool TDateTimePattern::HasAmPm() const {
 void TDateTimePattern::Append(std::string& out, const DateRecord& date,
                               std::int32_t seconds) const {
   const TimeParts t = SplitTime(seconds);
-  Append(out, DateTimeParts{FullYear(date.year), date.month, date.day, t.hour, t.minute, t.second});
+  Append(out, CalendarTime{FullYear(date.year), date.month, date.day, t.hour, t.minute, t.second});
 }
 
-void TDateTimePattern::Append(std::string& out, const DateTimeParts& parts) const {
+void TDateTimePattern::Append(std::string& out, const CalendarTime& parts) const {
   // The fields go into a small buffer that is appended in one piece.
   char buf[64];
   char* p = buf;

@@ -17,16 +17,6 @@
 
 namespace gd {
 
-// The numbers a pattern shows. The year stands as it is (no 1900 rule).
-struct DateTimeParts {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 class TDateTimePattern {
  public:
   // How a pattern text is read. Both know d dd M MM yy yyyy H HH h hh m mm s
@@ -78,7 +68,7 @@ class TDateTimePattern {
 
   // The text of the date record (1900 rule applied) and time of day.
   void Append(std::string& out, const DateRecord& date, std::int32_t seconds) const;
-  void Append(std::string& out, const DateTimeParts& parts) const;
+  void Append(std::string& out, const CalendarTime& parts) const;
 
   const std::vector<Token>& Tokens() const { return tokens_; }
   // A literal's text; a designator's morning text.

@@ -44,13 +44,7 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 MeasurementFile::MeasurementFile(IFileStore& files, IStreamHandler& handler, IMessages& messages)
     : files_(files), handler_(handler), messages_(messages) {}
 
-CalendarTime MeasurementFile::Now() const {
-  if (clock_) return clock_();
-  const Moment now = CurrentMoment();
-  const TimeParts t = SplitTime(now.seconds);
-  return CalendarTime{
-      FullYear(now.date.year), now.date.month, now.date.day, t.hour, t.minute, t.second};
-}
+CalendarTime MeasurementFile::Now() const { return clock_ ? clock_() : CurrentCalendarTime(); }
 
 void MeasurementFile::DropStream() {
   handler_.Discard();

@@ -17,20 +17,11 @@
 #include <string>
 
 #include "core/Bytes.h"
+#include "core/DateTime.h"
 
 namespace gd {
 
 struct TSeriesDescription;
-
-// A local calendar date and time of day, to the second.
-struct CalendarTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
 
 // The state of a multi-line edit field as far as comments care: its text
 // (Windows-1252 bytes, lines separated by CR LF) and whether the user changed it.

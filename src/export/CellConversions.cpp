@@ -42,7 +42,7 @@ struct Parts {
 
 std::string Format(const Pattern& pattern, const Parts& p) {
   std::string out;
-  pattern.Append(out, DateTimeParts{p.year, p.month, p.day, p.hour, p.minute, p.second});
+  pattern.Append(out, CalendarTime{p.year, p.month, p.day, p.hour, p.minute, p.second});
   return out;
 }
 

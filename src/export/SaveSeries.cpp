@@ -68,13 +68,7 @@ struct ConverterDetach {
 SaveSeriesJob::SaveSeriesJob(IFileStore& files, IMessages& messages, IProgress& progress)
     : files_(files), messages_(messages), progress_(progress) {}
 
-CalendarTime SaveSeriesJob::Now() const {
-  if (clock_) return clock_();
-  const Moment now = CurrentMoment();
-  const TimeParts t = SplitTime(now.seconds);
-  return CalendarTime{
-      FullYear(now.date.year), now.date.month, now.date.day, t.hour, t.minute, t.second};
-}
+CalendarTime SaveSeriesJob::Now() const { return clock_ ? clock_() : CurrentCalendarTime(); }
 
 void SaveSeriesJob::Prepare(SaveRequest request) {
   request_ = std::move(request);

@@ -217,7 +217,7 @@ TEST(DateTimeText, CompiledPatternAppendsEachText) {
   date.Append(out, D(97, 7, 4), 0);
   EXPECT_EQ(out, "1997-7-4");
   out.clear();
-  date.Append(out, DateTimeParts{1, 2, 3, 0, 0, 0});
+  date.Append(out, CalendarTime{1, 2, 3, 0, 0, 0});
   EXPECT_EQ(out, "0001-2-3");
   // A long pattern is not cut.
   const std::string longPattern = std::string(3000, 'x') + "dd";
