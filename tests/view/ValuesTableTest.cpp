@@ -1,0 +1,165 @@
+// The table view's fill: rows of one channel with the texts the text export
+// writes for that channel, the cancel row and the progress.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "convert/TextStyle.h"
+#include "convert/VXASCIIOUT.h"
+#include "support/StreamBuilder.h"
+#include "view/ValuesTable.h"
+
+namespace gd {
+namespace {
+
+struct Engine {
+  sb::ByteVec bytes;
+  std::string text;
+  StringByteSink sink{text};
+  std::unique_ptr<TVXASCIIOUT> out;
+  explicit Engine(const sb::StreamSpec& spec) : bytes(sb::BuildStream(spec)) {
+    out = std::make_unique<TVXASCIIOUT>("test.sdx", TranslateFunction{}, nullptr, "",
+                                        kDefaultTextStyle | kStyleChannelBlocks, nullptr, &sink,
+                                        ByteView(bytes));
+    out->SetLocale(Locale::German());
+  }
+};
+
+class Recorder final : public IProgress {
+ public:
+  explicit Recorder(int cancelAtCall = 0) : cancelAt_(cancelAtCall) {}
+  void SetMaximum(std::int64_t m) override { maximum = m; }
+  void Advance(std::int64_t s) override { advanced += s; }
+  void LetEventsRun() override { ++eventRuns; }
+  bool Cancelled() const override { return cancelAt_ > 0 && ++calls_ >= cancelAt_; }
+  std::int64_t maximum = -1, advanced = 0;
+  int eventRuns = 0;
+
+ private:
+  int cancelAt_;
+  mutable int calls_ = 0;
+};
+
+sb::FlaggedRecord Rec(std::int16_t v, std::uint8_t channel) {
+  sb::FlaggedRecord r;
+  r.velocity = v;
+  r.channel = channel;
+  return r;
+}
+
+sb::StreamSpec TwoChannels() {
+  sb::StreamSpec spec;
+  sb::SeriesSpec& s = spec.series[0];
+  s.kind = 2;
+  sb::ChannelSpec b;
+  b.number = 1;
+  b.parameters.StorageInterval(60);
+  s.channels = {sb::ChannelSpec{}, b};
+  s.records = {Rec(1500, 1), Rec(250, 2), Rec(-20, 1), Rec(300, 2), Rec(7, 1)};
+  return spec;
+}
+
+// The export's headline and rows of one channel (channel blocks: the
+// headline just before the channel's first row), split at the TABs with the
+// trailing separator dropped.
+std::vector<std::vector<std::string>> ExportedRows(const std::string& text, char letter) {
+  std::vector<std::string> lines;
+  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos; pos = end + 2) {
+    lines.push_back(text.substr(pos, end - pos));
+  }
+  auto split = [](const std::string& line, std::size_t from) {
+    std::vector<std::string> cells;
+    for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
+      cells.push_back(line.substr(from, tab - from));
+    }
+    return cells;
+  };
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() < 2 || lines[i][0] != letter || lines[i][1] != '\t') continue;
+    if (rows.empty() && i > 0) rows.push_back(split(lines[i - 1], 2));
+    rows.push_back(split(lines[i], 0));
+  }
+  return rows;
+}
+
+TEST(ValuesTable, RowsOfOneChannelCarryTheExportTexts) {
+  Engine e(TwoChannels());
+  ASSERT_TRUE(e.out->WriteSeries(1));
+  for (int channel : {0, 1}) {
+    const char letter = static_cast<char>('A' + channel);
+    const auto exported = ExportedRows(e.text, letter);
+    ValuesTable table;
+    Recorder progress;
+    ASSERT_EQ(table.Fill(*e.out, 1, channel, progress), ValuesTable::FillResult::kFilled);
+    const int rows = channel == 0 ? 3 : 2;
+    ASSERT_EQ(exported.size(), static_cast<std::size_t>(rows) + 1);
+    EXPECT_EQ(table.RowCount(), rows);
+    EXPECT_EQ(progress.maximum, rows);
+    EXPECT_EQ(progress.advanced, rows);
+    EXPECT_EQ(table.ChannelItems(), (std::vector<std::string>{"A:", "B:"}));
+    EXPECT_EQ(table.Header(0), std::string(1, letter) + ":");
+    ASSERT_EQ(static_cast<std::size_t>(table.ColumnCount()), exported[0].size() + 1);
+    EXPECT_EQ(table.ColumnMap()[0], -1);
+    EXPECT_EQ(table.ColumnMap()[1], kColLetter);
+    for (int c = 1; c < table.ColumnCount(); ++c) {
+      EXPECT_EQ(table.Header(c), TrimBlanks(exported[0][static_cast<std::size_t>(c - 1)]));
+    }
+    for (int r = 0; r < rows; ++r) {
+      EXPECT_EQ(table.Cell(r, 0), std::to_string(r + 1));
+      for (int c = 1; c < table.ColumnCount(); ++c) {
+        EXPECT_EQ(table.Cell(r, c), exported[static_cast<std::size_t>(r) + 1][static_cast<std::size_t>(c - 1)])
+            << "row " << r << " column " << c;
+      }
+    }
+    EXPECT_EQ(table.Cell(rows, 0), "");
+  }
+}
+
+TEST(ValuesTable, CancelEndsWithBreakRowAndMissingChannelFallsBack) {
+  sb::StreamSpec spec;
+  for (int i = 0; i < 100; ++i) {
+    sb::FlaggedRecord r;
+    r.velocity = static_cast<std::int16_t>(i);
+    spec.series[0].records.push_back(r);
+  }
+  Engine e(spec);
+  ValuesTable table;
+  Recorder progress(4);  // asked once per record: the fourth record stops
+  ASSERT_EQ(table.Fill(*e.out, 1, 5, progress), ValuesTable::FillResult::kCancelled);
+  EXPECT_EQ(table.Channel(), 0);
+  EXPECT_FALSE(table.MultiChannel());
+  EXPECT_EQ(table.Header(0), "");
+  EXPECT_EQ(table.ProgressStep(), 1);
+  ASSERT_EQ(table.RowCount(), 4);
+  EXPECT_EQ(table.Cell(2, 0), "3");
+  EXPECT_EQ(table.Cell(3, 0), "4");
+  EXPECT_EQ(table.Cell(3, 1), kTableBreakText);
+  EXPECT_EQ(table.Cell(3, 2), "(4 of 100)");
+  EXPECT_TRUE(table.Cancelled());
+
+  Recorder all;
+  ASSERT_EQ(table.Fill(*e.out, 1, 0, all), ValuesTable::FillResult::kFilled);
+  EXPECT_EQ(table.RowCount(), 100);
+  EXPECT_EQ(all.eventRuns, 10);
+  EXPECT_EQ(all.advanced, 100);
+  EXPECT_FALSE(table.Cancelled());
+}
+
+TEST(ValuesTable, NoRecordsGiveOneEmptyRowAndNoSeriesIsReported) {
+  sb::StreamSpec spec;
+  Engine e(spec);
+  ValuesTable table;
+  NullProgress none;
+  ASSERT_EQ(table.Fill(*e.out, 1, 0, none), ValuesTable::FillResult::kFilled);
+  EXPECT_EQ(table.RowCount(), 1);
+  EXPECT_EQ(table.Cell(0, 0), "");
+  EXPECT_GE(table.ColumnCount(), 2);
+  EXPECT_EQ(table.Fill(*e.out, 2, 0, none), ValuesTable::FillResult::kNoSeries);
+  EXPECT_EQ(table.RowCount(), 1);
+}
+
+}  // namespace
+}  // namespace gd
