@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::size_t kNameCells = 8;  // the Name column shows at most 8 characters
 
-DateRecord EntryDate(const TRcaEntry& entry) {
-  return DateRecord{entry.StartYear(), entry.StartMonth(), entry.StartDay(), entry.DateSpare()};
-}
-
-bool ValidTimeOfDay(std::int32_t seconds) { return seconds >= 0 && seconds < kSecondsPerDay; }
-
 std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
   std::string out;
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -27,63 +21,7 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
   return out;
 }
 
-// The end of a series: start + span. A start time outside the day cannot be
-// shown, so neither can the end time; the date is still carried on.
-std::string EndText(const TSeriesDescription& series, const Locale& locale) {
-  const Moment start = SeriesStart(series.entry);
-  const Span span = SeriesSpan(series);
-  if (!ValidTimeOfDay(start.seconds)) {
-    const Moment end = AddSpan(Moment{start.date, 0}, span);
-    return ShortDateText(end.date, locale).value_or(kUnformedPartText) + "  " + kUnformedPartText;
-  }
-  const Moment end = AddSpan(start, span);
-  return MomentTextLenient(end.date, end.seconds, locale);
-}
-
 }  // namespace
-
-// --- Series times ------------------------------------------------------------
-
-Moment SeriesStart(const TRcaEntry& entry) { return Moment{EntryDate(entry), entry.StartTime()}; }
-
-Span SeriesSpan(const TSeriesDescription& series) {
-  if (series.channelCount == 0) return {};
-  const std::int64_t count = series.valueCounts[1];
-  const std::int64_t interval = series.channels[0].parameterSet.StorageInterval();
-  const std::int64_t seconds = std::max<std::int64_t>((count - 1) * interval, 0);
-  return Span{static_cast<std::int32_t>(seconds / kSecondsPerDay),
-              static_cast<std::int32_t>(seconds % kSecondsPerDay)};
-}
-
-bool SeriesTriggered(const TSeriesDescription& series) {
-  return series.channelCount > 0 && series.channels[0].head.Triggered();
-}
-
-std::string DurationText(const Span& span) {
-  const TimeParts t = SplitTime(span.seconds);
-  if (span.days == 0)
-    return FormatText(Translate("%dh:%2.2dmin:%2.2ds"), {t.hour, t.minute, t.second});
-  if (span.days == 1)
-    return FormatText(Translate("%d Tag + %2.2dh:%2.2dmin:%2.2ds"),
-                      {span.days, t.hour, t.minute, t.second});
-  return FormatText(Translate("%d Tage + %2.2dh:%2.2dmin:%2.2ds"),
-                    {span.days, t.hour, t.minute, t.second});
-}
-
-std::string SeriesTimeCell(const TSeriesDescription& series, int mode, const Locale& locale) {
-  switch (mode) {
-    case kTimeColumnStart: {
-      const Moment start = SeriesStart(series.entry);
-      return MomentTextLenient(start.date, start.seconds, locale);
-    }
-    case kTimeColumnEnd:
-      return SeriesTriggered(series) ? kTriggeredText : EndText(series, locale);
-    case kTimeColumnDuration:
-      return SeriesTriggered(series) ? kTriggeredText : DurationText(SeriesSpan(series));
-    default:
-      return {};
-  }
-}
 
 // --- Details -----------------------------------------------------------------
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/DateTime.h"
+#include "core/SeriesTimes.h"
 #include "core/Locale.h"
 #include "core/VXAblage.h"
 
@@ -22,29 +23,7 @@ namespace gd {
 
 class TReihenMemoStrings;
 
-// Time column modes (popup "S=Startzeit", "E=Endezeit", "D=Dauer"); any other
-// mode hides the column.
-inline constexpr int kTimeColumnStart = 0;
-inline constexpr int kTimeColumnEnd = 1;
-inline constexpr int kTimeColumnDuration = 2;
-
-inline constexpr const char* kTriggeredText = "? (TRIGGERED)";
 inline constexpr const char* kBadBytesText = "** BAD BYTES **";
-
-// --- Series times ------------------------------------------------------------
-
-// Start date and time of a series as its directory entry stores them.
-Moment SeriesStart(const TRcaEntry& entry);
-// From the start to the last value of channel 1: (value count - 1) x storage
-// interval seconds, 0 when that is negative (or the series has no channel).
-Span SeriesSpan(const TSeriesDescription& series);
-// Whether channel 1 records triggered (head byte 55, bit 0x10): end and
-// duration are then unknown.
-bool SeriesTriggered(const TSeriesDescription& series);
-// "%dh:%2.2dmin:%2.2ds", "%d Tag + ..." for one day, "%d Tage + ..." for more.
-std::string DurationText(const Span& span);
-// The time cell of a series in a mode; "" for a hidden column.
-std::string SeriesTimeCell(const TSeriesDescription& series, int mode, const Locale& locale);
 
 // --- Details -----------------------------------------------------------------
 
