@@ -24,7 +24,7 @@ TConfiguration ReadConfiguration(const TIniFile& ini) {
       ini.ReadInteger(ini::kTextStyles, "Packed", static_cast<int>(kDefaultTextStyle)));
   const std::string separator = ini.ReadString(ini::kTextStyles, "ColSeparator", "");
   t.separatorChar = separator.empty() ? kDefaultSeparatorChar : separator[0];
-  t.colLength = ini.ReadInteger(ini::kTextStyles, "ColLength", kDefaultColLength);
+  t.colLength = ClampColLength(ini.ReadInteger(ini::kTextStyles, "ColLength", kDefaultColLength));
   t.language = ini.ReadString(ini::kTextStyles, "Language", "000").substr(0, 3);
 
   c.saveEmptyFiles = ini.ReadBool(ini::kFileOptions, "SaveEmptyFiles", false);

@@ -48,7 +48,7 @@ struct TConfiguration {
 };
 
 // Reads every key; values that are missing or do not parse take the defaults.
-// An LBX-DblClick outside 0..3 reads as 0 (info), a LBX-TimeMode outside
+// ColLength is brought into 7..16. An LBX-DblClick outside 0..3 reads as 0 (info), a LBX-TimeMode outside
 // 0..2 as 0.
 TConfiguration ReadConfiguration(const TIniFile& ini);
 // Writes every key except the read-only ones (TryExternalDict, TIMEOUT).

@@ -89,7 +89,7 @@ TEST_F(ConfigurationFileTest, NamesAreCaseInsensitiveAndOddValuesFallBack) {
   WriteRaw(
       "; comment\n[textstyles]\r\npacked = $10\r\ncolseparator=\r\nLANGUAGE=04411\n"
       "[Commons]\nlbx-dblclick=7\nLanguage=two\nTRYEXTERNALDICT=1\n"
-      "[FileOptions]\nLastOpenPath=C:\\Data\n");
+      "[FileOptions]\nLastOpenPath=C:\\Data\n[TEXTSTYLES]\nColLength=99\n");
   TIniFile ini = TIniFile::Load(store_, Path());
   const TConfiguration c = ReadConfiguration(ini);
   EXPECT_EQ(c.textOptions.style, 0x10u);
@@ -99,6 +99,7 @@ TEST_F(ConfigurationFileTest, NamesAreCaseInsensitiveAndOddValuesFallBack) {
   EXPECT_EQ(c.language, -1);
   EXPECT_TRUE(c.tryExternalDict);
   EXPECT_EQ(c.lastOpenPath, "C:\\Data\\");
+  EXPECT_EQ(c.textOptions.colLength, 16);
 
   WriteConfiguration(ini, c);
   EXPECT_EQ(ini.ReadString("COMMONS", "LBX-DBLCLICK", ""), "0");

@@ -40,7 +40,9 @@ QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 FileDialogs QtFileDialogs() {
   FileDialogs d;
   d.openName = [](QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, Tr("Oeffnen"), QString(),
+    // The window keeps the dialog's folder as a property (MainWindowConfig.cpp).
+    const QString folder = parent ? parent->property(kOpenFolderProperty).toString() : QString();
+    return QFileDialog::getOpenFileName(parent, Tr("Oeffnen"), folder,
                                         Tr("Messdateien (*.sdx);;Alle Dateien (*)"));
   };
   d.saveName = [](QWidget* parent, QString& name, int& filterIndex) {
@@ -75,6 +77,7 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   statusBar();
   resize(900, 560);
   Reset();
+  ReadConfigurationFile();
 }
 
 TVELTRIXMAIN::~TVELTRIXMAIN() = default;
@@ -91,6 +94,7 @@ void TVELTRIXMAIN::SetFileDialogs(FileDialogs dialogs) {
 
 void TVELTRIXMAIN::CreateMenus() {
   QMenu* fileMenu = menuBar()->addMenu(Tr("&Datei"));
+  fileMenu_ = fileMenu;
   fileMenu->setObjectName("MEN_File");
   menOpenFile_ = fileMenu->addAction(Tr("Oeff&nen..."));
   menOpenFile_->setObjectName("MEN_OpenFile");
@@ -257,6 +261,7 @@ void TVELTRIXMAIN::CreateListPopup() {
   const char* modes[] = {"S=Startzeit", "E=Endezeit", "D=Dauer"};
   for (int mode = 0; mode < 3; ++mode) {
     QAction* a = timeGroup->addAction(Tr(modes[mode]));
+    a->setObjectName("POP_TimeMode" + QString::number(mode));
     a->setCheckable(true);
     a->setChecked(mode == listModel_.TimeMode());
     connect(a, &QAction::triggered, this, [this, mode] { SetTimeMode(mode); });
@@ -361,7 +366,7 @@ void TVELTRIXMAIN::AfterOpening() {
 void TVELTRIXMAIN::MEN_OpenFileClick() {
   if (!CloseQueryAllows()) return;
   const QString path = dialogs_.openName(this);
-  if (!path.isEmpty()) OpenMeasurementFile(path);
+  if (!path.isEmpty()) OpenAndRemember(path);
 }
 
 // --- The list --------------------------------------------------------------------

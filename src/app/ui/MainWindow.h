@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/Configuration.h"
 #include "app/MainWindowModel.h"
 #include "app/QuickSave.h"
 #include "app/SeriesList.h"
@@ -37,6 +38,9 @@ class TVXASCIIOUT;
 
 namespace gd::ui {
 
+// The dynamic property of the window that holds the open dialog's folder.
+inline constexpr char kOpenFolderProperty[] = "gdOpenFolder";
+
 class TLanguageMenu;
 
 class RoutedMessages;
@@ -62,6 +66,20 @@ class TVELTRIXMAIN : public QMainWindow {
   // open command after its dialog); an unusable file is reported in an error
   // box and leaves the window reset. Returns whether it opened.
   bool OpenMeasurementFile(const QString& path);
+  // Opens a file named on the command line or picked from the history: adds
+  // it to the opened-files history and moves the open dialog's folder to it
+  // first (MainWindowConfig.cpp).
+  bool OpenAndRemember(const QString& path);
+
+  // The configuration file that windows created from now on read when they
+  // are created and write when they close; empty (the default) for none, so
+  // that a window made without one neither reads nor writes settings.
+  static void SetConfigurationFile(const QString& path);
+  static QString ConfigurationFile();
+  // Where the program keeps its configuration: "<program>.INI" beside the
+  // program file when that file exists there, else in the platform's folder
+  // for application settings.
+  static QString DefaultConfigurationFile();
 
   // The commands of the menus and buttons.
   void MEN_OpenFileClick();
@@ -107,6 +125,9 @@ class TVELTRIXMAIN : public QMainWindow {
   QListWidget* QuickSaveList() const { return quickSaveList_; }
   const MeasurementFile& File() const { return *file_; }
   TLanguageMenu* LanguageMenu() const { return languageMenu_; }
+  const THistoryLists& History() const { return history_; }
+  // The numbered history entries at the end of the "&Datei" menu.
+  QList<QAction*> OpenedHistoryActions() const;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -151,6 +172,15 @@ class TVELTRIXMAIN : public QMainWindow {
   void CreateLanguageMenu();
   void RetranslateUi();
 
+  // Configuration (MainWindowConfig.cpp).
+  void ReadConfigurationFile();
+  void WriteConfigurationFile();
+  void ApplyConfiguration();
+  void CollectConfiguration();
+  void RebuildHistoryMenu();
+  void OpenedHistoryClick(const QString& caption);
+  void RememberSaved(const QString& target);
+
   Locale locale_ = Locale::German();
   DiskFileStore files_;
   ParsedStreamHandler handler_;
@@ -166,6 +196,10 @@ class TVELTRIXMAIN : public QMainWindow {
   int commentRow_ = 0;  // the series whose comment the panel holds; 0 = none
   DoubleClickAction doubleClick_ = DoubleClickAction::kParameterSets;
   QString lastSaveName_;
+  QString configFile_;     // empty: no configuration file
+  TConfiguration config_;  // as read, updated before it is written
+  THistoryLists history_;
+  QMenu* fileMenu_ = nullptr;
 
   QAction* menOpenFile_ = nullptr;
   QAction* menSaveFile_ = nullptr;

@@ -120,10 +120,12 @@ bool TVELTRIXMAIN::CloseQueryAllows() {
 }
 
 void TVELTRIXMAIN::closeEvent(QCloseEvent* event) {
-  if (CloseQueryAllows())
+  if (CloseQueryAllows()) {
+    WriteConfigurationFile();
     event->accept();
-  else
+  } else {
     event->ignore();
+  }
 }
 
 }  // namespace gd::ui

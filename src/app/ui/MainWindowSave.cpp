@@ -69,6 +69,7 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
   }
 
   lastSaveName_ = FromAnsi(target);
+  RememberSaved(lastSaveName_);
   const bool written = SaveSeries(lastSaveName_, selection);
   UpdateCaption();
   return written;

@@ -16,13 +16,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(gd::CurrentEdition().programName));
   QApplication::setApplicationVersion(QString::fromLatin1(gd::kProgramVersion));
+  gd::ui::TVELTRIXMAIN::SetConfigurationFile(gd::ui::TVELTRIXMAIN::DefaultConfigurationFile());
   gd::ui::TVELTRIXMAIN window;
   window.show();
   // A file named on the command line is opened like one chosen in the dialog.
   const QStringList args = QApplication::arguments();
   for (qsizetype i = 1; i < args.size(); ++i) {
     if (!args[i].startsWith('-')) {
-      window.OpenMeasurementFile(args[i]);
+      window.OpenAndRemember(args[i]);
       break;
     }
   }

@@ -1,0 +1,73 @@
+// The main window keeps its settings and the opened-files history in the
+// configuration file: a second window sees what the first one left on close.
+#include <QAction>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/ui/Dictionary.h"
+#include "app/ui/MainWindow.h"
+
+class ConfigurationWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void secondWindowSeesTheFirstWindowsSettingsAndHistory() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString config = dir.filePath(QStringLiteral("sub/gaugdata.INI"));
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    const QString demo = dir.filePath(QStringLiteral("demo.sdx"));
+    QVERIFY(QFile::copy(QStringLiteral(GAUGDATA_DEMO_FILE), demo));
+    {
+      gd::ui::TVELTRIXMAIN first;
+      first.show();
+      QVERIFY(first.History().opened.Entries().empty());
+      QVERIFY(first.OpenAndRemember(demo));
+      QVERIFY(first.OpenAndRemember(QStringLiteral(GAUGDATA_DEMO_FILE)));
+      first.SetTimeMode(2);
+      first.SetQuickSaveVisible(true);
+      first.MEN_QuickSave()->setChecked(true);
+      QVERIFY(first.close());
+    }
+    QVERIFY(QFile::exists(config));
+
+    gd::ui::TVELTRIXMAIN second;
+    second.show();
+    const QList<QAction*> entries = second.OpenedHistoryActions();
+    QCOMPARE(entries.size(), 2);
+    QVERIFY(entries[0]->text().startsWith(QStringLiteral("&1 ")));
+    QVERIFY(entries[1]->text().endsWith(QDir::toNativeSeparators(demo)));
+    QVERIFY(second.MEN_QuickSave()->isChecked());
+    auto* duration = second.SeriesList()->findChild<QAction*>(QStringLiteral("POP_TimeMode2"));
+    QVERIFY(duration && duration->isChecked());
+
+    // Picking the second entry opens that file and moves it to the front.
+    entries[1]->trigger();
+    QCOMPARE(QString::fromStdString(second.File().CurrentFileName()),
+             QDir::toNativeSeparators(demo));
+    QCOMPARE(QString::fromStdString(second.History().opened.Entries().front()),
+             QDir::toNativeSeparators(demo));
+    QCOMPARE(second.OpenedHistoryActions().size(), 2);
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+
+  void damagedFileStartsWithTheDefaults() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
+    QFile f(config);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    static const char damaged[] = "\x00\xFF[COMMONS\nShowQuickSave=1\n[HISTORY_OPENSDX]\nHistory0\n";
+    f.write(damaged, sizeof damaged - 1);
+    f.close();
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    gd::ui::TVELTRIXMAIN w;
+    QVERIFY(!w.MEN_QuickSave()->isChecked());
+    QVERIFY(w.OpenedHistoryActions().isEmpty());
+    QCOMPARE(w.TextOptions().colLength, 9);
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+};
+
+QTEST_MAIN(ConfigurationWindowTest)
+#include "ConfigurationWindowTest.moc"
