@@ -2,7 +2,11 @@
 // writes for that channel, the cancel row and the progress.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
+
 #include <memory>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -10,6 +14,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "support/StreamBuilder.h"
 #include "view/ValuesTable.h"
+#include "view/ValuesTableSave.h"
 
 namespace gd {
 namespace {
@@ -159,6 +164,65 @@ TEST(ValuesTable, NoRecordsGiveOneEmptyRowAndNoSeriesIsReported) {
   EXPECT_GE(table.ColumnCount(), 2);
   EXPECT_EQ(table.Fill(*e.out, 2, 0, none), ValuesTable::FillResult::kNoSeries);
   EXPECT_EQ(table.RowCount(), 1);
+}
+
+
+std::vector<std::string> FileLines(IFileStore& files, const std::string& path) {
+  const Bytes bytes = files.ReadWhole(path);
+  const std::string text(bytes.begin(), bytes.end());
+  std::vector<std::string> lines;
+  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos; pos = end + 2) {
+    lines.push_back(text.substr(pos, end - pos));
+  }
+  return lines;
+}
+
+TEST(ValuesTableSave, TextFileHasHeaderHeadingsRowsAndBreak) {
+  Engine e(TwoChannels());
+  ASSERT_TRUE(e.out->WriteSeries(1));
+  ValuesTable table;
+  NullProgress none;
+  ASSERT_EQ(table.Fill(*e.out, 1, 1, none), ValuesTable::FillResult::kFilled);
+  DiskFileStore files;
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("valuestable_" + std::to_string(::getpid()) + ".txt")).string();
+  ASSERT_TRUE(SaveValuesTable(*e.out, table, {path, "Tabelle"}, files, none));
+  std::vector<std::string> lines = FileLines(files, path);
+  ASSERT_GE(lines.size(), 8u);
+  EXPECT_EQ(lines[0], "\\SOURCE=Tabelle[01]");
+  EXPECT_EQ(lines[1], "\\START           : 15.06.2005  10:00:00");
+  EXPECT_EQ(lines[2], "\\PARAMS");
+  const std::size_t data = lines.size() - 5;
+  EXPECT_EQ(lines[data], "\\DATA");
+  EXPECT_EQ(lines[data + 1], "\\*\tDATE\tTIME\tMEASURE\t");
+  std::vector<std::string> exported;
+  std::istringstream in(e.text);
+  for (std::string l; std::getline(in, l);) {
+    if (l.rfind("B\t", 0) == 0) exported.push_back(l.substr(0, l.size() - 1));
+  }
+  ASSERT_EQ(exported.size(), 2u);
+  EXPECT_EQ(lines[data + 2], exported[0]);
+  EXPECT_EQ(lines[data + 3], exported[1]);
+  EXPECT_EQ(lines[data + 4], "\\END");
+  EXPECT_EQ(e.out->FileName(), "test.sdx");
+
+  Recorder stop(1);  // the cancel is seen after the first row
+  EXPECT_FALSE(SaveValuesTable(*e.out, table, {path, "Tabelle"}, files, stop));
+  lines = FileLines(files, path);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "\\BREAK (1 of 2)");
+  EXPECT_EQ(lines.back(), "\\END");
+
+  // Any case of ".xls" makes a workbook (its first record is BOF 0x0809).
+  const std::string book = path.substr(0, path.size() - 4) + ".XLS";
+  EXPECT_TRUE(SaveValuesTable(*e.out, table, {book, "Tabelle"}, files, stop));
+  const Bytes bytes = files.ReadWhole(book);
+  ASSERT_GE(bytes.size(), 4u);
+  EXPECT_EQ(bytes[0], 0x09);
+  EXPECT_EQ(bytes[1], 0x08);
+  EXPECT_FALSE(IsSpreadsheetName("a.xlsx"));
+  files.Remove(path);
+  files.Remove(book);
 }
 
 }  // namespace
