@@ -1,0 +1,362 @@
+#include "view/ui/ValuesInGridDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "convert/VXASCIIOUT.h"
+#include "core/FormatText.h"
+#include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
+#include "view/ValuesTableSave.h"
+
+namespace gd::ui {
+namespace {
+
+QString Tr(const char* german) { return FromAnsi(Translate(german)); }
+
+QString DefaultSaveName(QWidget* parent, const QString& folder) {
+  return QFileDialog::getSaveFileName(parent, Tr(kTableSaveTitle), folder,
+                                      Tr("ASCII Text  (*.txt)") + ";;" + "(*.xls)");
+}
+
+}  // namespace
+
+// --- Model ---------------------------------------------------------------------
+
+QVariant ValuesTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  if (role == Qt::DisplayRole) {
+    return FromAnsi(std::string(table_.Cell(index.row(), index.column())));
+  }
+  if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant ValuesTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columns_) return {};
+  if (role == Qt::DisplayRole) return FromAnsi(table_.Header(section));
+  if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+void ValuesTableModel::Clear() {
+  beginResetModel();
+  rows_ = columns_ = 0;
+  endResetModel();
+}
+
+void ValuesTableModel::Sync() {
+  const int rows = table_.RowCount(), columns = table_.ColumnCount();
+  if (columns != columns_ || rows < rows_) {
+    beginResetModel();
+    rows_ = rows;
+    columns_ = columns;
+    endResetModel();
+  } else if (rows > rows_) {
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  }
+}
+
+// --- Dialog --------------------------------------------------------------------
+
+TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
+  setObjectName("TDLG_ValuesInGrid");
+  setWindowTitle(Tr("Messwerte"));
+  saveName = DefaultSaveName;
+  auto* layout = new QVBoxLayout(this);
+
+  auto* top = new QHBoxLayout;
+  lbvSeries_ = new QLabel("00", this);
+  lbvSeries_->setObjectName("LBV_MessreiheNr");
+  lbvDateTime_ = new QLabel("$$.$$.$$/$$.$$.$$", this);
+  lbvDateTime_->setObjectName("LBV_DateTime");
+  labKanal_ = new QLabel(Tr("Kanal"), this);
+  labKanal_->setObjectName("LAB_Kanal");
+  combKanal_ = new QComboBox(this);
+  combKanal_->setObjectName("Comb_Kanal");
+  labKanal_->setBuddy(combKanal_);
+  top->addWidget(lbvSeries_);
+  top->addWidget(lbvDateTime_);
+  top->addStretch(1);
+  top->addWidget(labKanal_);
+  top->addWidget(combKanal_);
+  layout->addLayout(top);
+
+  panExtract_ = new QWidget(this);
+  panExtract_->setObjectName("PAN_ExtractViews");
+  auto* pan = new QHBoxLayout(panExtract_);
+  pan->setContentsMargins(0, 0, 0, 0);
+  labGauge_ = new QLabel(Tr(kTableFillGauge), panExtract_);
+  labGauge_->setObjectName("LAB_Gauge");
+  gauge_ = new QProgressBar(panExtract_);
+  gauge_->setObjectName("FillGridGauge");
+  cbSpeedUp_ = new QCheckBox(Tr("&Beschleunigen"), panExtract_);
+  cbSpeedUp_->setObjectName("CB_SpeedUp");
+  bitBtn1_ = new QPushButton(Tr("&Abbrechen"), panExtract_);
+  bitBtn1_->setObjectName("BitBtn1");
+  pan->addWidget(labGauge_);
+  pan->addWidget(gauge_, 1);
+  pan->addWidget(cbSpeedUp_);
+  pan->addWidget(bitBtn1_);
+  panExtract_->hide();
+  layout->addWidget(panExtract_);
+
+  model_ = new ValuesTableModel(table_, this);
+  grid_ = new QTableView(this);
+  grid_->setObjectName("WerteStringGrid");
+  grid_->setModel(model_);
+  grid_->verticalHeader()->hide();
+  grid_->setSortingEnabled(false);
+  grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setWordWrap(false);
+  // Uniform rows: the row height follows the font ("X" + 4), and the view
+  // never measures a row's contents.
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+  auto* copy = new QAction(grid_);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(copy, &QAction::triggered, this, [this] { CopySelection(); });
+  grid_->addAction(copy);
+  layout->addWidget(grid_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  butParams_ = new QPushButton(Tr("&Parametersatz..."), this);
+  butParams_->setObjectName("BUT_ShowParasatz");
+  butSave_ = new QPushButton(Tr("Diese Tabelle &speichern..."), this);
+  butSave_->setObjectName("BUT_SaveThisTable");
+  okBtn_ = new QPushButton("OK", this);
+  okBtn_->setObjectName("OKBtn");
+  okBtn_->setDefault(true);
+  buttons->addWidget(butParams_);
+  buttons->addWidget(butSave_);
+  buttons->addStretch(1);
+  buttons->addWidget(okBtn_);
+  layout->addLayout(buttons);
+
+  connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  connect(cbSpeedUp_, &QCheckBox::toggled, this, [this](bool on) { grid_->setVisible(!on); });
+  connect(butParams_, &QPushButton::clicked, this, [this] { BUT_ShowParasatzClick(); });
+  connect(butSave_, &QPushButton::clicked, this, [this] { BUT_SaveThisTableClick(); });
+  connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(combKanal_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { ChannelChanged(index); });
+  resize(760, 520);
+}
+
+void TDLG_ValuesInGrid::Prepare(const std::string& sourceName, TVXASCIIOUT* engine,
+                                const QString& folder, int channel, int series) {
+  sourceName_ = sourceName;
+  engine_ = engine;
+  folder_ = folder;
+  channel_ = channel;
+  series_ = series;
+  firstActivation_ = true;
+  setWindowTitle(FromAnsi(FormatText(Translate(kTableCaptionText), {sourceName})));
+
+  // The channel letters of the series; the caller's channel, or the first.
+  refilling_ = true;
+  combKanal_->clear();
+  if (engine_ && engine_->Usable()) {
+    TVXAblage& nav = engine_->Navigator();
+    if (series_ >= 1 && series_ <= nav.SeriesCount()) {
+      TSeriesDescription d;
+      nav.GetSeriesDescription(series_, d);
+      const int channels = std::clamp<int>(d.channelCount, 1, static_cast<int>(kMaxChannels));
+      for (int k = 0; k < channels; ++k) {
+        combKanal_->addItem(QString(QChar(d.channels[static_cast<std::size_t>(k)].letter)) + ":");
+      }
+    }
+  }
+  if (channel_ < 0 || channel_ >= combKanal_->count()) channel_ = 0;
+  combKanal_->setCurrentIndex(combKanal_->count() > 0 ? channel_ : -1);
+  refilling_ = false;
+  butSave_->setEnabled(engine_ != nullptr);
+  butParams_->setEnabled(engine_ != nullptr);
+}
+
+void TDLG_ValuesInGrid::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!firstActivation_) return;
+  firstActivation_ = false;
+  QMetaObject::invokeMethod(this, [this] { FillGrid(); }, Qt::QueuedConnection);
+}
+
+void TDLG_ValuesInGrid::ChannelChanged(int index) {
+  if (refilling_ || index < 0 || index == channel_) return;
+  channel_ = index;
+  FillGrid();
+}
+
+void TDLG_ValuesInGrid::ShowBusy(bool busy, const char* gaugeText) {
+  labGauge_->setText(Tr(gaugeText));
+  panExtract_->setVisible(busy);
+  gauge_->setVisible(busy);
+  cbSpeedUp_->setChecked(false);
+  butSave_->setEnabled(!busy && engine_ != nullptr);
+  okBtn_->setEnabled(!busy);
+  if (busy) {
+    combKanal_->hide();
+    labKanal_->hide();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+    combKanal_->setVisible(table_.MultiChannel());
+    grid_->show();
+  }
+}
+
+void TDLG_ValuesInGrid::FillGrid() {
+  if (filling_ || !engine_ || !engine_->Usable()) return;
+  filling_ = true;
+  cancelled_ = false;
+  ShowBusy(true, kTableFillGauge);
+  lbvSeries_->setText(FromAnsi(FormatText("%2.2d", {series_})));
+  model_->Clear();
+  ValuesTable::FillResult result = ValuesTable::FillResult::kFilled;
+  std::string failure;
+  try {
+    result = table_.Fill(*engine_, series_, channel_, *this);
+    lbvDateTime_->setText(FromAnsi(SeriesStartText(table_.Description(), engine_->GetLocale())));
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  model_->Sync();
+  if (table_.RowCount() > 1) {
+    grid_->selectRow(table_.RowCount() - 1);
+    grid_->scrollToBottom();
+  }
+  filling_ = false;
+  ShowBusy(false, kTableFillGauge);
+  if (!failure.empty()) {
+    QMessageBox::critical(this, windowTitle(), FromAnsi(failure));
+  } else if (result == ValuesTable::FillResult::kNoSeries) {
+    QMessageBox::information(this, windowTitle(), Tr(kTableNoSeriesText));
+  }
+}
+
+void TDLG_ValuesInGrid::SetMaximum(std::int64_t maximum) {
+  gauge_->setRange(0, static_cast<int>(std::clamp<std::int64_t>(maximum, 0, INT32_MAX)));
+  gauge_->setValue(0);
+}
+
+void TDLG_ValuesInGrid::Advance(std::int64_t steps) {
+  gauge_->setValue(static_cast<int>(std::min<std::int64_t>(gauge_->value() + steps, gauge_->maximum())));
+  if (filling_ && !cbSpeedUp_->isChecked()) {
+    model_->Sync();
+    grid_->scrollToBottom();
+  }
+}
+
+void TDLG_ValuesInGrid::LetEventsRun() { QApplication::processEvents(); }
+
+void TDLG_ValuesInGrid::reject() {
+  // Closing while the table fills or saves stops that run first.
+  if (filling_) {
+    cancelled_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
+bool TDLG_ValuesInGrid::BUT_SaveThisTableClick() {
+  if (!engine_ || filling_) return false;
+  const QString name = saveName ? saveName(this, folder_) : QString();
+  if (name.isEmpty()) return false;
+  return SaveTable(name);
+}
+
+bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
+  if (!engine_ || filling_) return false;
+  filling_ = true;
+  cancelled_ = false;
+  ShowBusy(true, kTableSaveGauge);
+  bool whole = false;
+  std::string failure;
+  try {
+    TableSaveRequest request{ToAnsi(target), ToAnsi(windowTitle())};
+    whole = SaveValuesTable(*engine_, table_, request, files_, *this);
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  filling_ = false;
+  ShowBusy(false, kTableFillGauge);
+  if (!failure.empty()) QMessageBox::critical(this, windowTitle(), FromAnsi(failure));
+  return whole && failure.empty();
+}
+
+void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
+  if (!engine_ || table_.Series() <= 0) return;
+  const TSeriesDescription& d = table_.Description();
+  std::vector<std::string> lines;
+  try {
+    engine_->WriteParameterSet(&lines, d.entry, table_.Channel(), table_.Channel(),
+                               &d.valueCounts, d);
+  } catch (const std::exception& e) {
+    QMessageBox::critical(this, windowTitle(), FromAnsi(e.what()));
+    return;
+  }
+  auto* window = new QDialog(this);
+  window->setObjectName("TDLG_ShowOneParasatz");
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowTitle(FromAnsi(sourceName_));
+  auto* layout = new QVBoxLayout(window);
+  auto* text = new QPlainTextEdit(window);
+  text->setReadOnly(true);
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont mono("Monospace");
+  mono.setStyleHint(QFont::TypeWriter);
+  text->setFont(mono);
+  QStringList list;
+  for (const std::string& line : lines) list << FromAnsi(line);
+  text->setPlainText(list.join('\n'));
+  layout->addWidget(text);
+  window->resize(620, 520);
+  window->show();
+}
+
+QString TDLG_ValuesInGrid::SelectionText() const {
+  const QItemSelectionModel* selection = grid_->selectionModel();
+  if (!selection || !engine_) return {};
+  std::string text;
+  for (const QItemSelectionRange& range : selection->selection()) {
+    for (int r = range.top(); r <= range.bottom(); ++r) {
+      std::string line;
+      for (int c = range.left(); c <= range.right(); ++c) {
+        line += table_.Cell(r, c);
+        engine_->ColumnSeparator(line);
+      }
+      text += line;
+      text += "\r\n";
+    }
+  }
+  return FromAnsi(text);
+}
+
+void TDLG_ValuesInGrid::CopySelection() const {
+  const QString text = SelectionText();
+  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+}  // namespace gd::ui
