@@ -117,6 +117,7 @@ void TVELTRIXMAIN::CreateMenus() {
   menParameterSets_->setObjectName("MEN_Parasaetze");
   menParameterSets_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(menParameterSets_, &QAction::triggered, this, &TVELTRIXMAIN::ShowParameterSets);
+  CreateTableAction();
   seriesMenu_->addSeparator();
   menComments_ = seriesMenu_->addAction(Tr("&Bemerkungen zeigen"));
   menComments_->setObjectName("MEN_Bemerkungenzeigen");
@@ -140,7 +141,8 @@ void TVELTRIXMAIN::CreateToolBar() {
   bar->setMovable(false);
   const std::pair<QAction*, const char*> buttons[] = {{menOpenFile_, "SB_OPenFILE"},
                                                       {menSaveFile_, "SB_SaveFile"},
-                                                      {menParameterSets_, "SB_ShowParaSatz"}};
+                                                      {menParameterSets_, "SB_ShowParaSatz"},
+                                                      {menTable_, "SB_ShowValuesInGrid"}};
   for (const auto& [action, name] : buttons) {
     bar->addAction(action);
     bar->widgetForAction(action)->setObjectName(name);
@@ -328,6 +330,7 @@ void TVELTRIXMAIN::UpdateCommands() {
   const MainCommandStates states = CommandStates(State());
   menSaveFile_->setEnabled(states.save);
   menParameterSets_->setEnabled(states.parameterSets);
+  menTable_->setEnabled(states.parameterSets);
   sbMemoAsValues_->setVisible(states.commentSwitches);
   sbMemoAsComment_->setVisible(states.commentSwitches);
 }
@@ -436,8 +439,11 @@ void TVELTRIXMAIN::RunDoubleClickAction(DoubleClickAction action) {
     case DoubleClickAction::kParameterSets:
       ShowParameterSets();
       break;
+    case DoubleClickAction::kTable:
+      ShowValuesTable();
+      break;
     default:
-      break;  // the info, table and diagram windows are not offered yet
+      break;  // the info and diagram windows are not offered yet
   }
 }
 

@@ -42,6 +42,7 @@ namespace gd::ui {
 inline constexpr char kOpenFolderProperty[] = "gdOpenFolder";
 
 class TLanguageMenu;
+class TDLG_ValuesInGrid;
 
 class RoutedMessages;
 
@@ -85,6 +86,8 @@ class TVELTRIXMAIN : public QMainWindow {
   void MEN_OpenFileClick();
   bool MEN_SAVEFILEClick();  // Save: selection, save dialog, rewrite with comments
   void ShowParameterSets();
+  // MEN_Tabelle: the values of the selected series in the table view.
+  void ShowValuesTable();
   void MEN_TextausgabeClick();
   void SetTimeMode(int mode);
   void SetCommentMode(bool commentMode);
@@ -112,6 +115,9 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* MEN_OpenFile() const { return menOpenFile_; }
   QAction* MEN_SAVEFILE() const { return menSaveFile_; }
   QAction* MEN_Parasaetze() const { return menParameterSets_; }
+  QAction* MEN_Tabelle() const { return menTable_; }
+  // The table view window, created on first use and kept (null before).
+  TDLG_ValuesInGrid* ValuesInGrid() const { return valuesInGrid_; }
   QAction* MEN_Exit() const { return menExit_; }
   QAction* MEN_Bemerkungenzeigen() const { return menComments_; }
   QAction* MEN_QuickSave() const { return menQuickSave_; }
@@ -160,6 +166,9 @@ class TVELTRIXMAIN : public QMainWindow {
   void CommitComment();
   bool CommentsChanged();
 
+  // The table view (MainWindowTable.cpp).
+  void CreateTableAction();
+
   // Save.
   std::optional<SeriesSelection> ChooseSeries();
   bool SaveDialog(const SeriesSelection& selection);
@@ -206,6 +215,8 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* menExit_ = nullptr;
   QMenu* seriesMenu_ = nullptr;
   QAction* menParameterSets_ = nullptr;
+  QAction* menTable_ = nullptr;
+  TDLG_ValuesInGrid* valuesInGrid_ = nullptr;
   QAction* menComments_ = nullptr;
   QAction* menQuickSave_ = nullptr;
   QAction* menTextOutput_ = nullptr;

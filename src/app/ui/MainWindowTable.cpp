@@ -1,0 +1,42 @@
+// The table view from the main window: MEN_Tabelle, its tool button and the
+// double-click action "&Tabelle".
+#include <QAction>
+#include <QMenu>
+#include <QFileInfo>
+#include <QStyle>
+
+#include "app/ui/AnsiText.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtMessages.h"
+#include "convert/VXASCIIOUT.h"
+#include "core/TextTools.h"
+#include "view/ui/ValuesInGridDlg.h"
+
+namespace gd::ui {
+
+void TVELTRIXMAIN::CreateTableAction() {
+  menTable_ = seriesMenu_->addAction(FromAnsi(Translate("&Tabelle")));
+  menTable_->setObjectName("MEN_Tabelle");
+  menTable_->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+  connect(menTable_, &QAction::triggered, this, &TVELTRIXMAIN::ShowValuesTable);
+}
+
+void TVELTRIXMAIN::ShowValuesTable() {
+  if (!converter_ || !file_->IsOpen() || file_->SeriesCount() <= 0) {
+    messages_->Show(MessageKind::Information, Translate("Keine Messwertreihen verfuegbar"));
+    return;
+  }
+  // As for the parameter sets, no selection means the first series.
+  const int selected = SelectedSeriesNumber();
+  const int series = selected > 0 ? selected : 1;
+  CommitComment();
+  if (!valuesInGrid_) valuesInGrid_ = new TDLG_ValuesInGrid(this);
+  const std::string name = file_->Received()
+                               ? DisplayName(true, file_->CurrentFileName())
+                               : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  const QString folder = lastSaveName_.isEmpty() ? QString() : QFileInfo(lastSaveName_).absolutePath();
+  valuesInGrid_->Prepare(name, converter_.get(), folder, 0, series);
+  valuesInGrid_->exec();
+}
+
+}  // namespace gd::ui
