@@ -56,6 +56,7 @@ void ValuesInGridDialogTest::OpensSeriesOneWith144Rows() {
         QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
         QItemSelectionModel::ClearAndSelect);
     copied = dlg->SelectionText();
+    grid->setColumnWidth(1, 123);
     checked = true;
     dlg->OKBtn()->click();
   });
@@ -70,6 +71,10 @@ void ValuesInGridDialogTest::OpensSeriesOneWith144Rows() {
   QVERIFY(dlg);
   QCOMPARE(dlg->Table().RowCount(), 144);
   QVERIFY(!dlg->PAN_ExtractViews()->isVisible());
+  // Closing takes the grid's widths back per output column.
+  const std::vector<int> columns = dlg->GridColumns();
+  QCOMPARE(static_cast<int>(columns.size()), dlg->Table().ColumnCount() - 1);
+  QCOMPARE(dlg->GetColumnWidths()[static_cast<std::size_t>(columns[0])], 123);
   // The file: at least the source, start, params, data, heading, 144 rows and end.
   QVERIFY(lines >= 144 + 6);
   QFile f(target);

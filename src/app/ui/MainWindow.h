@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Configuration.h"
+#include "app/GridColumnWidths.h"
 #include "app/MainWindowModel.h"
 #include "app/QuickSave.h"
 #include "app/SeriesList.h"
@@ -217,6 +218,8 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* menParameterSets_ = nullptr;
   QAction* menTable_ = nullptr;
   TDLG_ValuesInGrid* valuesInGrid_ = nullptr;
+  GridColumnWidths tableColumnWidths_ = DefaultGridColumnWidths();
+  std::vector<int> tableColumns_;  // output columns last shown in the table view
   QAction* menComments_ = nullptr;
   QAction* menQuickSave_ = nullptr;
   QAction* menTextOutput_ = nullptr;

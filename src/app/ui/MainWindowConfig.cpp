@@ -56,6 +56,7 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   const TIniFile ini = TIniFile::Load(files_, ToAnsi(configFile_));
   config_ = ReadConfiguration(ini);
   history_.Load(ini);
+  ReadGridColumnWidths(ini, tableColumnWidths_);
   ApplyConfiguration();
   RebuildHistoryMenu();
 }
@@ -71,6 +72,7 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
   TIniFile ini = TIniFile::Load(files_, path);
   WriteConfiguration(ini, config_);
   history_.Save(ini);
+  WriteGridColumnWidths(ini, tableColumnWidths_, tableColumns_);
   ini.Save(files_, path);
 }
 

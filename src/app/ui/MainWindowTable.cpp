@@ -36,7 +36,10 @@ void TVELTRIXMAIN::ShowValuesTable() {
                                : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
   const QString folder = lastSaveName_.isEmpty() ? QString() : QFileInfo(lastSaveName_).absolutePath();
   valuesInGrid_->Prepare(name, converter_.get(), folder, 0, series);
+  valuesInGrid_->SetColumnWidths(tableColumnWidths_);
   valuesInGrid_->exec();
+  tableColumnWidths_ = valuesInGrid_->GetColumnWidths();
+  tableColumns_ = valuesInGrid_->GridColumns();
 }
 
 }  // namespace gd::ui

@@ -32,6 +32,10 @@ namespace {
 
 QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
+// The width of a column the configuration names none for (the main window
+// hands its own widths in before showing the table).
+constexpr int kDefaultColumnWidth = 64;
+
 QString DefaultSaveName(QWidget* parent, const QString& folder) {
   return QFileDialog::getSaveFileName(parent, Tr(kTableSaveTitle), folder,
                                       Tr("ASCII Text  (*.txt)") + ";;" + "(*.xls)");
@@ -83,6 +87,7 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_ValuesInGrid");
   setWindowTitle(Tr("Messwerte"));
   saveName = DefaultSaveName;
+  columnWidths_.fill(kDefaultColumnWidth);
   auto* layout = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
@@ -243,6 +248,7 @@ void TDLG_ValuesInGrid::FillGrid() {
     failure = e.what();
   }
   model_->Sync();
+  ApplyColumnWidths();
   if (table_.RowCount() > 1) {
     grid_->selectRow(table_.RowCount() - 1);
     grid_->scrollToBottom();
@@ -278,6 +284,44 @@ void TDLG_ValuesInGrid::reject() {
     return;
   }
   QDialog::reject();
+}
+
+void TDLG_ValuesInGrid::done(int result) {
+  if (filling_) {
+    cancelled_ = true;
+    return;
+  }
+  TakeColumnWidths();
+  QDialog::done(result);
+}
+
+std::vector<int> TDLG_ValuesInGrid::GridColumns() const {
+  const std::vector<int>& map = table_.ColumnMap();
+  std::vector<int> columns;
+  for (std::size_t c = 1; c < map.size() && static_cast<int>(c) < model_->columnCount(); ++c) {
+    if (map[c] >= 0) columns.push_back(map[c]);
+  }
+  return columns;
+}
+
+void TDLG_ValuesInGrid::ApplyColumnWidths() {
+  const std::vector<int>& map = table_.ColumnMap();
+  for (int c = 1; c < model_->columnCount() && c < static_cast<int>(map.size()); ++c) {
+    const int index = map[static_cast<std::size_t>(c)];
+    if (index >= 0 && index < kOutColumnCount) {
+      grid_->setColumnWidth(c, columnWidths_[static_cast<std::size_t>(index)]);
+    }
+  }
+}
+
+void TDLG_ValuesInGrid::TakeColumnWidths() {
+  const std::vector<int>& map = table_.ColumnMap();
+  for (int c = 1; c < model_->columnCount() && c < static_cast<int>(map.size()); ++c) {
+    const int index = map[static_cast<std::size_t>(c)];
+    if (index >= 0 && index < kOutColumnCount) {
+      columnWidths_[static_cast<std::size_t>(index)] = grid_->columnWidth(c);
+    }
+  }
 }
 
 bool TDLG_ValuesInGrid::BUT_SaveThisTableClick() {

@@ -13,9 +13,13 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "convert/VXASCIIOUT.h"
 
 #include "core/FileStore.h"
 #include "core/Progress.h"
@@ -28,10 +32,6 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class QWidget;
-
-namespace gd {
-class TVXASCIIOUT;
-}
 
 namespace gd::ui {
 
@@ -94,6 +94,14 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   void LetEventsRun() override;
   bool Cancelled() const override { return cancelled_; }
 
+  // Width per output column index: applied to the grid after every fill,
+  // taken back from the grid when the window closes.
+  using ColumnWidths = std::array<int, kOutColumnCount>;
+  void SetColumnWidths(const ColumnWidths& widths) { columnWidths_ = widths; }
+  const ColumnWidths& GetColumnWidths() const { return columnWidths_; }
+  // The output column indexes of the grid's columns after column 0.
+  std::vector<int> GridColumns() const;
+
   const ValuesTable& Table() const { return table_; }
   bool Filling() const { return filling_; }
   QTableView* WerteStringGrid() const { return grid_; }
@@ -108,6 +116,7 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
 
  public slots:
   void reject() override;
+  void done(int result) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -115,11 +124,14 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
  private:
   void ShowBusy(bool busy, const char* gaugeText);
   void ChannelChanged(int index);
+  void ApplyColumnWidths();
+  void TakeColumnWidths();
 
   ValuesTable table_;
   ValuesTableModel* model_ = nullptr;
   TVXASCIIOUT* engine_ = nullptr;
   DiskFileStore files_;
+  ColumnWidths columnWidths_{};
   std::string sourceName_;
   QString folder_;
   int series_ = 0;
