@@ -30,11 +30,19 @@ void TVELTRIXMAIN::ShowValuesTable() {
   const int selected = SelectedSeriesNumber();
   const int series = selected > 0 ? selected : 1;
   CommitComment();
-  if (!valuesInGrid_) valuesInGrid_ = new TDLG_ValuesInGrid(this);
+  if (!valuesInGrid_) {
+    valuesInGrid_ = new TDLG_ValuesInGrid(this);
+    valuesInGrid_->rememberSaved = [this](const QString& target) { RememberSaved(target); };
+  }
   const std::string name = file_->Received()
                                ? DisplayName(true, file_->CurrentFileName())
                                : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
-  const QString folder = lastSaveName_.isEmpty() ? QString() : QFileInfo(lastSaveName_).absolutePath();
+  const QString folder = !lastSaveName_.isEmpty()    ? QFileInfo(lastSaveName_).absolutePath()
+                        : !config_.lastSavePath.empty() ? FromAnsi(config_.lastSavePath)
+                                                        : QString();
+  QStringList saved;
+  for (const std::string& entry : history_.saved.Entries()) saved << FromAnsi(entry);
+  valuesInGrid_->SetSaveHistory(saved);
   valuesInGrid_->Prepare(name, converter_.get(), folder, 0, series);
   valuesInGrid_->SetColumnWidths(tableColumnWidths_);
   valuesInGrid_->exec();

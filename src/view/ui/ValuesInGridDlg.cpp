@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -36,9 +38,20 @@ QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 // hands its own widths in before showing the table).
 constexpr int kDefaultColumnWidth = 64;
 
-QString DefaultSaveName(QWidget* parent, const QString& folder) {
-  return QFileDialog::getSaveFileName(parent, Tr(kTableSaveTitle), folder,
-                                      Tr("ASCII Text  (*.txt)") + ";;" + "(*.xls)");
+// "ASCII Text  (*.txt)|*.txt" in Qt's form; a name ending in ".xls" still
+// selects the workbook.
+QString DefaultSaveName(QWidget* parent, const QString& folder, const QStringList& history) {
+  QFileDialog dialog(parent, Tr(kTableSaveTitle), folder, Tr("ASCII Text  (*.txt)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("txt"));
+  QStringList folders;
+  for (const QString& name : history) {
+    const QString f = QFileInfo(name).absolutePath();
+    if (!folders.contains(f)) folders << f;
+  }
+  dialog.setHistory(folders);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
 }
 
 }  // namespace
@@ -138,7 +151,12 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   // Uniform rows: the row height follows the font ("X" + 4), and the view
   // never measures a row's contents.
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+  SetGridFont(grid_->font());
+  auto* font1 = new QAction(QStringLiteral("FONT..."), grid_);
+  font1->setObjectName("FONT1");
+  connect(font1, &QAction::triggered, this, [this] { FONT1Click(); });
+  grid_->addAction(font1);
+  grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* copy = new QAction(grid_);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -326,9 +344,14 @@ void TDLG_ValuesInGrid::TakeColumnWidths() {
 
 bool TDLG_ValuesInGrid::BUT_SaveThisTableClick() {
   if (!engine_ || filling_) return false;
-  const QString name = saveName ? saveName(this, folder_) : QString();
+  const QString name = saveName ? saveName(this, folder_, saveHistory_) : QString();
   if (name.isEmpty()) return false;
-  return SaveTable(name);
+  const bool whole = SaveTable(name);
+  // The name joins the history also when writing failed, as it was chosen.
+  if (rememberSaved) rememberSaved(name);
+  if (!saveHistory_.contains(name)) saveHistory_.prepend(name);
+  folder_ = QFileInfo(name).absolutePath();
+  return whole;
 }
 
 bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
@@ -378,6 +401,23 @@ void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
   layout->addWidget(text);
   window->resize(620, 520);
   window->show();
+}
+
+void TDLG_ValuesInGrid::SetGridFont(const QFont& font) {
+  grid_->setFont(font);
+  grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).boundingRect('X').height() + 4);
+}
+
+void TDLG_ValuesInGrid::FONT1Click() {
+  const QFont previous = grid_->font();
+  QFontDialog dialog(previous, this);
+  connect(&dialog, &QFontDialog::currentFontChanged, this,
+          [this](const QFont& font) { SetGridFont(font); });
+  if (dialog.exec() == QDialog::Accepted) {
+    SetGridFont(dialog.selectedFont());
+  } else {
+    SetGridFont(previous);
+  }
 }
 
 QString TDLG_ValuesInGrid::SelectionText() const {

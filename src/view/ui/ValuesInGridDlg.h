@@ -12,6 +12,7 @@
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFont;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -85,8 +87,19 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   // BitBtn1 "Abbrechen".
   void BitBtn1Click() { cancelled_ = true; }
 
-  // The save dialog; the default asks Qt's dialog. Empty when cancelled.
-  std::function<QString(QWidget* parent, const QString& folder)> saveName;
+  // The save dialog; the default asks Qt's dialog (starting in `folder`,
+  // with the earlier saved names' folders as its history). Empty when
+  // cancelled.
+  std::function<QString(QWidget* parent, const QString& folder, const QStringList& history)>
+      saveName;
+  // Told every file name the table was saved under (the shared history).
+  std::function<void(const QString& target)> rememberSaved;
+  void SetSaveHistory(const QStringList& names) { saveHistory_ = names; }
+
+  // PopupMenu1 FONT1: the grid font; the dialog's choice shows at once and
+  // Cancel brings the previous font back.
+  void FONT1Click();
+  void SetGridFont(const QFont& font);
 
   // IProgress while filling or saving.
   void SetMaximum(std::int64_t maximum) override;
@@ -134,6 +147,7 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   ColumnWidths columnWidths_{};
   std::string sourceName_;
   QString folder_;
+  QStringList saveHistory_;
   int series_ = 0;
   int channel_ = 0;
   bool filling_ = false;
