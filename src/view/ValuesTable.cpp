@@ -41,6 +41,16 @@ std::string_view ValuesTable::Cell(int row, int column) const {
   return std::string_view(text_).substr(begin, ends_[i] - begin);
 }
 
+void ValuesTable::KeepRows(int rows) {
+  if (rows < 0 || rows >= rowCount_) return;
+  rowCount_ = rows;
+  const std::size_t cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(ColumnCount());
+  ends_.resize(cells);
+  ends_.shrink_to_fit();
+  text_.resize(cells == 0 ? 0 : ends_.back());
+  text_.shrink_to_fit();
+}
+
 void ValuesTable::BeginRow() { cellsInRow_ = 0; }
 
 void ValuesTable::AddCell(std::string_view text) {

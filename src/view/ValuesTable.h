@@ -65,6 +65,10 @@ class ValuesTable {
   // Data row 0.. and grid column 0..; an empty view outside the table.
   std::string_view Cell(int row, int column) const;
 
+  // Keeps the first `rows` data rows (headers and column map stay) and gives
+  // the memory of the others back; the window does so when it closes.
+  void KeepRows(int rows);
+
  private:
   void Reset();
   void BeginRow();

@@ -151,6 +151,11 @@ TEST(ValuesTable, CancelEndsWithBreakRowAndMissingChannelFallsBack) {
   EXPECT_EQ(all.eventRuns, 10);
   EXPECT_EQ(all.advanced, 100);
   EXPECT_FALSE(table.Cancelled());
+  const std::string second(table.Cell(1, 1));
+  table.KeepRows(2);
+  EXPECT_EQ(table.RowCount(), 2);
+  EXPECT_EQ(table.Cell(1, 1), second);
+  EXPECT_EQ(table.Cell(2, 0), "");
 }
 
 TEST(ValuesTable, NoRecordsGiveOneEmptyRowAndNoSeriesIsReported) {

@@ -310,6 +310,10 @@ void TDLG_ValuesInGrid::done(int result) {
     return;
   }
   TakeColumnWidths();
+  // The window lives on; only the first rows stay, as a large table would
+  // otherwise hold its memory until the next fill.
+  table_.KeepRows(2);
+  model_->Sync();
   QDialog::done(result);
 }
 
