@@ -70,6 +70,7 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   file_->SetLocale(locale_);
   listModel_.SetLocale(locale_);
   CreateMenus();
+  CreateInfoCommands();
   CreateToolBar();
   CreateCentralArea();
   CreateListPopup();
@@ -274,8 +275,8 @@ void TVELTRIXMAIN::CreateListPopup() {
   list_->addAction(separator);
 
   doubleClickGroup_ = new QActionGroup(list_);
-  // Info, table and diagram join this group when their windows exist.
-  for (DoubleClickAction action : {DoubleClickAction::kParameterSets}) {
+  // The diagram joins this group when its window exists.
+  for (DoubleClickAction action : {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets}) {
     QAction* a = doubleClickGroup_->addAction(FromAnsi(DoubleClickActionCaption(action)));
     a->setObjectName("POP_DoubleClick" + QString::number(static_cast<int>(action)));
     a->setCheckable(true);
@@ -331,6 +332,7 @@ void TVELTRIXMAIN::UpdateCommands() {
   menSaveFile_->setEnabled(states.save);
   menParameterSets_->setEnabled(states.parameterSets);
   menTable_->setEnabled(states.parameterSets);
+  menFileInfo_->setEnabled(states.fileInformation);
   sbMemoAsValues_->setVisible(states.commentSwitches);
   sbMemoAsComment_->setVisible(states.commentSwitches);
 }
@@ -436,6 +438,9 @@ void TVELTRIXMAIN::SelectionChanged() {
 
 void TVELTRIXMAIN::RunDoubleClickAction(DoubleClickAction action) {
   switch (action) {
+    case DoubleClickAction::kInfo:
+      MEN_MWINFOClick();
+      break;
     case DoubleClickAction::kParameterSets:
       ShowParameterSets();
       break;
@@ -443,7 +448,7 @@ void TVELTRIXMAIN::RunDoubleClickAction(DoubleClickAction action) {
       ShowValuesTable();
       break;
     default:
-      break;  // the info and diagram windows are not offered yet
+      break;  // the diagram window is not offered yet
   }
 }
 

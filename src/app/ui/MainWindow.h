@@ -89,6 +89,8 @@ class TVELTRIXMAIN : public QMainWindow {
   void ShowParameterSets();
   // MEN_Tabelle: the values of the selected series in the table view.
   void ShowValuesTable();
+  void MEN_MWINFOClick();              // the series information of the selected series
+  void MEN_DatiInformationenClick();  // the file information with the file's remarks
   void MEN_TextausgabeClick();
   void SetTimeMode(int mode);
   void SetCommentMode(bool commentMode);
@@ -119,6 +121,10 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* MEN_Tabelle() const { return menTable_; }
   // The table view window, created on first use and kept (null before).
   TDLG_ValuesInGrid* ValuesInGrid() const { return valuesInGrid_; }
+  QAction* MEN_MWINFO() const { return menSeriesInfo_; }
+  QAction* MEN_DatiInformationen() const { return menFileInfo_; }
+  // The channel chosen in the last series information (0-based).
+  std::size_t SelectedChannel() const { return selectedChannel_; }
   QAction* MEN_Exit() const { return menExit_; }
   QAction* MEN_Bemerkungenzeigen() const { return menComments_; }
   QAction* MEN_QuickSave() const { return menQuickSave_; }
@@ -178,6 +184,9 @@ class TVELTRIXMAIN : public QMainWindow {
   void FillQuickSaveList(std::optional<std::size_t> selectIndex = std::nullopt);
   void UpdateQuickSaveButtons();
 
+  // Information dialogs (MainWindowInfo.cpp).
+  void CreateInfoCommands();
+
   // Language (MainWindowLanguage.cpp).
   void CreateLanguageMenu();
   void RetranslateUi();
@@ -220,6 +229,9 @@ class TVELTRIXMAIN : public QMainWindow {
   TDLG_ValuesInGrid* valuesInGrid_ = nullptr;
   GridColumnWidths tableColumnWidths_ = DefaultGridColumnWidths();
   std::vector<int> tableColumns_;  // output columns last shown in the table view
+  QAction* menSeriesInfo_ = nullptr;
+  QAction* menFileInfo_ = nullptr;
+  std::size_t selectedChannel_ = 0;
   QAction* menComments_ = nullptr;
   QAction* menQuickSave_ = nullptr;
   QAction* menTextOutput_ = nullptr;

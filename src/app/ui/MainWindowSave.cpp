@@ -1,5 +1,5 @@
 // Saving from the main window (the series selection, the save dialog, the
-// save progress dialog), the Quick-Save list and the parameter-set window.
+// save progress dialog), the Quick-Save list and the parameter sets in the text window.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -14,6 +14,7 @@
 
 #include "app/ParameterSetCommand.h"
 #include "app/ui/AnsiText.h"
+#include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
@@ -22,6 +23,7 @@
 #include "export/SaveSeries.h"
 #include "export/ui/Save2TxtFileDialog.h"
 #include "view/ui/DualListDlg.h"
+#include "view/ui/ShowMemoLines.h"
 
 namespace gd::ui {
 
@@ -179,20 +181,13 @@ void TVELTRIXMAIN::ShowParameterSets() {
                     window.message);
     return;
   }
-  auto* dialog = new QDialog(this);
+  auto* dialog = new TDLG_ShowMemoLines(this);
   dialog->setObjectName("ParameterSetWindow");
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(FromAnsi(window.caption));
-  auto* layout = new QVBoxLayout(dialog);
-  auto* text = new QPlainTextEdit(dialog);
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text->setFont(details_->font());
-  QStringList lines;
-  for (const std::string& line : window.lines) lines << FromAnsi(line);
-  text->setPlainText(lines.join('\n'));
-  layout->addWidget(text);
-  dialog->resize(760, 560);
+  dialog->SetLines(window.lines);
+  connect(dialog, &TDLG_ShowMemoLines::HelpRequested, languageMenu_,
+          &TLanguageMenu::MEN_HilfeInhaltClick);
   dialog->show();
 }
 
