@@ -102,9 +102,9 @@ std::string MeasuringPointText(const std::string& name) {
 
 std::string SensorKindName(std::uint8_t code) {
   static const std::array<const char*, 9> kNames = {
-      "Clamp-On klein",    "Clamp-On mittel",  "Clamp-On gross",
+      "Clamp-On klein",    "Clamp-On mittel",    "Clamp-On gross",
       "Clamp-On Hochtemp", "Einschweiss-Sensor", "Einsteck-Sensor",
-      "Gas-Sensor",        "Doppler-Sensor",   "Sonder-Sensor"};
+      "Gas-Sensor",        "Doppler-Sensor",     "Sonder-Sensor"};
   if (code < 'A' || code > 'I') return kUnknownSensorText;
   return kNames[static_cast<std::size_t>(code - 'A')];
 }
@@ -171,7 +171,8 @@ ChannelInfo BuildChannelInfo(const TSeriesDescription& series, std::size_t chann
                       : std::string(kUndefText);
   info.minMaxVisible = ch.head.ValueCount() != 0;
   if (info.minMaxVisible) MinMaxTexts(ch, parsed.prolog, locale, info.smallest, info.largest);
-  info.additionalItems = AdditionalItemsText(ch.head.StoredValues(), ch.head.ExtraValues(), ch.inputs);
+  info.additionalItems =
+      AdditionalItemsText(ch.head.StoredValues(), ch.head.ExtraValues(), ch.inputs);
   info.additionalVisible = !info.additionalItems.empty();
   info.functionVisible = extra;
   info.sensorVisible = !extra;
@@ -205,8 +206,8 @@ FileInfo BuildFileInfo(const FileFacts& facts, const Locale& locale) {
                             *facts.fileSize == static_cast<std::uint64_t>(prolog.StreamSize());
     info.sizeMismatch = !streamSize && !prolog.HasUserData();
   }
-  info.receivedDate = ReceptionSet(ByteView(prolog.raw)) ? ReceptionText(ByteView(prolog.raw))
-                                                          : info.savedDate;
+  info.receivedDate =
+      ReceptionSet(ByteView(prolog.raw)) ? ReceptionText(ByteView(prolog.raw)) : info.savedDate;
   info.seriesCount = std::to_string(prolog.MeasuringSets());
   const std::string_view device = prolog.DeviceName();
   info.deviceNumber = std::string(device.substr(0, device.find('\0')));
@@ -218,7 +219,8 @@ std::vector<std::string> FileDetailsLines(TVXASCIIOUT* engine, int edition) {
   if (!engine) return {kDetailsNoDataText};
   try {
     std::vector<std::string> lines = StreamInfoLines(engine->Parsed(), engine->Navigator());
-    if (edition != 0) lines.erase(lines.begin(), lines.begin() + std::min<std::size_t>(2, lines.size()));
+    if (edition != 0)
+      lines.erase(lines.begin(), lines.begin() + std::min<std::size_t>(2, lines.size()));
     return lines;
   } catch (const std::exception&) {
     return {kDetailsBadBytesText};
@@ -256,9 +258,11 @@ OneParameterSet PrepareOneParameterSet(TVXASCIIOUT* engine, int seriesNumber, in
     out.error = FormatText(Translate("Nur %d Kanaele enthalten"), {int{series.channelCount}});
     return out;
   }
-  out.channel = std::string(1, static_cast<char>(series.channels[static_cast<std::size_t>(channel)].letter));
+  out.channel =
+      std::string(1, static_cast<char>(series.channels[static_cast<std::size_t>(channel)].letter));
   out.channelVisible = engine->Parsed().prolog.LastChannel() > 0;
-  engine->WriteParameterSet(&out.lines, series.entry, channel, channel, &series.valueCounts, series);
+  engine->WriteParameterSet(&out.lines, series.entry, channel, channel, &series.valueCounts,
+                            series);
   return out;
 }
 

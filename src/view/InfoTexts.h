@@ -48,8 +48,8 @@ struct ChannelInfo {
   std::string sensorText;  // LBV_SENSOR2
   std::string quantity;    // LBV_MESSGROESSE
   std::string smallest, largest;
-  std::string additionalItems;  // MEMO_ENTHALTEN
-  bool minMaxVisible = false;   // hidden for a channel without values
+  std::string additionalItems;   // MEMO_ENTHALTEN
+  bool minMaxVisible = false;    // hidden for a channel without values
   bool functionVisible = false;  // LB_Function, extra channels only
   bool sensorVisible = false;    // sensor and section labels, measuring channels only
   bool additionalVisible = false;
@@ -78,12 +78,12 @@ struct FileFacts {
 };
 
 struct FileInfo {
-  std::string savedDate;     // LAB_Speicherdat
-  std::string fileSize;      // LAB_FileSize
+  std::string savedDate;      // LAB_Speicherdat
+  std::string fileSize;       // LAB_FileSize
   bool sizeMismatch = false;  // drawn red: neither the stream size nor a user-data block
-  std::string receivedDate;  // LAB_Empfangsdat
-  std::string seriesCount;   // LAB_AnzReihen
-  std::string deviceNumber;  // LAB_Seriennummer
+  std::string receivedDate;   // LAB_Empfangsdat
+  std::string seriesCount;    // LAB_AnzReihen
+  std::string deviceNumber;   // LAB_Seriennummer
   bool remarksVisible = false;
 };
 
@@ -99,8 +99,8 @@ std::string FileDetailsCaption(const std::string& displayName);
 // --- Parameter set of one series and channel -------------------------------------
 
 struct OneParameterSet {
-  std::string series;   // LBV_MWReihe, "%02d"
-  std::string channel;  // LBV_Kanal, "?" when unknown
+  std::string series;           // LBV_MWReihe, "%02d"
+  std::string channel;          // LBV_Kanal, "?" when unknown
   bool channelVisible = false;  // LB_Kanal and LBV_Kanal: the file holds multi-channel series
   std::vector<std::string> lines;
   std::string error;  // an error box instead of the text

@@ -35,8 +35,13 @@ sb::StreamSpec TwoChannelSpec() {
   a.rawMax = 1234;
   a.storedValues = 0x8000 | 0x0400 | 0x0003 | 0x0010;
   a.extraValues = 0x02 | 0x08 | 0x40;
-  a.parameters.OuterDiameter(1140).WallThickness(40).LiningThickness(10).CoefficientKey(10001)
-      .Quantity(0).StorageInterval(10).Unit("m3/h");
+  a.parameters.OuterDiameter(1140)
+      .WallThickness(40)
+      .LiningThickness(10)
+      .CoefficientKey(10001)
+      .Quantity(0)
+      .StorageInterval(10)
+      .Unit("m3/h");
   sb::ChannelSpec b;
   b.number = 1;
   b.measuringPoint = "RUECK";
@@ -92,10 +97,12 @@ TEST(ChannelInfoTest, MeasuringChannelOfATwoChannelSeries) {
   EXPECT_EQ(a.additionalItems,
             "Mengen:             \tQ_POS, FQ_NEG\r\n"
             "Temperaturen:       \tT1, T2\r\n"
-            "Externe Inputs:     \t" + f.series.channels[0].inputs.shortNames[4].Text() + "\r\n"
-            "Schallgeschwindigkeit Fluid\t\r\n"
-            "Sensor Temp.:       \tTSR\r\n"
-            "Unknown items:      \tADX6\r\n");
+            "Externe Inputs:     \t" +
+                f.series.channels[0].inputs.shortNames[4].Text() +
+                "\r\n"
+                "Schallgeschwindigkeit Fluid\t\r\n"
+                "Sensor Temp.:       \tTSR\r\n"
+                "Unknown items:      \tADX6\r\n");
   EXPECT_TRUE(a.additionalVisible);
 }
 
@@ -192,7 +199,8 @@ TEST(FileInfoTest, DetailsListing) {
 }
 
 TEST(OneParameterSetTest, MessagesAndText) {
-  EXPECT_EQ(PrepareOneParameterSet(nullptr, 1, 0).lines, std::vector<std::string>{" *** NO DATA ***"});
+  EXPECT_EQ(PrepareOneParameterSet(nullptr, 1, 0).lines,
+            std::vector<std::string>{" *** NO DATA ***"});
   const sb::BuiltStream built = sb::Build(TwoChannelSpec());
   TVXASCIIOUT engine("x.sdx", nullptr, nullptr, "", 0, nullptr, nullptr, ByteView(built.bytes));
   EXPECT_EQ(PrepareOneParameterSet(&engine, 2, 0).error, "Nur 1 Reihen enthalten");

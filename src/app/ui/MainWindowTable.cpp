@@ -43,7 +43,9 @@ void TVELTRIXMAIN::ShowValuesTable() {
   QStringList saved;
   for (const std::string& entry : history_.saved.Entries()) saved << FromAnsi(entry);
   valuesInGrid_->SetSaveHistory(saved);
-  valuesInGrid_->Prepare(name, converter_.get(), folder, 0, series);
+  // The channel chosen in the last series information.
+  valuesInGrid_->Prepare(name, converter_.get(), folder, static_cast<int>(selectedChannel_),
+                         series);
   valuesInGrid_->SetColumnWidths(tableColumnWidths_);
   valuesInGrid_->exec();
   tableColumnWidths_ = valuesInGrid_->GetColumnWidths();

@@ -141,12 +141,18 @@ bool TChanInfoDlg::eventFilter(QObject* watched, QEvent* event) {
 void TChanInfoDlg::Show() {
   const ChannelInfo info = BuildChannelInfo(*series_, channel_, *parsed_, locale_);
   const std::pair<const char*, const std::string*> values[] = {
-      {"LBV_MESSTELLE", &info.measuringPoint}, {"LBV_KANAL", &info.channel},
-      {"LBV_START", &info.start},              {"LBV_DAUER", &info.duration},
-      {"LBV_ENDE", &info.end},                 {"LBV_AnzMesswerte", &info.valueCount},
-      {"LBV_STRECKE", &info.section},          {"LBV_STRECKE2", &info.medium},
-      {"LBV_SENSOR", &info.sensor},            {"LBV_SENSOR2", &info.sensorText},
-      {"LBV_MESSGROESSE", &info.quantity},     {"LBV_KLEINSTER", &info.smallest},
+      {"LBV_MESSTELLE", &info.measuringPoint},
+      {"LBV_KANAL", &info.channel},
+      {"LBV_START", &info.start},
+      {"LBV_DAUER", &info.duration},
+      {"LBV_ENDE", &info.end},
+      {"LBV_AnzMesswerte", &info.valueCount},
+      {"LBV_STRECKE", &info.section},
+      {"LBV_STRECKE2", &info.medium},
+      {"LBV_SENSOR", &info.sensor},
+      {"LBV_SENSOR2", &info.sensorText},
+      {"LBV_MESSGROESSE", &info.quantity},
+      {"LBV_KLEINSTER", &info.smallest},
       {"LBV_GROESSTER", &info.largest}};
   for (const auto& [name, text] : values) Value(name)->setText(FromAnsi(*text));
   {
@@ -157,8 +163,8 @@ void TChanInfoDlg::Show() {
   lbKanal_->setVisible(info.channelLabelVisible);
   lbvKanal_->setVisible(info.channelLabelVisible);
   lbFunction_->setVisible(info.functionVisible);
-  for (QLabel* l : {lbSensor_, Value("LBV_SENSOR"), lbStrecke_, Value("LBV_STRECKE"),
-                    Value("LBV_STRECKE2")})
+  for (QLabel* l :
+       {lbSensor_, Value("LBV_SENSOR"), lbStrecke_, Value("LBV_STRECKE"), Value("LBV_STRECKE2")})
     l->setVisible(info.sensorVisible);
   for (QLabel* l : {lbKleinster_, Value("LBV_KLEINSTER"), lbGroesster_, Value("LBV_GROESSTER")})
     l->setVisible(info.minMaxVisible);

@@ -24,8 +24,8 @@ class TChanInfoDlg : public QDialog {
   explicit TChanInfoDlg(QWidget* parent = nullptr);
 
   // Shows `channel` of `series`; both references must outlive the dialog.
-  void Prepare(const TSeriesDescription& series, const TParsedStream& parsed,
-               const Locale& locale, std::size_t channel = 0);
+  void Prepare(const TSeriesDescription& series, const TParsedStream& parsed, const Locale& locale,
+               std::size_t channel = 0);
   // The channel shown (0-based).
   std::size_t Channel() const { return channel_; }
   void SetChannel(std::size_t channel);
