@@ -22,4 +22,11 @@ function(gaugdata_target_defaults target)
   if(GAUGDATA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
+  # GCC 12 at -O3 reports -Wrestrict and -Wstringop-overflow inside
+  # libstdc++'s inlined string and vector copies (false positives, GCC bugs
+  # 105651 and 106199); keep both warnings for other compilers.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
+     AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-restrict -Wno-stringop-overflow)
+  endif()
 endfunction()
