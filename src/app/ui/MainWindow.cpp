@@ -25,7 +25,7 @@
 #include <QVBoxLayout>
 
 #include "app/Edition.h"
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"

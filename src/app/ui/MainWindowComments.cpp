@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "core/Errors.h"

@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "app/Edition.h"
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"

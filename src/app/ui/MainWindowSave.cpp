@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/ParameterSetCommand.h"
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStyle>
 
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 #include "app/Edition.h"
-#include "app/ui/AnsiText.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 namespace {
