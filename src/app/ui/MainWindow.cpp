@@ -35,7 +35,6 @@
 namespace gd::ui {
 namespace {
 
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 FileDialogs QtFileDialogs() {
   FileDialogs d;

@@ -16,24 +16,6 @@
 #include "core/Errors.h"
 
 namespace gd::ui {
-namespace {
-
-// Comments keep their lines separated by CR LF, the edit field by LF.
-QString MemoToField(const std::string& text) {
-  QString field = FromAnsi(text);
-  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return field;
-}
-
-std::string FieldToMemo(const QString& field) {
-  QString text = field;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return ToAnsi(text);
-}
-
-}  // namespace
-
 void TVELTRIXMAIN::SetCommentMode(bool commentMode) {
   CommitComment();
   list_->setFocus();

@@ -19,7 +19,6 @@
 namespace gd::ui {
 namespace {
 
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 // Inserts `action` into `menu` right after `after` (at the end without it).
 void InsertAfter(QMenu* menu, QAction* after, QAction* action) {

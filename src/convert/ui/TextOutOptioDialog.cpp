@@ -23,7 +23,6 @@ namespace {
 using Check = OutputOptionsModel::Check;
 
 // The German source texts (Windows-1252), through the program's dictionary.
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 // Spin_cEdiSize: the arrows and the arrow keys change the value, typing does not.
 class StepOnlySpinBox final : public QSpinBox {

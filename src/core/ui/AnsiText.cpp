@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/TextTools.h"
+
 namespace gd::ui {
 namespace {
 
@@ -41,6 +43,21 @@ std::string ToAnsi(const QString& text) {
     out.push_back(mapped);
   }
   return out;
+}
+
+QString Tr(const char* german) { return FromAnsi(Translate(german)); }
+
+QString MemoToField(const std::string& text) {
+  QString field = FromAnsi(text);
+  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return field;
+}
+
+std::string FieldToMemo(const QString& field) {
+  QString text = field;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return ToAnsi(text);
 }
 
 }  // namespace gd::ui

@@ -12,4 +12,12 @@ QString FromAnsi(const std::string& bytes);
 // Characters outside Windows-1252 become '?'.
 std::string ToAnsi(const QString& text);
 
+// A German source text of the program through the dictionary (gd::Translate),
+// for showing in a widget.
+QString Tr(const char* german);
+
+// Comments keep their lines separated by CR LF, an edit field by LF.
+QString MemoToField(const std::string& text);
+std::string FieldToMemo(const QString& field);
+
 }  // namespace gd::ui

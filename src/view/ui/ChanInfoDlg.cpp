@@ -16,7 +16,6 @@
 namespace gd::ui {
 namespace {
 
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 constexpr int kHelpTopic = 22;
 

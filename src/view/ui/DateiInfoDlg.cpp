@@ -19,23 +19,9 @@
 namespace gd::ui {
 namespace {
 
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 constexpr int kHelpTopic = 14;
 
-// Remarks keep their lines separated by CR LF, the edit field by LF.
-QString MemoToField(const std::string& text) {
-  QString field = FromAnsi(text);
-  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return field;
-}
-
-std::string FieldToMemo(const QString& field) {
-  QString text = field;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return ToAnsi(text);
-}
 
 }  // namespace
 

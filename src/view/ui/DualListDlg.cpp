@@ -13,12 +13,6 @@
 #include "core/ui/AnsiText.h"
 
 namespace gd::ui {
-namespace {
-
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
-
-}  // namespace
-
 TDualListDlg::TDualListDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("DualListDlg");
   setWindowTitle(FromAnsi(SeriesSelectionModel::Caption()));

@@ -12,12 +12,6 @@
 #include "core/ui/AnsiText.h"
 
 namespace gd::ui {
-namespace {
-
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
-
-}  // namespace
-
 TDLG_ShowMemoLines::TDLG_ShowMemoLines(QWidget* parent) : QDialog(parent) {
   setObjectName("DLG_ShowMemoLines");
   setWindowTitle(QStringLiteral("Dialog"));

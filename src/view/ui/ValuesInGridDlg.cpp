@@ -32,7 +32,6 @@
 namespace gd::ui {
 namespace {
 
-QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 // The width of a column the configuration names none for (the main window
 // hands its own widths in before showing the table).
