@@ -11,6 +11,7 @@
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
+#include "export/XlsCellSink.h"
 #include "export/XlsWriter.h"
 
 namespace gd {
@@ -28,28 +29,6 @@ constexpr const char* kBadChannels =
 constexpr const char* kSheetFull =
     "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
     "in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.";
-
-// The conversion engine's cells, as workbook records in a memory buffer.
-class XlsCellSink final : public ISpreadsheetSink {
- public:
-  XlsCellSink(Bytes& book, const Locale& locale) : book_(book), locale_(locale) {}
-  void Label(int column, int row, std::string_view text) override {
-    WriteLabelCell(book_, column, row, text);
-  }
-  void Number(int column, int row, double value) override {
-    WriteNumberCell(book_, column, row, value);
-  }
-  void Date(int column, int row, double dateTime) override {
-    WriteDateCell(book_, locale_, column, row, dateTime);
-  }
-  void Time(int column, int row, double dateTime) override {
-    WriteTimeCell(book_, locale_, column, row, dateTime);
-  }
-
- private:
-  Bytes& book_;
-  const Locale& locale_;
-};
 
 // Takes the job's output, progress and grid off the conversion object on
 // every way out, so that its next user never writes into a buffer that is gone.
@@ -115,7 +94,7 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
   std::string text;
   Bytes book;
   StringByteSink textSink(text);
-  XlsCellSink cellSink(book, converter.GetLocale());
+  TXlsCellSink cellSink(book, converter.GetLocale());
   ConverterDetach detach{converter};
   converter.SetOutput(&textSink);
   if (spreadsheet) {

@@ -11,6 +11,7 @@
 #include "core/FormatText.h"
 #include "core/TextTools.h"
 #include "export/CellConversions.h"
+#include "export/XlsCellSink.h"
 #include "export/XlsWriter.h"
 #include "view/ValuesTable.h"
 
@@ -18,26 +19,6 @@ namespace gd {
 namespace {
 
 constexpr int kHeadingCellFormat = 2;
-
-// The engine's lines as label cells in column 0 of the workbook.
-class BookSink final : public ISpreadsheetSink {
- public:
-  BookSink(Bytes& book, const Locale& locale) : book_(book), locale_(locale) {}
-  void Label(int column, int row, std::string_view text) override {
-    WriteLabelCell(book_, column, row, text);
-  }
-  void Number(int column, int row, double value) override { WriteNumberCell(book_, column, row, value); }
-  void Date(int column, int row, double dateTime) override {
-    WriteDateCell(book_, locale_, column, row, dateTime);
-  }
-  void Time(int column, int row, double dateTime) override {
-    WriteTimeCell(book_, locale_, column, row, dateTime);
-  }
-
- private:
-  Bytes& book_;
-  const Locale& locale_;
-};
 
 struct EngineDetach {
   TVXASCIIOUT& engine;
@@ -95,7 +76,7 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table,
   std::string text;
   StringByteSink textSink(text);
   Bytes book;
-  BookSink bookSink(book, locale);
+  TXlsCellSink bookSink(book, locale);
   EngineDetach detach{engine};
   if (sheet) {
     WriteWorkbookStart(book, locale);
