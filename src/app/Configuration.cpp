@@ -105,8 +105,7 @@ std::string ConfigurationFileName(std::string_view programFile) {
 std::string ConfigurationFilePath(std::string_view programFile, bool existsBesideProgram,
                                   std::string_view defaultFolder) {
   const std::string name = ConfigurationFileName(programFile);
-  if (existsBesideProgram)
-    return std::string(programFile.substr(0, NameStart(programFile))) + name;
+  if (existsBesideProgram) return std::string(programFile.substr(0, NameStart(programFile))) + name;
   if (defaultFolder.empty()) return name;
   return WithTrailingSeparator(std::string(defaultFolder)) + name;
 }

@@ -48,8 +48,8 @@ struct TConfiguration {
 };
 
 // Reads every key; values that are missing or do not parse take the defaults.
-// ColLength is brought into 7..16. An LBX-DblClick outside 0..3 reads as 0 (info), a LBX-TimeMode outside
-// 0..2 as 0.
+// ColLength is brought into 7..16. An LBX-DblClick outside 0..3 reads as 0 (info), a LBX-TimeMode
+// outside 0..2 as 0.
 TConfiguration ReadConfiguration(const TIniFile& ini);
 // Writes every key except the read-only ones (TryExternalDict, TIMEOUT).
 // LastOpenPath and LastSavePath are written only when non-empty.

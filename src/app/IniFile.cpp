@@ -47,8 +47,10 @@ std::optional<int> ParseIniInteger(std::string_view text) {
   std::int64_t value = 0;
   for (char c : text) {
     int digit = -1;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') digit = LowerAscii(c) - 'a' + 10;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f')
+      digit = LowerAscii(c) - 'a' + 10;
     if (digit < 0) return std::nullopt;
     value = value * base + digit;
     if (value > (std::int64_t{1} << 32)) return std::nullopt;
@@ -124,7 +126,8 @@ bool TIniFile::Save(IFileStore& store, const std::string& path) const {
   try {
     temp = store.CreateTemporary(path);
     if (temp.empty()) return false;
-    store.WriteWhole(temp, ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    store.WriteWhole(temp,
+                     ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   } catch (const EGaugData&) {
     if (!temp.empty()) store.Remove(temp);
     return false;
@@ -173,8 +176,7 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fal
   return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   // A value is one line: line breaks would split it into keys of their own.
   std::string line(value);
   for (char& c : line)

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "core/DateTime.h"
-#include "core/SeriesTimes.h"
 #include "core/Locale.h"
+#include "core/SeriesTimes.h"
 #include "core/VXAblage.h"
 
 namespace gd {

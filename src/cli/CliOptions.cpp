@@ -256,8 +256,8 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     // "-1" is a (wrong) series number, not an option.
-    const bool negativeNumber =
-        arg.size() >= 2 && arg[0] == '-' && arg.find_first_not_of("0123456789", 1) == std::string::npos;
+    const bool negativeNumber = arg.size() >= 2 && arg[0] == '-' &&
+                                arg.find_first_not_of("0123456789", 1) == std::string::npos;
     if (optionsEnded || arg.size() < 2 || arg[0] != '-' || negativeNumber) {
       request.arguments.push_back(arg);
       continue;

@@ -100,10 +100,10 @@ std::string OutputValueDescription(ByteView setup, const TInputLinkRecord* links
     case 4:
       if (!links || c2 > 3) return std::string(kUnknownSpec);
       return Sprintf("%s[%d]=%s",
-                    c2 == 0   ? "T-Inlet "
-                    : c2 == 1 ? "T-Outlet"
-                              : "T",
-                    c2 + 1, LinkText(*links, c2 + 1).c_str());
+                     c2 == 0   ? "T-Inlet "
+                     : c2 == 1 ? "T-Outlet"
+                               : "T",
+                     c2 + 1, LinkText(*links, c2 + 1).c_str());
     case 5: {
       if (!links || c2 > 5) return std::string(kUnknownSpec);
       static constexpr std::array<std::array<int, 2>, 6> kPairs = {

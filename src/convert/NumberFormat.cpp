@@ -1,8 +1,8 @@
 #include "convert/NumberFormat.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "convert/TextStyle.h"
@@ -40,8 +40,8 @@ int DigitCount(std::uint64_t v) {
 // binary rounding error stays far below the distance to a rounding tie, so
 // rounding in binary gives the digits that rounding the decimal expansion
 // gives. Returns 0 when the exact path must decide.
-std::size_t FastFixed(char* out, long double magnitude, bool negative, int precision,
-                      int decimals, char separator) {
+std::size_t FastFixed(char* out, long double magnitude, bool negative, int precision, int decimals,
+                      char separator) {
   if (decimals > 15 || !(magnitude < 1e12L)) return 0;
   const long double scaled = magnitude * static_cast<long double>(kPow10[decimals]);
   if (!(scaled < 1e12L)) return 0;
@@ -90,8 +90,8 @@ std::size_t FormatFixed(char* out, long double value, int precision, int decimal
   int intDigits = 0;
   if (magnitude != 0) {
     char buf[48];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kMaxDigits - 1);
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                                   kMaxDigits - 1);
     const char* p = buf;
     for (; p < res.ptr && *p != 'e'; ++p) {
       if (*p >= '0' && *p <= '9') digits[digitCount++] = *p;

@@ -14,7 +14,6 @@
 namespace gd {
 namespace {
 
-
 std::string Trim(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -123,7 +122,7 @@ class Lister {
       const Feature& f = features[i];
       const char* mark = !f.applies ? " " : (word & f.mask) ? "*" : "-";
       Add(Sprintf("                 (%s) %.*s", mark, static_cast<int>(f.caption.size()),
-                 f.caption.data()));
+                  f.caption.data()));
     }
   }
 
@@ -252,11 +251,11 @@ class Lister {
         const std::size_t l = ItemByte(item, kInputHardwareLink);
         if (l != 0 && l < desc.Count() && ItemByte(desc.Item(l), kInputDescriptorActive) != 0)
           link = Sprintf("  ->'%s'(%zu)",
-                        CountedAt(desc.Item(l), kInputDescriptorShortName, 4).c_str(), l);
+                         CountedAt(desc.Item(l), kInputDescriptorShortName, 4).c_str(), l);
         Add(Sprintf("                -[%zu] %4s = %s %s", i + 1,
-                   CountedAt(item, kInputHardwareShortName, 4).c_str(),
-                   std::string(InputHardwareTypeText(ItemByte(item, kInputHardwareType))).c_str(),
-                   link.c_str()));
+                    CountedAt(item, kInputHardwareShortName, 4).c_str(),
+                    std::string(InputHardwareTypeText(ItemByte(item, kInputHardwareType))).c_str(),
+                    link.c_str()));
       }
     }
     if (AtLeast(3, 22)) {
@@ -269,8 +268,9 @@ class Lister {
         const double factor = static_cast<double>(RealAt(item, 30));
         const double offset = static_cast<std::int16_t>(U16At(item, 28)) * 40 / 1000000.0;
         Add(Sprintf("                -[%zu] %4s = %-20s (%s; %s)", i,
-                   CountedAt(item, kInputDescriptorShortName, 4).c_str(), nameUnit.c_str(),
-                   Trim(Sprintf("%12.4f", factor)).c_str(), Trim(Sprintf("%12.4f", offset)).c_str()));
+                    CountedAt(item, kInputDescriptorShortName, 4).c_str(), nameUnit.c_str(),
+                    Trim(Sprintf("%12.4f", factor)).c_str(),
+                    Trim(Sprintf("%12.4f", offset)).c_str()));
       }
     }
     if (AtLeast(3, 51)) {
@@ -328,8 +328,8 @@ class Lister {
       const std::uint8_t mode = ItemByte(s, kOutputSetupMode);
       const ByteView h = Hardware(k);
       Add(Sprintf("                -[%zu]:SOURCE-CHANNEL= %s: %s", k + 1,
-                 Letter(nav_.ChannelLetter(channel - 1)).c_str(),
-                 (mode & kOutputModeActive) ? "" : "(NOT ACTIVATED)"));
+                  Letter(nav_.ChannelLetter(channel - 1)).c_str(),
+                  (mode & kOutputModeActive) ? "" : "(NOT ACTIVATED)"));
       std::string source(OutputSourceText(ItemByte(s, kOutputSetupSource), true));
       if (!source.empty()) source += "  ";
       const std::size_t linkIndex = static_cast<std::size_t>(channel - 1);
@@ -358,18 +358,18 @@ class Lister {
       Add(Sprintf("                  c-Fluid corr.   -Type=%d", c[3]));
       for (int i = 0; i < 5; ++i)
         Add(Sprintf("                                  -K[%d]=%.2f", i,
-                   static_cast<double>(RealAt(c, 4 + 6 * static_cast<std::size_t>(i)))));
+                    static_cast<double>(RealAt(c, 4 + 6 * static_cast<std::size_t>(i)))));
       Add(Sprintf("                  KNZ final corr.  %.2f M%%", U16At(c, 34) / 100.0));
       Add(Sprintf("                  Add.cable length %d m", U16At(c, 36) & 0x0FFF));
       Add(Sprintf("                  Cable corr.      %d", c[52]));
       Add(Sprintf("                  P-Bounds         -I: %5.1f / %6.1f", U16At(c, 40) / 10.0,
-                 U16At(c, 42) / 10.0));
+                  U16At(c, 42) / 10.0));
       Add(Sprintf("                                   -W: %5.1f / %6.1f", U16At(c, 44) / 10.0,
-                 U16At(c, 46) / 10.0));
+                  U16At(c, 46) / 10.0));
       Add(Sprintf("                                   -O: %5.1f / %6.1f", U16At(c, 48) / 10.0,
-                 U16At(c, 50) / 10.0));
+                  U16At(c, 50) / 10.0));
       Add(Sprintf("                  S-Bounds         svu:%d svo:%d shu:%d sho:%d", c[54], c[55],
-                 c[56], c[57]));
+                  c[56], c[57]));
     }
   }
 

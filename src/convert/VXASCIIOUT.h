@@ -282,11 +282,11 @@ class TVXASCIIOUT {
   CoefficientCache heatCache_;
   Real48 factorBytes_{};
   long double factor_ = 0;
-  std::vector<int> enabledColumns_;  // indices of the enabled columns, in order
+  std::vector<int> enabledColumns_;                  // indices of the enabled columns, in order
   std::uint32_t wantedColumns_ = ~std::uint32_t{0};  // bit i: column i gets its text
-  std::uint16_t errorValue_ = 0;     // prolog "MD ERROR-VALUE"
-  long double totalErrorValue_ = 0;  // prolog total error value
-  DateRecord cachedDate_{};          // date of cachedDateText_
+  std::uint16_t errorValue_ = 0;                     // prolog "MD ERROR-VALUE"
+  long double totalErrorValue_ = 0;                  // prolog total error value
+  DateRecord cachedDate_{};                          // date of cachedDateText_
   std::string cachedDateText_;
   bool cachedDateValid_ = false;
   std::string separator_;  // between the columns of a row

@@ -20,7 +20,7 @@ using ByteView = std::span<const std::uint8_t>;
 
 // Thrown by ByteReader when a read or seek would leave the buffer.
 class EOutOfBounds : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
@@ -54,7 +54,7 @@ inline void PutU32(Bytes& out, std::uint32_t v) {
 
 // Sequential reader with a position; every access is checked against the end.
 class ByteReader {
-public:
+ public:
   explicit ByteReader(ByteView data, std::size_t pos = 0) : data_(data), pos_(pos) {
     if (pos > data.size()) throw EOutOfBounds("position outside the buffer");
   }
@@ -68,12 +68,28 @@ public:
     if (pos > data_.size()) throw EOutOfBounds("seek outside the buffer");
     pos_ = pos;
   }
-  void Skip(std::size_t n) { Need(n); pos_ += n; }
+  void Skip(std::size_t n) {
+    Need(n);
+    pos_ += n;
+  }
 
-  std::uint8_t U8() { Need(1); return data_[pos_++]; }
-  std::uint16_t U16() { Need(2); auto v = LoadU16(&data_[pos_]); pos_ += 2; return v; }
+  std::uint8_t U8() {
+    Need(1);
+    return data_[pos_++];
+  }
+  std::uint16_t U16() {
+    Need(2);
+    auto v = LoadU16(&data_[pos_]);
+    pos_ += 2;
+    return v;
+  }
   std::int16_t I16() { return static_cast<std::int16_t>(U16()); }
-  std::uint32_t U32() { Need(4); auto v = LoadU32(&data_[pos_]); pos_ += 4; return v; }
+  std::uint32_t U32() {
+    Need(4);
+    auto v = LoadU32(&data_[pos_]);
+    pos_ += 4;
+    return v;
+  }
   std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
 
   // Returns a view of the next n bytes and moves past them.
@@ -95,7 +111,7 @@ public:
     return std::string(v.begin(), v.end());
   }
 
-private:
+ private:
   void Need(std::size_t n) const {
     if (n > data_.size() - pos_) throw EOutOfBounds("read past the end of the buffer");
   }

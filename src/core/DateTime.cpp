@@ -294,8 +294,8 @@ Moment CurrentMoment() { return MomentFromTm(LocalTm(std::time(nullptr))); }
 CalendarTime CurrentCalendarTime() {
   const Moment now = CurrentMoment();
   const TimeParts t = SplitTime(now.seconds);
-  return CalendarTime{FullYear(now.date.year), now.date.month, now.date.day,
-                      t.hour,                  t.minute,       t.second};
+  return CalendarTime{
+      FullYear(now.date.year), now.date.month, now.date.day, t.hour, t.minute, t.second};
 }
 
 }  // namespace gd

@@ -9,13 +9,13 @@ namespace gd {
 
 // Base of all of the program's own errors.
 class EGaugData : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
 // A measurement stream or file that cannot be used.
 class EBinFileInvalid : public EGaugData {
-public:
+ public:
   using EGaugData::EGaugData;
 };
 

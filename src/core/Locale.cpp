@@ -38,11 +38,16 @@ Locale Locale::French() {
 }
 
 bool Locale::FromCode(std::string_view code, Locale& out) {
-  if (code == "de") out = German();
-  else if (code == "en") out = English();
-  else if (code == "da") out = Danish();
-  else if (code == "fr") out = French();
-  else return false;
+  if (code == "de")
+    out = German();
+  else if (code == "en")
+    out = English();
+  else if (code == "da")
+    out = Danish();
+  else if (code == "fr")
+    out = French();
+  else
+    return false;
   return true;
 }
 

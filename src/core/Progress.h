@@ -12,7 +12,7 @@
 namespace gd {
 
 class IProgress {
-public:
+ public:
   virtual ~IProgress() = default;
 
   // Starts a new run of `maximum` steps, position 0.
@@ -27,7 +27,7 @@ public:
 
 // Progress that shows nothing and is never cancelled.
 class NullProgress final : public IProgress {
-public:
+ public:
   void SetMaximum(std::int64_t) override {}
   void Advance(std::int64_t) override {}
   void LetEventsRun() override {}

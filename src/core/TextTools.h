@@ -53,7 +53,8 @@ std::string_view TrimBlanks(std::string_view text);
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-std::string Sprintf(const char* format, ...);
+std::string
+Sprintf(const char* format, ...);
 // ASCII letters in lower case, every other byte as it is.
 char LowerAscii(char c);
 // Whether `word` stands in `text` at `pos` (pos <= text.size()), ASCII letters

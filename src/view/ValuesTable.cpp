@@ -44,7 +44,8 @@ std::string_view ValuesTable::Cell(int row, int column) const {
 void ValuesTable::KeepRows(int rows) {
   if (rows < 0 || rows >= rowCount_) return;
   rowCount_ = rows;
-  const std::size_t cells = static_cast<std::size_t>(rows) * static_cast<std::size_t>(ColumnCount());
+  const std::size_t cells =
+      static_cast<std::size_t>(rows) * static_cast<std::size_t>(ColumnCount());
   ends_.resize(cells);
   ends_.shrink_to_fit();
   text_.resize(cells == 0 ? 0 : ends_.back());
@@ -152,7 +153,8 @@ ValuesTable::FillResult ValuesTable::Fill(TVXASCIIOUT& engine, int series, int c
     }
     BeginRow();
     AddCell(std::to_string(running));
-    for (int c = 1; c < columns; ++c) AddCell(engine.Column(columnMap_[static_cast<std::size_t>(c)]).valueText);
+    for (int c = 1; c < columns; ++c)
+      AddCell(engine.Column(columnMap_[static_cast<std::size_t>(c)]).valueText);
     EndRow();
     if (rowCount_ % progressStep_ == 0) progress.Advance(progressStep_);
     ++running;

@@ -24,7 +24,9 @@ class TVXASCIIOUT;
 inline constexpr const char* kTableBreakText = "**BREAK**";
 inline constexpr const char* kTableBreakCountText = "(%d of %d)";
 inline constexpr const char* kTableNoSeriesText = "Keine Messwertreihen enthalten";
-inline constexpr const char* kTableCaptionText = "Me\xDF" "wertreihe aus %s";
+inline constexpr const char* kTableCaptionText =
+    "Me\xDF"
+    "wertreihe aus %s";
 
 class ValuesTable {
  public:
@@ -56,9 +58,7 @@ class ValuesTable {
   const std::vector<int>& ColumnMap() const { return columnMap_; }
   // Header of a grid column: the letter and ":" of the channel for column 0
   // of a multi-channel series, else the trimmed headline.
-  const std::string& Header(int column) const {
-    return headers_[static_cast<std::size_t>(column)];
-  }
+  const std::string& Header(int column) const { return headers_[static_cast<std::size_t>(column)]; }
   // Data rows (the header row not counted); at least 1, an empty row when the
   // channel has no records.
   int RowCount() const { return rowCount_; }

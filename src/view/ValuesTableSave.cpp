@@ -68,8 +68,8 @@ std::string SeriesStartText(const TSeriesDescription& series, const Locale& loca
   return MomentText(start, e.StartTime(), locale);
 }
 
-bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table,
-                     const TableSaveRequest& request, IFileStore& files, IProgress& progress) {
+bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableSaveRequest& request,
+                     IFileStore& files, IProgress& progress) {
   const bool sheet = IsSpreadsheetName(request.target);
   const Locale& locale = engine.GetLocale();
   const bool trim = (engine.Style() & kStyleTrimStrings) != 0;
@@ -94,7 +94,8 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table,
     engine.WriteParameterSet(&parameterLines, d.entry, table.Channel(), table.Channel(),
                              &d.valueCounts, d);
   }
-  engine.WriteLine(FormatText("\\SOURCE=%s[%s]", {request.caption, FormatText("%2.2d", {table.Series()})}));
+  engine.WriteLine(
+      FormatText("\\SOURCE=%s[%s]", {request.caption, FormatText("%2.2d", {table.Series()})}));
   engine.WriteLine("\\START           : " + SeriesStartText(d, locale));
   engine.WriteLine("\\PARAMS");
   for (const std::string& line : parameterLines) engine.WriteLine(line);

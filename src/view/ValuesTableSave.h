@@ -41,7 +41,7 @@ struct TableSaveRequest {
 // then ends with "\BREAK (<row> of <rows>)" and "\END" and is still written).
 // Conversion and file errors are thrown with nothing written. The engine's
 // output and spreadsheet are detached again on every way out.
-bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table,
-                     const TableSaveRequest& request, IFileStore& files, IProgress& progress);
+bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableSaveRequest& request,
+                     IFileStore& files, IProgress& progress);
 
 }  // namespace gd

@@ -14,7 +14,8 @@ class ConfigurationFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("gd-config-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("gd-config-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -109,12 +110,13 @@ TEST_F(ConfigurationFileTest, NamesAreCaseInsensitiveAndOddValuesFallBack) {
 }
 
 TEST_F(ConfigurationFileTest, DamagedFileGivesDefaultsForWhatItLacks) {
-  std::string garbage = "[COMPORT\nCOM=9\n\x01\xFF=\n=5\n[COMPORT]\nCOM=3\nCOM=8\nSHUNKS=99999999999\n";
+  std::string garbage =
+      "[COMPORT\nCOM=9\n\x01\xFF=\n=5\n[COMPORT]\nCOM=3\nCOM=8\nSHUNKS=99999999999\n";
   garbage += std::string("\0\0[", 3) + "\n";
   WriteRaw(garbage);
   const TConfiguration c = ReadConfiguration(TIniFile::Load(store_, Path()));
-  EXPECT_EQ(c.comPort, 3);        // the first of the section's own keys
-  EXPECT_EQ(c.chunkSize, 2048);   // out of range
+  EXPECT_EQ(c.comPort, 3);       // the first of the section's own keys
+  EXPECT_EQ(c.chunkSize, 2048);  // out of range
   EXPECT_EQ(c.textOptions.colLength, 9);
 }
 

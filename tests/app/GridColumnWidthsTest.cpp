@@ -7,7 +7,8 @@ namespace gd {
 namespace {
 
 TEST(GridColumnWidths, ReadKeepsDefaultsForMissingOrAbsurdAndWriteOnlyGridColumns) {
-  const TIniFile ini = TIniFile::Parse("[datagrid]\r\ngid_1=120\r\nGID_2=0\r\nGID_3=x\r\nGID_4=99999\r\n");
+  const TIniFile ini =
+      TIniFile::Parse("[datagrid]\r\ngid_1=120\r\nGID_2=0\r\nGID_3=x\r\nGID_4=99999\r\n");
   GridColumnWidths widths = DefaultGridColumnWidths();
   widths[5] = 77;
   ReadGridColumnWidths(ini, widths);

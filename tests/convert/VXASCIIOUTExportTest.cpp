@@ -24,8 +24,8 @@ struct Export {
 
   Export(const sb::StreamSpec& spec, std::uint32_t style, std::string_view language = "")
       : bytes(sb::BuildStream(spec)) {
-    out = std::make_unique<TVXASCIIOUT>("test.sdx", TranslateFunction{}, nullptr, language,
-                                        style, nullptr, &sink, ByteView(bytes));
+    out = std::make_unique<TVXASCIIOUT>("test.sdx", TranslateFunction{}, nullptr, language, style,
+                                        nullptr, &sink, ByteView(bytes));
     out->SetLocale(Locale::German());
   }
 };
@@ -109,37 +109,40 @@ TEST(VXASCIIOUTExport, SingleChannelGermanDefaultStyle) {
   ASSERT_TRUE(e.out->WriteSeries(1));
 
   const std::string expected =
-      Header() + Lines({"START            : 15.06.2005  10:00:00", "\\PARAMS",
-                        "Para.Satz        : PS1",
-                        "Me\xDF"
-                        "stelle Nr.:   : MP1",
-                        "Rohr             :",
-                        " Au\xDF"
-                        "endurchmesser:     114,3 mm",
-                        " Wanddicke       :       6,0 mm",
-                        " Rauhigkeit      :       0,1 mm",
-                        " Rohrmaterial    : Stahl",
-                        " Auskleidung     : OHNE AUSKLEIDUNG",
-                        "Medium           : Wasser",
-                        " Medientemperatur:        20 C",
-                        "Sensortyp        : M2N",
-                        "Schallweg        :         2 NUM",
-                        "Sensorabstand    :     123,4 mm",
-                        "D\xE4mpfung         :        10 s",
-                        "Ablagerate       :  00:00:10 SAMPLES",
-                        "Me\xDFgr\xF6\xDF"
-                        "e         : Geschw.",
-                        "Ma\xDF"
-                        "einheit       : [m3/h]/[m3]",
-                        "AnzahlMesswerte  : 3",
-                        "",
-                        "\\DATA",
-                        "\\*      DATE\t      TIME\t   MEASURE\t     Q_POS\t     Q_NEG\t        T1\t",
-                        " 15.06.2005\t 10:00:00\t  1234,00\t    +5,50\t          \t     21,5\t",
-                        "\\RUN=15.06.2005/11:00:00",
-                        " 15.06.2005\t 11:00:00\t  1500,00\t          \t          \t    ------\t",
-                        " 15.06.2005\t 11:00:10\t   -------\t      +???\t          \t    ------\t",
-                        "\\END", ""}) +
+      Header() +
+      Lines({"START            : 15.06.2005  10:00:00",
+             "\\PARAMS",
+             "Para.Satz        : PS1",
+             "Me\xDF"
+             "stelle Nr.:   : MP1",
+             "Rohr             :",
+             " Au\xDF"
+             "endurchmesser:     114,3 mm",
+             " Wanddicke       :       6,0 mm",
+             " Rauhigkeit      :       0,1 mm",
+             " Rohrmaterial    : Stahl",
+             " Auskleidung     : OHNE AUSKLEIDUNG",
+             "Medium           : Wasser",
+             " Medientemperatur:        20 C",
+             "Sensortyp        : M2N",
+             "Schallweg        :         2 NUM",
+             "Sensorabstand    :     123,4 mm",
+             "D\xE4mpfung         :        10 s",
+             "Ablagerate       :  00:00:10 SAMPLES",
+             "Me\xDFgr\xF6\xDF"
+             "e         : Geschw.",
+             "Ma\xDF"
+             "einheit       : [m3/h]/[m3]",
+             "AnzahlMesswerte  : 3",
+             "",
+             "\\DATA",
+             "\\*      DATE\t      TIME\t   MEASURE\t     Q_POS\t     Q_NEG\t        T1\t",
+             " 15.06.2005\t 10:00:00\t  1234,00\t    +5,50\t          \t     21,5\t",
+             "\\RUN=15.06.2005/11:00:00",
+             " 15.06.2005\t 11:00:00\t  1500,00\t          \t          \t    ------\t",
+             " 15.06.2005\t 11:00:10\t   -------\t      +???\t          \t    ------\t",
+             "\\END",
+             ""}) +
       kEnd;
   EXPECT_EQ(e.text, expected);
 }
@@ -177,56 +180,57 @@ TEST(VXASCIIOUTExport, TwoChannelsSideBySide) {
   Export e(spec, style);
   ASSERT_TRUE(e.out->WriteSeries(1));
 
-  const std::string expected =
-      Header() +
-      Lines({"NAME             : MESS", "CHAN             : 2 (:A:B)",
-             "START            : 15.06.2005  10:00:00", "\\PARAMS",
-             "Para.Satz        : PS1" + Sp(17) + "PS2",
-             "Me\xDF"
-             "stelle Nr.:   : A:MP1" +
-                 Sp(15) + "B:MP2",
-             "Rohr             :",
-             " Au\xDF"
-             "endurchmesser:     114.3 mm" +
-                 Sp(12) + "219.1 mm",
-             " Wanddicke       :       6.0 mm" + Sp(14) + "4.5 mm",
-             " Rauhigkeit      :       0.1 mm" + Sp(14) + "0.1 mm",
-             " Rohrmaterial    : Stahl" + Sp(15) + "PVC",
-             " Auskleidung     : OHNE AUSKLEIDUNG" + Sp(4) + "PVC",
-             " Auskleid.St\xE4rke :" + Sp(27) + "3.5 mm",
-             "Medium           : Wasser" + Sp(14) + "Wasser",
-             " Medientemperatur:        20 C" + Sp(16) + "-5 C",
-             "Sensortyp        : M2N" + Sp(17) + "K1N",
-             " Sensorwert1     :       0.0" + Sp(16) + "30.0",
-             " Sensorwert2     :       0.0" + Sp(17) + "0.0",
-             " Sensorwert3     :       0.0" + Sp(17) + "0.0",
-             " Sensorwert4     :       0.0" + Sp(17) + "0.0",
-             " Sensorwert5     :       0.0" + Sp(17) + "0.0",
-             " Sensorwert6     :         0" + Sp(19) + "0",
-             "Schallweg        :         2 NUM" + Sp(15) + "1 NUM",
-             "Sensorabstand    :     123.4 mm" + Sp(13) + "80.0 mm",
-             "D\xE4mpfung         :        10 s" + Sp(16) + "20 s",
-             "Ablagerate       :  00:00:10 SAMPLES    00:01:00 SAMPLES",
-             "Me\xDFgr\xF6\xDF"
-             "e         : Geschw." +
-                 Sp(13) + "Geschw.",
-             "Ma\xDF"
-             "einheit       : [m3/h]/[m3]" +
-                 Sp(9) + "[m3/h]/[m3]",
-             "AnzahlMesswerte  : 2" + Sp(19) + "1",
-             "",
-             "\\DATA",
-             "\\*;        DATE;   MEASURE;",
-             "A; 15.06.2005;  1500.00;",
-             "A; 15.06.2005;   -20.00;",
-             "\\END",
-             "",
-             "\\DATA",
-             "\\*;        DATE;   MEASURE;",
-             "B; 15.06.2005;   250.00;",
-             "\\END",
-             ""}) +
-      kEnd;
+  const std::string expected = Header() +
+                               Lines({"NAME             : MESS",
+                                      "CHAN             : 2 (:A:B)",
+                                      "START            : 15.06.2005  10:00:00",
+                                      "\\PARAMS",
+                                      "Para.Satz        : PS1" + Sp(17) + "PS2",
+                                      "Me\xDF"
+                                      "stelle Nr.:   : A:MP1" +
+                                          Sp(15) + "B:MP2",
+                                      "Rohr             :",
+                                      " Au\xDF"
+                                      "endurchmesser:     114.3 mm" +
+                                          Sp(12) + "219.1 mm",
+                                      " Wanddicke       :       6.0 mm" + Sp(14) + "4.5 mm",
+                                      " Rauhigkeit      :       0.1 mm" + Sp(14) + "0.1 mm",
+                                      " Rohrmaterial    : Stahl" + Sp(15) + "PVC",
+                                      " Auskleidung     : OHNE AUSKLEIDUNG" + Sp(4) + "PVC",
+                                      " Auskleid.St\xE4rke :" + Sp(27) + "3.5 mm",
+                                      "Medium           : Wasser" + Sp(14) + "Wasser",
+                                      " Medientemperatur:        20 C" + Sp(16) + "-5 C",
+                                      "Sensortyp        : M2N" + Sp(17) + "K1N",
+                                      " Sensorwert1     :       0.0" + Sp(16) + "30.0",
+                                      " Sensorwert2     :       0.0" + Sp(17) + "0.0",
+                                      " Sensorwert3     :       0.0" + Sp(17) + "0.0",
+                                      " Sensorwert4     :       0.0" + Sp(17) + "0.0",
+                                      " Sensorwert5     :       0.0" + Sp(17) + "0.0",
+                                      " Sensorwert6     :         0" + Sp(19) + "0",
+                                      "Schallweg        :         2 NUM" + Sp(15) + "1 NUM",
+                                      "Sensorabstand    :     123.4 mm" + Sp(13) + "80.0 mm",
+                                      "D\xE4mpfung         :        10 s" + Sp(16) + "20 s",
+                                      "Ablagerate       :  00:00:10 SAMPLES    00:01:00 SAMPLES",
+                                      "Me\xDFgr\xF6\xDF"
+                                      "e         : Geschw." +
+                                          Sp(13) + "Geschw.",
+                                      "Ma\xDF"
+                                      "einheit       : [m3/h]/[m3]" +
+                                          Sp(9) + "[m3/h]/[m3]",
+                                      "AnzahlMesswerte  : 2" + Sp(19) + "1",
+                                      "",
+                                      "\\DATA",
+                                      "\\*;        DATE;   MEASURE;",
+                                      "A; 15.06.2005;  1500.00;",
+                                      "A; 15.06.2005;   -20.00;",
+                                      "\\END",
+                                      "",
+                                      "\\DATA",
+                                      "\\*;        DATE;   MEASURE;",
+                                      "B; 15.06.2005;   250.00;",
+                                      "\\END",
+                                      ""}) +
+                               kEnd;
   EXPECT_EQ(e.text, expected);
 }
 
@@ -261,42 +265,44 @@ TEST(VXASCIIOUTExport, HeatFlowChannel) {
   Export e(spec, style);
   ASSERT_TRUE(e.out->WriteSeries(1));
 
-  const std::string expected =
-      Header() + Lines({"START            : 15.06.2005  10:00:00", "\\PARAMS",
-                        "Para.Satz        : WMZ",
-                        "Me\xDF"
-                        "stelle Nr.:   : MP1",
-                        " Energie-Preis   :     0,125 DM/kWh",
-                        "Rohr             :",
-                        " Au\xDF"
-                        "endurchmesser:     114,3 mm",
-                        " Wanddicke       :       6,0 mm",
-                        " Rauhigkeit      :       0,1 mm",
-                        " Rohrmaterial    : Stahl",
-                        " Auskleidung     : OHNE AUSKLEIDUNG",
-                        "Medium           : Wasser",
-                        " Medientemperatur:        20 C",
-                        "Sensortyp        : M2N",
-                        "Schallweg        :         2 NUM",
-                        "Sensorabstand    :     123,4 mm",
-                        "D\xE4mpfung         :        10 s",
-                        "Me\xDF"
-                        "bereich Ende  :    500,00 kW",
-                        "Schleifenmodus   :      4/20 mA",
-                        "Ablagerate       :  00:01:00 SAMPLES",
-                        "Me\xDFgr\xF6\xDF"
-                        "e         : Waermestrom",
-                        "Ma\xDF"
-                        "einheit       : [kW]/[kWh]",
-                        "AnzahlMesswerte  : 3",
-                        "",
-                        "\\DATA",
-                        "\\* MEASURE      Q_POS      Q_NEG ",
-                        "    12,50" + Sp(23),
-                        "       ???     +4,00" + Sp(12),
-                        "       ???" + Sp(12) + "    -0,00 ",
-                        "\\END", ""}) +
-      kEnd;
+  const std::string expected = Header() +
+                               Lines({"START            : 15.06.2005  10:00:00",
+                                      "\\PARAMS",
+                                      "Para.Satz        : WMZ",
+                                      "Me\xDF"
+                                      "stelle Nr.:   : MP1",
+                                      " Energie-Preis   :     0,125 DM/kWh",
+                                      "Rohr             :",
+                                      " Au\xDF"
+                                      "endurchmesser:     114,3 mm",
+                                      " Wanddicke       :       6,0 mm",
+                                      " Rauhigkeit      :       0,1 mm",
+                                      " Rohrmaterial    : Stahl",
+                                      " Auskleidung     : OHNE AUSKLEIDUNG",
+                                      "Medium           : Wasser",
+                                      " Medientemperatur:        20 C",
+                                      "Sensortyp        : M2N",
+                                      "Schallweg        :         2 NUM",
+                                      "Sensorabstand    :     123,4 mm",
+                                      "D\xE4mpfung         :        10 s",
+                                      "Me\xDF"
+                                      "bereich Ende  :    500,00 kW",
+                                      "Schleifenmodus   :      4/20 mA",
+                                      "Ablagerate       :  00:01:00 SAMPLES",
+                                      "Me\xDFgr\xF6\xDF"
+                                      "e         : Waermestrom",
+                                      "Ma\xDF"
+                                      "einheit       : [kW]/[kWh]",
+                                      "AnzahlMesswerte  : 3",
+                                      "",
+                                      "\\DATA",
+                                      "\\* MEASURE      Q_POS      Q_NEG ",
+                                      "    12,50" + Sp(23),
+                                      "       ???     +4,00" + Sp(12),
+                                      "       ???" + Sp(12) + "    -0,00 ",
+                                      "\\END",
+                                      ""}) +
+                               kEnd;
   EXPECT_EQ(e.text, expected);
 }
 
@@ -319,41 +325,41 @@ TEST(VXASCIIOUTExport, EnglishQuotedDosTrimmed) {
   r2.timestamp = sb::PackTimestamp(2005, 6, 15, 12, 30, 0, true);
   r2.negativeTotal = -2.25;
   s.records = {r1, r2, Rec(std::nullopt)};
-  const std::uint32_t style = kStyleDecimalComma | 0x2 | kStyleParaDelimited |
-                              kStyleAlwaysVelocMeasure | 0x080 | kStyleTrimStrings |
-                              kStyleShowVeloc | kStyleTime | kStyleParamsEachChannel |
-                              kStyleDosCharset;
+  const std::uint32_t style =
+      kStyleDecimalComma | 0x2 | kStyleParaDelimited | kStyleAlwaysVelocMeasure | 0x080 |
+      kStyleTrimStrings | kStyleShowVeloc | kStyleTime | kStyleParamsEachChannel | kStyleDosCharset;
   Export e(spec, style, "044");
   ASSERT_TRUE(e.out->WriteSeries(1));
 
-  const std::string expected =
-      Header() + Lines({"START            : 15.06.2005  10:00:00", "\\PARAMS",
-                        "\"Par.Record       : PS1\"",
-                        "\"Meas. Point No.: : MP1\"",
-                        "\"Pipe             :\"",
-                        "\" Outer Diameter  :     114,3 mm\"",
-                        "\" Wall Thickness  :       6,0 mm\"",
-                        "\" Roughness       :       0,1 mm\"",
-                        "\" Pipe Material   : Stahl\"",
-                        "\" Lining          : WITHOUT LINING\"",
-                        "\"Medium           : S\x84ure\"",
-                        "\" Medium Temperat.:        20 C\"",
-                        "\"Trancducer Type  : M2N\"",
-                        "\"Sound Path       :         2 NUM\"",
-                        "\"Transd. Distance :     123,4 mm\"",
-                        "\"Damping          :        10 s\"",
-                        "\"Storage Rate     :  00:00:10 SAMPLES\"",
-                        "\"Physic. Quant.   : Geschw.\"",
-                        "\"Unit Of Measure  : [m3/h]/[l]>UNCORR.<\"",
-                        "\"Numb.Of Meas.Val : 3\"",
-                        "\"\"",
-                        "\\DATA",
-                        "10:00:00\t0,250\t250,00\t+1,50\t\t\t\t18,7\t",
-                        "\"\\RUN=15.06.2005/12:30:00\"",
-                        "12:30:00\t-1,000\t-1000,00\t\t-2,25\t\t\t------\t",
-                        "12:30:10\t-------\t-------\t\t\t\t\t------\t",
-                        "\\END"}) +
-      kEnd;
+  const std::string expected = Header() +
+                               Lines({"START            : 15.06.2005  10:00:00",
+                                      "\\PARAMS",
+                                      "\"Par.Record       : PS1\"",
+                                      "\"Meas. Point No.: : MP1\"",
+                                      "\"Pipe             :\"",
+                                      "\" Outer Diameter  :     114,3 mm\"",
+                                      "\" Wall Thickness  :       6,0 mm\"",
+                                      "\" Roughness       :       0,1 mm\"",
+                                      "\" Pipe Material   : Stahl\"",
+                                      "\" Lining          : WITHOUT LINING\"",
+                                      "\"Medium           : S\x84ure\"",
+                                      "\" Medium Temperat.:        20 C\"",
+                                      "\"Trancducer Type  : M2N\"",
+                                      "\"Sound Path       :         2 NUM\"",
+                                      "\"Transd. Distance :     123,4 mm\"",
+                                      "\"Damping          :        10 s\"",
+                                      "\"Storage Rate     :  00:00:10 SAMPLES\"",
+                                      "\"Physic. Quant.   : Geschw.\"",
+                                      "\"Unit Of Measure  : [m3/h]/[l]>UNCORR.<\"",
+                                      "\"Numb.Of Meas.Val : 3\"",
+                                      "\"\"",
+                                      "\\DATA",
+                                      "10:00:00\t0,250\t250,00\t+1,50\t\t\t\t18,7\t",
+                                      "\"\\RUN=15.06.2005/12:30:00\"",
+                                      "12:30:00\t-1,000\t-1000,00\t\t-2,25\t\t\t------\t",
+                                      "12:30:10\t-------\t-------\t\t\t\t\t------\t",
+                                      "\\END"}) +
+                               kEnd;
   EXPECT_EQ(e.text, expected);
 }
 
@@ -405,8 +411,7 @@ TEST(VXASCIIOUTExport, CommentsSetsOneByOneAndCancel) {
                   " Rohrmaterial    : Stahl", " Auskleidung     : OHNE AUSKLEIDUNG",
                   "Medium           : Wasser", " Medientemperatur:        20 C",
                   "Sensortyp        : M2N", "Schallweg        :         2 NUM",
-                  "Sensorabstand    :     123,4 mm",
-                  "D\xE4mpfung         :        10 s",
+                  "Sensorabstand    :     123,4 mm", "D\xE4mpfung         :        10 s",
                   "Ablagerate       :  " + std::string(interval) + " SAMPLES",
                   "Me\xDFgr\xF6\xDF"
                   "e         : Geschw.",

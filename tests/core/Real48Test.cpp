@@ -85,7 +85,8 @@ long double FromReal48(const Real48& b) {
   std::uint64_t fraction = 0;
   for (int i = 5; i >= 1; --i) fraction = (fraction << 8) | b[static_cast<std::size_t>(i)];
   const bool negative = (fraction >> 39) & 1;
-  const std::uint64_t mantissa = (fraction & ((std::uint64_t{1} << 39) - 1)) | (std::uint64_t{1} << 39);
+  const std::uint64_t mantissa =
+      (fraction & ((std::uint64_t{1} << 39) - 1)) | (std::uint64_t{1} << 39);
   const long double v = std::ldexp(static_cast<long double>(mantissa), b[0] - 129 - 39);
   return negative ? -v : v;
 }
@@ -129,18 +130,20 @@ TEST(Real48, MatchesTheReferenceConversionOnRandomValues) {
 TEST(Real48, MatchesTheReferenceConversionAtTheEdges) {
   const long double inf = std::numeric_limits<long double>::infinity();
   const long double smallest = std::ldexp(1.0L, -128);  // exponent byte 1
-  const long double largest = std::ldexp(static_cast<long double>((std::uint64_t{1} << 40) - 1), 126 - 39);
+  const long double largest =
+      std::ldexp(static_cast<long double>((std::uint64_t{1} << 40) - 1), 126 - 39);
   for (long double v :
        {0.0L, -0.0L, inf, -inf, std::numeric_limits<long double>::quiet_NaN(),
-        std::numeric_limits<long double>::denorm_min(), -std::numeric_limits<long double>::denorm_min(),
-        std::numeric_limits<long double>::min(), std::numeric_limits<long double>::max(),
-        -std::numeric_limits<long double>::max(), smallest, -smallest, smallest * 0.5L,
+        std::numeric_limits<long double>::denorm_min(),
+        -std::numeric_limits<long double>::denorm_min(), std::numeric_limits<long double>::min(),
+        std::numeric_limits<long double>::max(), -std::numeric_limits<long double>::max(), smallest,
+        -smallest, smallest * 0.5L,
         // Just below the smallest Real48: rounds up into it, or to zero.
         smallest - std::ldexp(1.0L, -128 - 41), smallest - std::ldexp(1.0L, -128 - 40),
         std::nextafter(smallest, 0.0L), largest, -largest, std::ldexp(1.0L, 127),
         // Just above the largest: the tie rounds to even (up, out of range).
-        largest + std::ldexp(1.0L, 126 - 40), largest + std::ldexp(1.0L, 126 - 41),
-        1.678e38L, -1.5e38L, 1.0L + std::ldexp(1.0L, -40), 1.0L + 3 * std::ldexp(1.0L, -40)}) {
+        largest + std::ldexp(1.0L, 126 - 40), largest + std::ldexp(1.0L, 126 - 41), 1.678e38L,
+        -1.5e38L, 1.0L + std::ldexp(1.0L, -40), 1.0L + 3 * std::ldexp(1.0L, -40)}) {
     ExpectSameAsReference(v);
   }
   // Zero of either sign and NaN all become the positive zero.

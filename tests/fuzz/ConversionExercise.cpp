@@ -132,7 +132,8 @@ class CellRecorder final : public ISpreadsheetSink, public IGridSink {
 
  private:
   void Cell(int column, int row) {
-    if (column < 0 || column > kOutColumnCount || row < 0) Fail("spreadsheet cell outside the sheet");
+    if (column < 0 || column > kOutColumnCount || row < 0)
+      Fail("spreadsheet cell outside the sheet");
     ++cells;
   }
 };
@@ -149,7 +150,8 @@ void ReadUserDataBlocks(ByteView bytes) {
     for (int n = 1; n <= 3; ++n) comments.rows.emplace_back(n);
     ByteReader in(bytes, static_cast<std::size_t>(it - bytes.begin()));
     const UserDataReadResult r = ReadUserData(in, comments);
-    if (r.found != (in.Size() - static_cast<std::size_t>(it - bytes.begin()) >= kUserDataHeadSize)) {
+    if (r.found !=
+        (in.Size() - static_cast<std::size_t>(it - bytes.begin()) >= kUserDataHeadSize)) {
       Fail("user-data head found other than at a whole tagged head");
     }
     if (r.dropped > r.seriesBlocks || comments.rows.size() != 3) Fail("user-data counts");
@@ -180,8 +182,7 @@ void ListAndDetails(const std::vector<TReihenMemoStrings>& rows) {
     }
   }
   for (int n = 1; n <= shown; ++n) {
-    if (SeriesDetailsLines(n, rows[static_cast<std::size_t>(n - 1)].Description(),
-                           Locale::German())
+    if (SeriesDetailsLines(n, rows[static_cast<std::size_t>(n - 1)].Description(), Locale::German())
             .empty()) {
       Fail("series details without a line");
     }
@@ -231,7 +232,8 @@ void CheckSubset(const SubsetFile& file, const std::vector<int>& selection,
                  const std::vector<std::int32_t>& wholeRecords, ConversionResult& result) {
   const ByteView bytes(file.bytes);
   const TParsedStream parsed = ParseStream(bytes);
-  if (!parsed.Usable()) Fail("subset file does not parse as usable, status " + std::to_string(parsed.status));
+  if (!parsed.Usable())
+    Fail("subset file does not parse as usable, status " + std::to_string(parsed.status));
   TVXAblage nav(bytes, parsed);
   result.subsetSeries = nav.SeriesCount();
   if (nav.SeriesCount() != static_cast<int>(selection.size())) Fail("subset series count");
@@ -344,7 +346,8 @@ void Convert(ByteView bytes, const CommentSet& comments, ConversionResult& resul
   result.gridRows = grid.rows;
 
   // The parameter-set window, one set after another and side by side.
-  for (const std::uint32_t style : {kDefaultTextStyle, kDefaultTextStyle | kStyleParamsSideBySide}) {
+  for (const std::uint32_t style :
+       {kDefaultTextStyle, kDefaultTextStyle | kStyleParamsSideBySide}) {
     for (int n = 1; n <= series; ++n) {
       ParameterSetRequest request;
       request.streamOpen = true;

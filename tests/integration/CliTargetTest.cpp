@@ -44,7 +44,8 @@ TEST(CliTarget, FoldersAndDevicesAreNeverReplaced) {
   fs::create_directory(folder);
   const CliResult toFolder = RunCli({"export", kDemo, folder.string()});
   EXPECT_EQ(toFolder.status, 1);
-  EXPECT_EQ(toFolder.err, "gaugdata-cli: " + folder.string() + " ist ein Verzeichnis, keine Datei\n");
+  EXPECT_EQ(toFolder.err,
+            "gaugdata-cli: " + folder.string() + " ist ein Verzeichnis, keine Datei\n");
   EXPECT_TRUE(fs::is_directory(folder));
 
   // Opening a pipe would wait for a reader; replacing it would lose it.

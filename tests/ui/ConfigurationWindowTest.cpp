@@ -57,7 +57,8 @@ class ConfigurationWindowTest : public QObject {
     const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
     QFile f(config);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    static const char damaged[] = "\x00\xFF[COMMONS\nShowQuickSave=1\n[HISTORY_OPENSDX]\nHistory0\n";
+    static const char damaged[] =
+        "\x00\xFF[COMMONS\nShowQuickSave=1\n[HISTORY_OPENSDX]\nHistory0\n";
     f.write(damaged, sizeof damaged - 1);
     f.close();
     gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);

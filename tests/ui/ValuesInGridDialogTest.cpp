@@ -85,7 +85,7 @@ void ValuesInGridDialogTest::OpensSeriesOneWith144Rows() {
   QVERIFY(text.endsWith("\\END\r\n"));
   const QString first = QString::fromLatin1(dlg->Table().Cell(0, 1).data(),
                                             static_cast<qsizetype>(dlg->Table().Cell(0, 1).size()));
-  QVERIFY(copied.startsWith(QStringLiteral("1") ));
+  QVERIFY(copied.startsWith(QStringLiteral("1")));
   QCOMPARE(copied.count(QStringLiteral("\r\n")), 2);
   QVERIFY(copied.contains(first));
 }

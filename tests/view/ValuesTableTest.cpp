@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include <memory>
 #include <unistd.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,7 +71,8 @@ sb::StreamSpec TwoChannels() {
 // trailing separator dropped.
 std::vector<std::vector<std::string>> ExportedRows(const std::string& text, char letter) {
   std::vector<std::string> lines;
-  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos; pos = end + 2) {
+  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos;
+       pos = end + 2) {
     lines.push_back(text.substr(pos, end - pos));
   }
   auto split = [](const std::string& line, std::size_t from) {
@@ -115,7 +116,8 @@ TEST(ValuesTable, RowsOfOneChannelCarryTheExportTexts) {
     for (int r = 0; r < rows; ++r) {
       EXPECT_EQ(table.Cell(r, 0), std::to_string(r + 1));
       for (int c = 1; c < table.ColumnCount(); ++c) {
-        EXPECT_EQ(table.Cell(r, c), exported[static_cast<std::size_t>(r) + 1][static_cast<std::size_t>(c - 1)])
+        EXPECT_EQ(table.Cell(r, c),
+                  exported[static_cast<std::size_t>(r) + 1][static_cast<std::size_t>(c - 1)])
             << "row " << r << " column " << c;
       }
     }
@@ -171,12 +173,12 @@ TEST(ValuesTable, NoRecordsGiveOneEmptyRowAndNoSeriesIsReported) {
   EXPECT_EQ(table.RowCount(), 1);
 }
 
-
 std::vector<std::string> FileLines(IFileStore& files, const std::string& path) {
   const Bytes bytes = files.ReadWhole(path);
   const std::string text(bytes.begin(), bytes.end());
   std::vector<std::string> lines;
-  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos; pos = end + 2) {
+  for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos;
+       pos = end + 2) {
     lines.push_back(text.substr(pos, end - pos));
   }
   return lines;
@@ -189,8 +191,9 @@ TEST(ValuesTableSave, TextFileHasHeaderHeadingsRowsAndBreak) {
   NullProgress none;
   ASSERT_EQ(table.Fill(*e.out, 1, 1, none), ValuesTable::FillResult::kFilled);
   DiskFileStore files;
-  const std::string path =
-      (std::filesystem::temp_directory_path() / ("valuestable_" + std::to_string(::getpid()) + ".txt")).string();
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("valuestable_" + std::to_string(::getpid()) + ".txt"))
+                               .string();
   ASSERT_TRUE(SaveValuesTable(*e.out, table, {path, "Tabelle"}, files, none));
   std::vector<std::string> lines = FileLines(files, path);
   ASSERT_GE(lines.size(), 8u);

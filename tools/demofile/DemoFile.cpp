@@ -21,7 +21,7 @@ using sb::SeriesSpec;
 // Noise that is the same on every platform: mt19937's raw output is fixed by
 // the standard, the distributions are not.
 class Noise {
-public:
+ public:
   explicit Noise(std::uint32_t seed) : engine_(seed) {}
   // Uniform in [-amplitude, +amplitude].
   double operator()(double amplitude) {
@@ -29,7 +29,7 @@ public:
     return (2.0 * unit - 1.0) * amplitude;
   }
 
-private:
+ private:
   std::mt19937 engine_;
 };
 
@@ -51,7 +51,9 @@ double DailyVelocity(double hour) {
   return base + morning + evening + day;
 }
 
-std::int16_t Tenths(double degrees) { return static_cast<std::int16_t>(std::lround(degrees * 10.0)); }
+std::int16_t Tenths(double degrees) {
+  return static_cast<std::int16_t>(std::lround(degrees * 10.0));
+}
 
 ChannelSpec Channel(std::uint8_t number, const std::string& point, int outer, int wall) {
   ChannelSpec c;
@@ -317,8 +319,13 @@ std::vector<std::uint8_t> BuildDemoFile() {
     comments.rows[static_cast<std::size_t>(series - 1)].TakeFromMemo(MemoField{text, true});
   };
   for (int n = 1; n <= 6; ++n) comments.rows.emplace_back(n);
-  comment(1, "Tagesgang Hauptleitung DN 200, Sensor au\xDF" "en am Rohr.");
-  comment(3, "W\xE4rmemengenz\xE4hler \xDC" "bergabestation 1\r\nR\xFC" "cklauf gegen Mittag w\xE4rmer.");
+  comment(1,
+          "Tagesgang Hauptleitung DN 200, Sensor au\xDF"
+          "en am Rohr.");
+  comment(3,
+          "W\xE4rmemengenz\xE4hler \xDC"
+          "bergabestation 1\r\nR\xFC"
+          "cklauf gegen Mittag w\xE4rmer.");
   comment(5, "Zweiter Messlauf nach der Pause um 12:00.");
   const CalendarTime saved{kYear, 3, 18, 17, 5, 0};
   WriteUserData(file, comments, saved);

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
   }
   const auto bytes = gd::demo::BuildDemoFile();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) {
     std::cerr << "make-demo-file: cannot write " << argv[1] << "\n";

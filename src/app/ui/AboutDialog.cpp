@@ -13,8 +13,8 @@
 
 #include "app/AboutBox.h"
 #include "app/Edition.h"
-#include "core/ui/AnsiText.h"
 #include "app/ui/FormTranslator.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 namespace {

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QPointer>
 
-#include "core/ui/AnsiText.h"
 #include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 

@@ -17,10 +17,10 @@
 
 #include "app/InterfaceLanguage.h"
 #include "app/ui/AboutDialog.h"
-#include "core/ui/AnsiText.h"
 #include "app/ui/Dictionary.h"
 #include "app/ui/FlagImages.h"
 #include "app/ui/FormTranslator.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 namespace {

@@ -25,16 +25,15 @@
 #include <QVBoxLayout>
 
 #include "app/Edition.h"
-#include "core/ui/AnsiText.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
 #include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 namespace {
-
 
 FileDialogs QtFileDialogs() {
   FileDialogs d;

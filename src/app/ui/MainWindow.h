@@ -89,7 +89,7 @@ class TVELTRIXMAIN : public QMainWindow {
   void ShowParameterSets();
   // MEN_Tabelle: the values of the selected series in the table view.
   void ShowValuesTable();
-  void MEN_MWINFOClick();              // the series information of the selected series
+  void MEN_MWINFOClick();             // the series information of the selected series
   void MEN_DatiInformationenClick();  // the file information with the file's remarks
   void MEN_TextausgabeClick();
   void SetTimeMode(int mode);

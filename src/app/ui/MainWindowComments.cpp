@@ -10,10 +10,10 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-#include "core/ui/AnsiText.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "core/Errors.h"
+#include "core/ui/AnsiText.h"
 
 namespace gd::ui {
 void TVELTRIXMAIN::SetCommentMode(bool commentMode) {

@@ -89,8 +89,8 @@ void TVELTRIXMAIN::ApplyConfiguration() {
   if (auto* a = list_->findChild<QAction*>("POP_TimeMode" + QString::number(config_.timeMode)))
     a->setChecked(true);
   // A double-click action the window does not offer keeps the present one.
-  if (auto* a = list_->findChild<QAction*>("POP_DoubleClick" +
-                                           QString::number(config_.doubleClick))) {
+  if (auto* a =
+          list_->findChild<QAction*>("POP_DoubleClick" + QString::number(config_.doubleClick))) {
     a->setChecked(true);
     doubleClick_ = static_cast<DoubleClickAction>(config_.doubleClick);
   }

@@ -6,19 +6,18 @@
 #include <QMenu>
 
 #include "app/Edition.h"
-#include "core/ui/AnsiText.h"
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
 #include "view/InfoTexts.h"
 #include "view/ui/ChanInfoDlg.h"
 #include "view/ui/DateiInfoDlg.h"
 
 namespace gd::ui {
 namespace {
-
 
 // Inserts `action` into `menu` right after `after` (at the end without it).
 void InsertAfter(QMenu* menu, QAction* after, QAction* action) {

@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/ParameterSetCommand.h"
-#include "core/ui/AnsiText.h"
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
 #include "export/SaveSeries.h"
 #include "export/ui/Save2TxtFileDialog.h"
 #include "view/ui/DualListDlg.h"

@@ -1,15 +1,15 @@
 // The table view from the main window: MEN_Tabelle, its tool button and the
 // double-click action "&Tabelle".
 #include <QAction>
-#include <QMenu>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStyle>
 
-#include "core/ui/AnsiText.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
 #include "view/ui/ValuesInGridDlg.h"
 
 namespace gd::ui {
@@ -37,9 +37,9 @@ void TVELTRIXMAIN::ShowValuesTable() {
   const std::string name = file_->Received()
                                ? DisplayName(true, file_->CurrentFileName())
                                : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
-  const QString folder = !lastSaveName_.isEmpty()    ? QFileInfo(lastSaveName_).absolutePath()
-                        : !config_.lastSavePath.empty() ? FromAnsi(config_.lastSavePath)
-                                                        : QString();
+  const QString folder = !lastSaveName_.isEmpty()        ? QFileInfo(lastSaveName_).absolutePath()
+                         : !config_.lastSavePath.empty() ? FromAnsi(config_.lastSavePath)
+                                                         : QString();
   QStringList saved;
   for (const std::string& entry : history_.saved.Entries()) saved << FromAnsi(entry);
   valuesInGrid_->SetSaveHistory(saved);

@@ -16,7 +16,6 @@
 namespace gd::ui {
 namespace {
 
-
 constexpr int kHelpTopic = 22;
 
 }  // namespace

@@ -19,9 +19,7 @@
 namespace gd::ui {
 namespace {
 
-
 constexpr int kHelpTopic = 14;
-
 
 }  // namespace
 

@@ -32,7 +32,6 @@
 namespace gd::ui {
 namespace {
 
-
 // The width of a column the configuration names none for (the main window
 // hands its own widths in before showing the table).
 constexpr int kDefaultColumnWidth = 64;
@@ -222,7 +221,8 @@ void TDLG_ValuesInGrid::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!firstActivation_) return;
   firstActivation_ = false;
-  QMetaObject::invokeMethod(this, [this] { FillGrid(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { FillGrid(); }, Qt::QueuedConnection);
 }
 
 void TDLG_ValuesInGrid::ChannelChanged(int index) {
@@ -285,7 +285,8 @@ void TDLG_ValuesInGrid::SetMaximum(std::int64_t maximum) {
 }
 
 void TDLG_ValuesInGrid::Advance(std::int64_t steps) {
-  gauge_->setValue(static_cast<int>(std::min<std::int64_t>(gauge_->value() + steps, gauge_->maximum())));
+  gauge_->setValue(
+      static_cast<int>(std::min<std::int64_t>(gauge_->value() + steps, gauge_->maximum())));
   if (filling_ && !cbSpeedUp_->isChecked()) {
     model_->Sync();
     grid_->scrollToBottom();
@@ -381,8 +382,8 @@ void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
   const TSeriesDescription& d = table_.Description();
   std::vector<std::string> lines;
   try {
-    engine_->WriteParameterSet(&lines, d.entry, table_.Channel(), table_.Channel(),
-                               &d.valueCounts, d);
+    engine_->WriteParameterSet(&lines, d.entry, table_.Channel(), table_.Channel(), &d.valueCounts,
+                               d);
   } catch (const std::exception& e) {
     QMessageBox::critical(this, windowTitle(), FromAnsi(e.what()));
     return;

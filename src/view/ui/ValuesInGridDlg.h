@@ -44,7 +44,9 @@ class ValuesTableModel final : public QAbstractTableModel {
   explicit ValuesTableModel(const ValuesTable& table, QObject* parent = nullptr)
       : QAbstractTableModel(parent), table_(table) {}
 
-  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : rows_;
+  }
   int columnCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() ? 0 : columns_;
   }
