@@ -498,6 +498,146 @@ Choose another filename !</source>
         <source>Text&amp;ausgabe</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Informationen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizientensatz mit %d Bytes ist zu kurz (62 Bytes erwartet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYNTAXFEHLER ZEILE %d :%S%s%SEinlesen wurde abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Habe keine gueltigen Daten in der Datei gefunden </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;KANN LISTE NICHT LADEN&lt;&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** SPRACHEN ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** MATERIALIEN ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** MEDIEN ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamp-On klein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamp-On mittel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamp-On gross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamp-On Hochtemp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einschweiss-Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einsteck-Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas-Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppler-Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonder-Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d (alle %ds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details about</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur %d Kanaele enthalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KANAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZUSAETZLICHE ABLAGEN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei-Informationen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemerkungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSWERTREIHE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KANAL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ASCII Text  (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kanal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beschleunigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parametersatz...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Tabelle &amp;speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>
