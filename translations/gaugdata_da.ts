@@ -641,6 +641,82 @@ Vælg et andet filnavn!</translation>
         <source>Diese Tabelle &amp;speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware %s wird nicht unterstuetzt</source>
+        <translation>Firmware %s understøttes ikke</translation>
+    </message>
+    <message>
+        <source>COM-Port Closed</source>
+        <translation>COM-port lukket</translation>
+    </message>
+    <message>
+        <source>COMMAND SHARING</source>
+        <translation>KOMMANDO ER I GANG</translation>
+    </message>
+    <message>
+        <source>%s SERIELL</source>
+        <translation>%s SERIEL</translation>
+    </message>
+    <message>
+        <source>Verbindungsaufnahme</source>
+        <translation>Forbinder</translation>
+    </message>
+    <message>
+        <source>Fehler Verbindungsaufbau</source>
+        <translation>Fejl ved oprettelse af forbindelse</translation>
+    </message>
+    <message>
+        <source>COM-Port FAIL</source>
+        <translation>COM-port fejl</translation>
+    </message>
+    <message>
+        <source>PRUEFSUMMENFEHLER IN BLOCK %d</source>
+        <translation>KONTROLSUMFEJL I BLOK %d</translation>
+    </message>
+    <message>
+        <source>INVALID COM-Port</source>
+        <translation>UGYLDIG COM-port</translation>
+    </message>
+    <message>
+        <source>COM%d KANN NICHT BENUTZT WERDEN</source>
+        <translation>COM%d KAN IKKE BRUGES</translation>
+    </message>
+    <message>
+        <source>ABBRUCH DURCH BENUTZER</source>
+        <translation>AFBRUDT AF BRUGEREN</translation>
+    </message>
+    <message>
+        <source>SERIAL RECIEVE ERROR</source>
+        <translation>SERIEL MODTAGEFEJL</translation>
+    </message>
+    <message>
+        <source>RECEIVE TIMEOUT</source>
+        <translation>MODTAGE-TIMEOUT</translation>
+    </message>
+    <message>
+        <source>SERIAL SEND ERROR %x</source>
+        <translation>SERIEL SENDEFEJL %x</translation>
+    </message>
+    <message>
+        <source>nicht gemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> +</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

@@ -638,6 +638,82 @@ Choose another filename !</source>
         <source>Diese Tabelle &amp;speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware %s wird nicht unterstuetzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM-Port Closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMAND SHARING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s SERIELL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbindungsaufnahme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler Verbindungsaufbau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM-Port FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRUEFSUMMENFEHLER IN BLOCK %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVALID COM-Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM%d KANN NICHT BENUTZT WERDEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABBRUCH DURCH BENUTZER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SERIAL RECIEVE ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECEIVE TIMEOUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SERIAL SEND ERROR %x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht gemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> +</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

@@ -641,6 +641,82 @@ Choose another file name!</translation>
         <source>Diese Tabelle &amp;speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware %s wird nicht unterstuetzt</source>
+        <translation>Firmware %s is not supported</translation>
+    </message>
+    <message>
+        <source>COM-Port Closed</source>
+        <translation>COM port closed</translation>
+    </message>
+    <message>
+        <source>COMMAND SHARING</source>
+        <translation>COMMAND SHARING</translation>
+    </message>
+    <message>
+        <source>%s SERIELL</source>
+        <translation>%s SERIAL</translation>
+    </message>
+    <message>
+        <source>Verbindungsaufnahme</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>Fehler Verbindungsaufbau</source>
+        <translation>Connection failed</translation>
+    </message>
+    <message>
+        <source>COM-Port FAIL</source>
+        <translation>COM port failure</translation>
+    </message>
+    <message>
+        <source>PRUEFSUMMENFEHLER IN BLOCK %d</source>
+        <translation>CHECKSUM ERROR IN BLOCK %d</translation>
+    </message>
+    <message>
+        <source>INVALID COM-Port</source>
+        <translation>INVALID COM port</translation>
+    </message>
+    <message>
+        <source>COM%d KANN NICHT BENUTZT WERDEN</source>
+        <translation>COM%d CANNOT BE USED</translation>
+    </message>
+    <message>
+        <source>ABBRUCH DURCH BENUTZER</source>
+        <translation>CANCELLED BY THE USER</translation>
+    </message>
+    <message>
+        <source>SERIAL RECIEVE ERROR</source>
+        <translation>SERIAL RECEIVE ERROR</translation>
+    </message>
+    <message>
+        <source>RECEIVE TIMEOUT</source>
+        <translation>RECEIVE TIMEOUT</translation>
+    </message>
+    <message>
+        <source>SERIAL SEND ERROR %x</source>
+        <translation>SERIAL SEND ERROR %x</translation>
+    </message>
+    <message>
+        <source>nicht gemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> +</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

@@ -641,6 +641,82 @@ Choisissez un autre nom de fichier !</translation>
         <source>Diese Tabelle &amp;speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware %s wird nicht unterstuetzt</source>
+        <translation>Le micrologiciel %s n'est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>COM-Port Closed</source>
+        <translation>Port COM fermé</translation>
+    </message>
+    <message>
+        <source>COMMAND SHARING</source>
+        <translation>COMMANDE DÉJÀ EN COURS</translation>
+    </message>
+    <message>
+        <source>%s SERIELL</source>
+        <translation>%s SÉRIE</translation>
+    </message>
+    <message>
+        <source>Verbindungsaufnahme</source>
+        <translation>Connexion en cours</translation>
+    </message>
+    <message>
+        <source>Fehler Verbindungsaufbau</source>
+        <translation>Échec de la connexion</translation>
+    </message>
+    <message>
+        <source>COM-Port FAIL</source>
+        <translation>Défaillance du port COM</translation>
+    </message>
+    <message>
+        <source>PRUEFSUMMENFEHLER IN BLOCK %d</source>
+        <translation>ERREUR DE SOMME DE CONTRÔLE DANS LE BLOC %d</translation>
+    </message>
+    <message>
+        <source>INVALID COM-Port</source>
+        <translation>Port COM NON VALIDE</translation>
+    </message>
+    <message>
+        <source>COM%d KANN NICHT BENUTZT WERDEN</source>
+        <translation>COM%d NE PEUT PAS ÊTRE UTILISÉ</translation>
+    </message>
+    <message>
+        <source>ABBRUCH DURCH BENUTZER</source>
+        <translation>ANNULÉ PAR L'UTILISATEUR</translation>
+    </message>
+    <message>
+        <source>SERIAL RECIEVE ERROR</source>
+        <translation>ERREUR DE RÉCEPTION SÉRIE</translation>
+    </message>
+    <message>
+        <source>RECEIVE TIMEOUT</source>
+        <translation>DÉLAI DE RÉCEPTION DÉPASSÉ</translation>
+    </message>
+    <message>
+        <source>SERIAL SEND ERROR %x</source>
+        <translation>ERREUR D'ENVOI SÉRIE %x</translation>
+    </message>
+    <message>
+        <source>nicht gemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> +</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>
