@@ -199,7 +199,7 @@ TEST_F(MeterSimTest, PlainAndNamedTables) {
   ASSERT_EQ(mediaEditable.size(), 1u);
   EXPECT_EQ(CountedString(), "MEDIEN");
   for (std::uint32_t i = 0; i < count; ++i) names[i] = CountedString();
-  EXPECT_EQ(names[3], "Heiz\x94l EL");
+  EXPECT_EQ(names[4], "Heiz\x94l EL");
   const std::uint32_t mediaBytes = Number(2);
   EXPECT_EQ(mediaBytes, (count - 1) * 24);
   const Bytes media = port_->Read(mediaBytes);

@@ -30,10 +30,11 @@ Record CoefficientRecord(std::uint16_t descriptor, const std::array<double, 10>&
   return r;
 }
 
-// Media in table order; the last one is the user's (editable).
+// Media in table order; the last one is the user's (editable). The codes are
+// those of the demo coefficient file's sets.
 const Medium kMedia[] = {
-    {"Wasser", 1},    {"Meerwasser", 2}, {"Glykol 30%", 3},
-    {"Heizöl EL", 4}, {"Benzin", 5},     {"Benutzer", 0},
+    {"Wasser", 10001},    {"Glykol 30%", 10002}, {"Glykol 50%", 10003}, {"Meerwasser", 10004},
+    {"Heizöl EL", 10005}, {"Benzin", 10006},     {"Benutzer", 0},
 };
 
 }  // namespace
@@ -144,9 +145,13 @@ NamedTable Media() {
     double viscMin, viscMax, density;
   };
   static const Values kValues[] = {
-      {14000, 15500, 0.28, 1.79, 0.998}, {14500, 16000, 0.9, 1.9, 1.025},
-      {15500, 17500, 1.2, 6.5, 1.04},    {13000, 14500, 2.5, 6.0, 0.84},
-      {11000, 12500, 0.5, 0.75, 0.74},   {0, 0, 0, 0, 0},
+      {14000, 15500, 0.28, 1.79, 0.998},
+      {15500, 17500, 1.2, 6.5, 1.04},
+      {16000, 18000, 2.2, 12.0, 1.07},
+      {14500, 16000, 0.9, 1.9, 1.025},
+      {13000, 14500, 2.5, 6.0, 0.84},
+      {11000, 12500, 0.5, 0.75, 0.74},
+      {0, 0, 0, 0, 0},
   };
   NamedTable t;
   t.name = "MEDIEN";
@@ -173,15 +178,15 @@ PlainTable FactoryCoefficients() {
   PlainTable t;
   t.recordSize = kCoefficientRecordSize;
   t.records.push_back(CoefficientRecord(
-      1, {4.2174, -0.0056, 1.2e-4, -1.1e-6, 4.5e-9, 999.84, 0.0675, -0.0089, 8.7e-5, -5.4e-7}));
-  t.records.push_back(
-      CoefficientRecord(3, {3.85, 0.0031, -2.2e-5, 1.0e-7, 0, 1045.2, -0.41, -0.0021, 1.2e-5, 0}));
-  t.records.push_back(CoefficientRecord(4, {1.86, 0.0037, 0, 0, 0, 845.0, -0.68, 0, 0, 0}));
+      10001, {4.2174, -0.0056, 1.2e-4, -1.1e-6, 4.5e-9, 999.84, 0.0675, -0.0089, 8.7e-5, -5.4e-7}));
+  t.records.push_back(CoefficientRecord(
+      10002, {3.85, 0.0031, -2.2e-5, 1.0e-7, 0, 1045.2, -0.41, -0.0021, 1.2e-5, 0}));
+  t.records.push_back(CoefficientRecord(10005, {1.86, 0.0037, 0, 0, 0, 845.0, -0.68, 0, 0, 0}));
   return t;
 }
 
 Record SampleUserSet(int n) {
-  return CoefficientRecord(2, {3.99, -0.001 * n, 0, 0, 0, 1025.0, -0.2, 0, 0, 0});
+  return CoefficientRecord(10004, {3.99, -0.001 * n, 0, 0, 0, 1025.0, -0.2, 0, 0, 0});
 }
 
 }  // namespace gd::sim
