@@ -100,6 +100,17 @@ bool ParseDecimal(const std::string& token, long double& value) {
 
 }  // namespace
 
+bool ParseCoefficientValue(std::string text, long double& value) {
+  for (char& c : text) {
+    if (c == ',') c = '.';
+  }
+  long double v = 0;
+  // A value beyond the meter's range would be stored as a different one.
+  if (!ParseDecimal(text, v) || !(std::fabs(v) <= kReal48Max)) return false;
+  value = v;
+  return true;
+}
+
 const std::array<const char*, TWMMKoeffs::kCoefficientCount> kCoefficientNames = {
     "h0", "a1", "a2", "a3", "a4", "r0", "b1", "b2", "b3", "b4"};
 
@@ -283,16 +294,12 @@ CoefficientFileReader::Record CoefficientFileReader::ReadCoefficientRecord() {
       } else if (i == kEntryCount - 1) {
         record.name = text;
       } else {
-        for (char& c : text) {
-          if (c == ',') c = '.';
-        }
         long double v = 0;
         if (text.empty()) {
           flags |= kEmptyValue | kBadCoefficient;
           return fill();
         }
-        // A value beyond the meter's range would be stored as a different one.
-        if (!ParseDecimal(text, v) || !(std::fabs(v) <= kReal48Max)) {
+        if (!ParseCoefficientValue(text, v)) {
           flags |= kNotANumber | kBadCoefficient;
           return fill();
         }

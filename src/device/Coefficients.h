@@ -156,6 +156,11 @@ class CoefficientFileReader {
   std::array<Entry, kEntryCount> entries_{};
 };
 
+// A coefficient text as the file and the edits hold it: a decimal number with
+// "." or "," as separator, optional sign and exponent. False when it is no
+// such number or lies beyond what the meter's 6-byte real holds.
+bool ParseCoefficientValue(std::string text, long double& value);
+
 // The outcome of reading a whole file.
 struct CoefficientFileContent {
   std::vector<NamedCoefficientSet> sets;
