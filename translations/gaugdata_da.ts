@@ -717,6 +717,74 @@ Vælg et andet filnavn!</translation>
         <source> +</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Koeffizienten für Waermestrommessung</source>
+        <translation>Koefficienter til varmestrømsmåling</translation>
+    </message>
+    <message>
+        <source>für %s-Medium</source>
+        <translation>til %s-medie</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden%Sverfuegbare Medien fuer%SWaermestrommessung</source>
+        <translation>Efter afsendelse%Stilgængelige medier til%Svarmestrømsmåling</translation>
+    </message>
+    <message>
+        <source>Zum %s Senden</source>
+        <translation>Send til %s</translation>
+    </message>
+    <message>
+        <source>Medien nicht sortieren</source>
+        <translation>Sorter ikke medier</translation>
+    </message>
+    <message>
+        <source>Medien sortieren</source>
+        <translation>Sorter medier</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
+        <translation>'%s' er ikke et gyldigt tal for %s</translation>
+    </message>
+    <message>
+        <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
+        <translation>%s kan kun gemme %d %s af USER-koefficienter%SKoefficientsæt for '%s': %s alligevel ?</translation>
+    </message>
+    <message>
+        <source>Satz</source>
+        <translation>sæt</translation>
+    </message>
+    <message>
+        <source>Saetze</source>
+        <translation>sæt</translation>
+    </message>
+    <message>
+        <source>ersetzen</source>
+        <translation>erstatte</translation>
+    </message>
+    <message>
+        <source>einfuegen</source>
+        <translation>indsætte</translation>
+    </message>
+    <message>
+        <source>Daten werden gespeichert</source>
+        <translation>Data gemmes</translation>
+    </message>
+    <message>
+        <source>%s konnte nur USER-Koeffizientensaetze%Sfuer %d %s speichern</source>
+        <translation>%s kunne kun gemme USER-koefficientsæt%Still %d %s</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>medie</translation>
+    </message>
+    <message>
+        <source>Medien</source>
+        <translation>medier</translation>
+    </message>
+    <message>
+        <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
+        <translation>Et koefficientsæt på %d bytes i stedet for 62 kan ikke sendes</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

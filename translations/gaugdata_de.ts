@@ -714,6 +714,74 @@ Choose another filename !</source>
         <source> +</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Koeffizienten für Waermestrommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>für %s-Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nach dem Senden%Sverfuegbare Medien fuer%SWaermestrommessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zum %s Senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medien nicht sortieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medien sortieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saetze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ersetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>einfuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten werden gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s konnte nur USER-Koeffizientensaetze%Sfuer %d %s speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

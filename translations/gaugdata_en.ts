@@ -717,6 +717,74 @@ Choose another file name!</translation>
         <source> +</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Koeffizienten für Waermestrommessung</source>
+        <translation>Coefficients for heat-flow measurement</translation>
+    </message>
+    <message>
+        <source>für %s-Medium</source>
+        <translation>for %s medium</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden%Sverfuegbare Medien fuer%SWaermestrommessung</source>
+        <translation>After sending%Smedia available for%Sheat-flow measurement</translation>
+    </message>
+    <message>
+        <source>Zum %s Senden</source>
+        <translation>Send to %s</translation>
+    </message>
+    <message>
+        <source>Medien nicht sortieren</source>
+        <translation>Do not sort media</translation>
+    </message>
+    <message>
+        <source>Medien sortieren</source>
+        <translation>Sort media</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
+        <translation>'%s' is not a valid number for %s</translation>
+    </message>
+    <message>
+        <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
+        <translation>%s can only store %d %s of USER coefficients%SCoefficient set for '%s': %s anyway ?</translation>
+    </message>
+    <message>
+        <source>Satz</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Saetze</source>
+        <translation>sets</translation>
+    </message>
+    <message>
+        <source>ersetzen</source>
+        <translation>replace</translation>
+    </message>
+    <message>
+        <source>einfuegen</source>
+        <translation>insert</translation>
+    </message>
+    <message>
+        <source>Daten werden gespeichert</source>
+        <translation>Data are being stored</translation>
+    </message>
+    <message>
+        <source>%s konnte nur USER-Koeffizientensaetze%Sfuer %d %s speichern</source>
+        <translation>%s could store USER coefficient sets%Sfor only %d %s</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>Medien</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
+        <translation>A coefficient set of %d bytes instead of 62 cannot be sent</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

@@ -643,7 +643,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Firmware %s wird nicht unterstuetzt</source>
-        <translation>Le micrologiciel %s n'est pas pris en charge</translation>
+        <translation>Le micrologiciel %s n&apos;est pas pris en charge</translation>
     </message>
     <message>
         <source>COM-Port Closed</source>
@@ -683,7 +683,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>ABBRUCH DURCH BENUTZER</source>
-        <translation>ANNULÉ PAR L'UTILISATEUR</translation>
+        <translation>ANNULÉ PAR L&apos;UTILISATEUR</translation>
     </message>
     <message>
         <source>SERIAL RECIEVE ERROR</source>
@@ -695,7 +695,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>SERIAL SEND ERROR %x</source>
-        <translation>ERREUR D'ENVOI SÉRIE %x</translation>
+        <translation>ERREUR D&apos;ENVOI SÉRIE %x</translation>
     </message>
     <message>
         <source>nicht gemessen</source>
@@ -716,6 +716,74 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source> +</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizienten für Waermestrommessung</source>
+        <translation>Coefficients pour la mesure de flux thermique</translation>
+    </message>
+    <message>
+        <source>für %s-Medium</source>
+        <translation>pour fluide %s</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden%Sverfuegbare Medien fuer%SWaermestrommessung</source>
+        <translation>Après l'envoi%Sfluides disponibles pour%Sla mesure de flux thermique</translation>
+    </message>
+    <message>
+        <source>Zum %s Senden</source>
+        <translation>Envoyer au %s</translation>
+    </message>
+    <message>
+        <source>Medien nicht sortieren</source>
+        <translation>Ne pas trier les fluides</translation>
+    </message>
+    <message>
+        <source>Medien sortieren</source>
+        <translation>Trier les fluides</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
+        <translation>'%s' n'est pas un nombre valide pour %s</translation>
+    </message>
+    <message>
+        <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
+        <translation>%s ne peut enregistrer que %d %s de coefficients USER%SJeu de coefficients pour '%s' : %s quand même ?</translation>
+    </message>
+    <message>
+        <source>Satz</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>Saetze</source>
+        <translation>jeux</translation>
+    </message>
+    <message>
+        <source>ersetzen</source>
+        <translation>remplacer</translation>
+    </message>
+    <message>
+        <source>einfuegen</source>
+        <translation>insérer</translation>
+    </message>
+    <message>
+        <source>Daten werden gespeichert</source>
+        <translation>Enregistrement des données</translation>
+    </message>
+    <message>
+        <source>%s konnte nur USER-Koeffizientensaetze%Sfuer %d %s speichern</source>
+        <translation>%s n'a pu enregistrer des jeux de coefficients USER%Sque pour %d %s</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>fluide</translation>
+    </message>
+    <message>
+        <source>Medien</source>
+        <translation>fluides</translation>
+    </message>
+    <message>
+        <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
+        <translation>Un jeu de coefficients de %d octets au lieu de 62 ne peut pas être envoyé</translation>
     </message>
 </context>
 <context>
