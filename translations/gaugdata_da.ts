@@ -743,11 +743,11 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
-        <translation>'%s' er ikke et gyldigt tal for %s</translation>
+        <translation>&apos;%s&apos; er ikke et gyldigt tal for %s</translation>
     </message>
     <message>
         <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
-        <translation>%s kan kun gemme %d %s af USER-koefficienter%SKoefficientsæt for '%s': %s alligevel ?</translation>
+        <translation>%s kan kun gemme %d %s af USER-koefficienter%SKoefficientsæt for &apos;%s&apos;: %s alligevel ?</translation>
     </message>
     <message>
         <source>Satz</source>
@@ -784,6 +784,50 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
         <translation>Et koefficientsæt på %d bytes i stedet for 62 kan ikke sendes</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Bibliothek</source>
+        <translation>Koefficientbibliotek</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in EDIT-Area</source>
+        <translation>Koefficienter til redigeringsområdet</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in Download-Liste</source>
+        <translation>Koefficienter til overførselslisten</translation>
+    </message>
+    <message>
+        <source>Liste &amp;speichern</source>
+        <translation>&amp;Gem liste</translation>
+    </message>
+    <message>
+        <source>Liste oe&amp;ffnen</source>
+        <translation>Å&amp;bn liste</translation>
+    </message>
+    <message>
+        <source>FONT...</source>
+        <translation>SKRIFTTYPE...</translation>
+    </message>
+    <message>
+        <source>Waermestrom-Koeffizienten</source>
+        <translation>Varmestrømskoefficienter</translation>
+    </message>
+    <message>
+        <source>USER-Wärmestromkoeffizienten</source>
+        <translation>USER-varmestrømskoefficienter</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*</source>
+        <translation>Koefficientsæt (*.wmm)|*.wmm|Alle filer (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm</source>
+        <translation>Koefficientsæt (*.wmm)|*.wmm</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>VENT VENLIGST</translation>
     </message>
 </context>
 <context>

@@ -782,6 +782,50 @@ Choose another filename !</source>
         <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Koeffizienten-Bibliothek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizienten in EDIT-Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizienten in Download-Liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liste &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liste oe&amp;ffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FONT...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waermestrom-Koeffizienten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USER-Wärmestromkoeffizienten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::TLanguageMenu</name>

@@ -743,11 +743,11 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
-        <translation>'%s' is not a valid number for %s</translation>
+        <translation>&apos;%s&apos; is not a valid number for %s</translation>
     </message>
     <message>
         <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
-        <translation>%s can only store %d %s of USER coefficients%SCoefficient set for '%s': %s anyway ?</translation>
+        <translation>%s can only store %d %s of USER coefficients%SCoefficient set for &apos;%s&apos;: %s anyway ?</translation>
     </message>
     <message>
         <source>Satz</source>
@@ -784,6 +784,50 @@ Choose another file name!</translation>
     <message>
         <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
         <translation>A coefficient set of %d bytes instead of 62 cannot be sent</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Bibliothek</source>
+        <translation>Coefficient library</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in EDIT-Area</source>
+        <translation>Coefficients into the edit area</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in Download-Liste</source>
+        <translation>Coefficients into the download list</translation>
+    </message>
+    <message>
+        <source>Liste &amp;speichern</source>
+        <translation>&amp;Save list</translation>
+    </message>
+    <message>
+        <source>Liste oe&amp;ffnen</source>
+        <translation>&amp;Open list</translation>
+    </message>
+    <message>
+        <source>FONT...</source>
+        <translation>FONT...</translation>
+    </message>
+    <message>
+        <source>Waermestrom-Koeffizienten</source>
+        <translation>Heat-flow coefficients</translation>
+    </message>
+    <message>
+        <source>USER-Wärmestromkoeffizienten</source>
+        <translation>USER heat-flow coefficients</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*</source>
+        <translation>Coefficient sets (*.wmm)|*.wmm|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm</source>
+        <translation>Coefficient sets (*.wmm)|*.wmm</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>PLEASE WAIT</translation>
     </message>
 </context>
 <context>

@@ -727,7 +727,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Nach dem Senden%Sverfuegbare Medien fuer%SWaermestrommessung</source>
-        <translation>Après l'envoi%Sfluides disponibles pour%Sla mesure de flux thermique</translation>
+        <translation>Après l&apos;envoi%Sfluides disponibles pour%Sla mesure de flux thermique</translation>
     </message>
     <message>
         <source>Zum %s Senden</source>
@@ -743,11 +743,11 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist keine gueltige Zahl fuer %s</source>
-        <translation>'%s' n'est pas un nombre valide pour %s</translation>
+        <translation>&apos;%s&apos; n&apos;est pas un nombre valide pour %s</translation>
     </message>
     <message>
         <source>%s kann nur %d %s von USER-Koeffizienten speichern%SDen Koeffizientensatz fuer &apos;%s&apos; trotzdem %s ?</source>
-        <translation>%s ne peut enregistrer que %d %s de coefficients USER%SJeu de coefficients pour '%s' : %s quand même ?</translation>
+        <translation>%s ne peut enregistrer que %d %s de coefficients USER%SJeu de coefficients pour &apos;%s&apos; : %s quand même ?</translation>
     </message>
     <message>
         <source>Satz</source>
@@ -771,7 +771,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>%s konnte nur USER-Koeffizientensaetze%Sfuer %d %s speichern</source>
-        <translation>%s n'a pu enregistrer des jeux de coefficients USER%Sque pour %d %s</translation>
+        <translation>%s n&apos;a pu enregistrer des jeux de coefficients USER%Sque pour %d %s</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -784,6 +784,50 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>Koeffizientensatz mit %d Bytes statt 62 kann nicht gesendet werden</source>
         <translation>Un jeu de coefficients de %d octets au lieu de 62 ne peut pas être envoyé</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Bibliothek</source>
+        <translation>Bibliothèque de coefficients</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in EDIT-Area</source>
+        <translation>Coefficients dans la zone d'édition</translation>
+    </message>
+    <message>
+        <source>Koeffizienten in Download-Liste</source>
+        <translation>Coefficients dans la liste d'envoi</translation>
+    </message>
+    <message>
+        <source>Liste &amp;speichern</source>
+        <translation>&amp;Enregistrer la liste</translation>
+    </message>
+    <message>
+        <source>Liste oe&amp;ffnen</source>
+        <translation>&amp;Ouvrir une liste</translation>
+    </message>
+    <message>
+        <source>FONT...</source>
+        <translation>POLICE...</translation>
+    </message>
+    <message>
+        <source>Waermestrom-Koeffizienten</source>
+        <translation>Coefficients de flux thermique</translation>
+    </message>
+    <message>
+        <source>USER-Wärmestromkoeffizienten</source>
+        <translation>Coefficients de flux thermique USER</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*</source>
+        <translation>Jeux de coefficients (*.wmm)|*.wmm|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Koeffizienten-Sätze (*.wmm)|*.wmm</source>
+        <translation>Jeux de coefficients (*.wmm)|*.wmm</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>VEUILLEZ PATIENTER</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,24 @@ std::string CoefficientDialogModel::SortHint() const {
   return Translate(sortDown_ ? kSortOff : kSortOn);
 }
 
+CoefficientDialogModel::Texts CoefficientDialogModel::WindowTexts() {
+  Texts t;
+  t.libraryLabel = Translate("Koeffizienten-Bibliothek");
+  t.descriptorLabel = "DESCRIPTOR";
+  t.toEditsHint = Translate("Koeffizienten in EDIT-Area");
+  t.toDownloadHint = Translate("Koeffizienten in Download-Liste");
+  t.saveListItem = Translate("Liste &speichern");
+  t.openListItem = Translate("Liste oe&ffnen");
+  t.fontItem = Translate("FONT...");
+  t.panelCaption = Translate("Waermestrom-Koeffizienten");
+  t.saveDialogTitle = Translate("USER-W\xE4rmestromkoeffizienten");
+  t.saveFilter = Translate("Koeffizienten-S\xE4tze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*");
+  t.openFilter = Translate("Koeffizienten-S\xE4tze (*.wmm)|*.wmm");
+  t.defaultExtension = "wmm";
+  t.waitCaption = Translate("BITTE WARTEN");
+  return t;
+}
+
 // --- Start ---------------------------------------------------------------------
 
 void CoefficientDialogModel::Start() {

@@ -83,6 +83,23 @@ class CoefficientDialogModel {
   std::string AvailableLabel() const;  // LAB_NachDemSendenVerfuegbar
   std::string SendButtonText() const;  // "Zum %s Senden"
   std::string SortHint() const;        // hint of SB_SortSdxMedienCombo
+  // The fixed texts of the window, translated.
+  struct Texts {
+    std::string libraryLabel;     // above LBX_SONDMedienWithWMM
+    std::string descriptorLabel;  // beside ED_DESC
+    std::string toEditsHint;      // BT_SdxWmmMedien2Edits
+    std::string toDownloadHint;   // BT_AktEdits2DownLoadList
+    std::string saveListItem;     // pop-up of the download list
+    std::string openListItem;
+    std::string fontItem;      // pop-up of Panel2
+    std::string panelCaption;  // Panel2
+    std::string saveDialogTitle;
+    std::string saveFilter;  // "name|pattern|..." pairs
+    std::string openFilter;
+    std::string defaultExtension;
+    std::string waitCaption;  // TWaitWindow
+  };
+  static Texts WindowTexts();
 
   // --- Start -----------------------------------------------------------------
   // Loads media, user and factory sets from the meter and fills the lists.

@@ -11,6 +11,7 @@
 #include "core/FileStore.h"
 #include "core/Messages.h"
 #include "device/CoefficientDialogModel.h"
+#include "device/WaitWindowModel.h"
 
 namespace gd {
 namespace {
@@ -408,6 +409,32 @@ TEST(CoefficientDialogModel, ALinkErrorDuringSendingEnablesTheButtonAgain) {
   EXPECT_THROW(d.model.Send(), std::runtime_error);
   EXPECT_FALSE(d.model.Busy());
   EXPECT_TRUE(d.model.SendEnabled());
+}
+
+TEST(WaitWindowModel, FifteenTicksForTheStoreWaitAndAnEarlyClose) {
+  WaitWindowModel wait;
+  wait.Start("Daten werden gespeichert", CoefficientDialogModel::kWaitMilliseconds);
+  EXPECT_EQ(wait.Steps(), 15);
+  int ticks = 1;
+  while (!wait.Tick()) ++ticks;
+  EXPECT_EQ(ticks, 15);
+  EXPECT_TRUE(wait.Result());
+  EXPECT_FALSE(wait.TimerRunning());
+  EXPECT_FALSE(wait.Tick());
+
+  wait.Start("x", 250);
+  EXPECT_FALSE(wait.Tick());
+  wait.Closed();
+  EXPECT_FALSE(wait.TimerRunning());
+  EXPECT_FALSE(wait.Result());
+  EXPECT_FALSE(wait.Tick());
+
+  wait.Start("x", 50);  // less than one step
+  EXPECT_TRUE(wait.Tick());
+
+  const auto texts = CoefficientDialogModel::WindowTexts();
+  EXPECT_EQ(texts.saveFilter, "Koeffizienten-S\xE4tze (*.wmm)|*.wmm|Alle Dateien (*.*)|*.*");
+  EXPECT_EQ(texts.waitCaption, "BITTE WARTEN");
 }
 
 }  // namespace
