@@ -99,7 +99,7 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
   converter.SetOutput(&textSink);
   if (spreadsheet) {
     converter.SetSpreadsheet(&cellSink);
-    WriteWorkbookStart(book, converter.GetLocale());
+    WriteWorkbookStart(book, converter.GetLocale(), CodePageForStyle(converter.Style()));
   } else {
     converter.SetSpreadsheet(nullptr);
   }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "convert/TextStyle.h"
+
 namespace gd {
 namespace {
 
@@ -93,7 +95,9 @@ std::vector<std::string> NumberFormats(const Locale& locale) {
     if (c == '/') date += '\\';
     date += c;
   }
-  const std::string time = UnifyAmPm(ShortTimePattern(locale));
+  // Times keep their seconds: a series stored every 10 s would otherwise show
+  // the same minute in six rows.
+  const std::string time = UnifyAmPm(locale.longTimePattern);
   std::vector<std::string> formats = {
       "General",
       "0.0##",
@@ -108,13 +112,19 @@ std::vector<std::string> NumberFormats(const Locale& locale) {
   return formats;
 }
 
-void WriteWorkbookStart(Bytes& stream, const Locale& locale) {
+void WriteWorkbookStart(Bytes& stream, const Locale& locale, std::uint16_t codePage) {
   const std::vector<std::string> formats = NumberFormats(locale);
   Bytes out;
-  PutHead(out, kRecBof, 6);
-  PutU16(out, 0x0000);
+  // The worksheet's own beginning-of-file record (version 7, a worksheet):
+  // readers tell the file's kind by these first eight bytes, and take the
+  // number formats below only from a file that begins this way.
+  PutHead(out, kRecBof, 4);
+  PutU16(out, kBofVersion);
   PutU16(out, 0x0010);  // a worksheet
-  PutU16(out, 0x0000);
+
+  // The code page of every text in the file, so that readers need not guess.
+  PutHead(out, kRecCodePage, 2);
+  PutU16(out, codePage);
 
   // The sheet size stated here is fixed; readers take the cells as they come.
   PutHead(out, kRecDimensions, 10);
@@ -142,6 +152,10 @@ void WriteWorkbookStart(Bytes& stream, const Locale& locale) {
     PutU16(out, static_cast<std::uint16_t>(cf[1] + kLocked));
   }
   stream.insert(stream.end(), out.begin(), out.end());
+}
+
+std::uint16_t CodePageForStyle(std::uint32_t styleBits) {
+  return (styleBits & kStyleDosCharset) ? kCodePageDos : kCodePageWindows1252;
 }
 
 void WriteWorkbookEnd(Bytes& stream) { PutHead(stream, kRecEof, 0); }

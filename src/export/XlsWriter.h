@@ -46,7 +46,9 @@ inline constexpr int kSheetRows = 16384;
 inline constexpr int kSheetColumns = 256;
 
 // Record identifiers.
-inline constexpr std::uint16_t kRecBof = 0x0809;
+inline constexpr std::uint16_t kRecBof = 0x0009;
+inline constexpr std::uint16_t kBofVersion = 0x0007;
+inline constexpr std::uint16_t kRecCodePage = 0x0042;
 inline constexpr std::uint16_t kRecDimensions = 0x0200;
 inline constexpr std::uint16_t kRecFont = 0x0031;
 inline constexpr std::uint16_t kRecFormat = 0x001E;
@@ -61,7 +63,15 @@ inline constexpr std::uint16_t kRecEof = 0x000A;
 // the currency format. Throws ESpreadsheetError for a code over 255 bytes.
 std::vector<std::string> NumberFormats(const Locale& locale);
 
-void WriteWorkbookStart(Bytes& stream, const Locale& locale);
+// Code pages the CODEPAGE record names: the Windows-1252 texts of the program,
+// or the DOS code page (850) of text written with the DOS-characters style bit.
+inline constexpr std::uint16_t kCodePageWindows1252 = 1252;
+inline constexpr std::uint16_t kCodePageDos = 850;
+// The code page of cell texts written with the given text style bits.
+std::uint16_t CodePageForStyle(std::uint32_t styleBits);
+
+void WriteWorkbookStart(Bytes& stream, const Locale& locale,
+                        std::uint16_t codePage = kCodePageWindows1252);
 void WriteWorkbookEnd(Bytes& stream);
 
 // Text cut to 255 characters.

@@ -79,7 +79,7 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableS
   TXlsCellSink bookSink(book, locale);
   EngineDetach detach{engine};
   if (sheet) {
-    WriteWorkbookStart(book, locale);
+    WriteWorkbookStart(book, locale, CodePageForStyle(engine.Style()));
     engine.SetOutput(nullptr);
     engine.SetSpreadsheet(&bookSink);
   } else {

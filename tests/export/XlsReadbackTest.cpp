@@ -91,7 +91,7 @@ TEST_F(XlsReadback, CellsReadBackWithTheirValuesTypesAndFormats) {
   WriteNumberCell(b, 2, 0, -0.1 - 0.2);
   WriteNumberCell(b, 3, 0, 1e20);
   WriteDateCell(b, de, 0, 1, 36526.75);
-  WriteTimeCell(b, de, 1, 1, 0.75);
+  WriteTimeCell(b, de, 1, 1, 0.75 + 7.0 / 86400);
   WriteCell(b, de, CellKind::Integer, 1, 3, "42");
   WriteCell(b, de, CellKind::Integer, 2, 0, "70000");
   WriteCell(b, de, CellKind::DateTime, 2, 1, "29.02.1992 12:30:00");
@@ -103,17 +103,17 @@ TEST_F(XlsReadback, CellsReadBackWithTheirValuesTypesAndFormats) {
 
   const std::string general = Hex("General"), decimals = Hex("0.0##");
   const std::vector<std::string> expected = {
-      "sheets\t1\tbiff\t21",
+      "sheets\t1\tbiff\t21\tcp1252",
       "0\t0\ttext\t" + Hex(umlauts) + "\t" + general,
       "0\t1\tnumber\t1234.5\t" + decimals,
       "0\t2\tnumber\t-0.3\t" + decimals,
       "0\t3\tnumber\t1e+20\t" + decimals,
       "1\t0\tdate\t36526.0 (2000, 1, 1, 0, 0, 0)\t" + Hex("dd.MM.yyyy"),
-      "1\t1\tdate\t0.75 (0, 0, 0, 18, 0, 0)\t" + Hex("HH:mm"),
+      "1\t1\tdate\t0.7500810185185185 (0, 0, 0, 18, 0, 7)\t" + Hex("HH:mm:ss"),
       "1\t2\tempty\t\t",
       "1\t3\tnumber\t42.0\t" + decimals,
       "2\t0\tnumber\t70000.0\t" + general,
-      "2\t1\tdate\t33663.520833333336 (1992, 2, 29, 12, 30, 0)\t" + Hex("dd.MM.yyyy HH:mm"),
+      "2\t1\tdate\t33663.520833333336 (1992, 2, 29, 12, 30, 0)\t" + Hex("dd.MM.yyyy HH:mm:ss"),
       "2\t2\tnumber\t12.5\t" + Hex("00,00\x80"),
       "2\t3\tnumber\t-0.00725\t" + decimals,
       "3\t0\ttext\t" + Hex(longText.substr(0, 255)) + "\t" + general,
@@ -129,7 +129,7 @@ TEST_F(XlsReadback, EnglishFormatsAndAnEmptyWorkbook) {
   Bytes b;
   WriteWorkbookStart(b, en);
   WriteWorkbookEnd(b);
-  EXPECT_EQ(ReadBack(b), std::vector<std::string>{"sheets\t1\tbiff\t21"});
+  EXPECT_EQ(ReadBack(b), std::vector<std::string>{"sheets\t1\tbiff\t21\tcp1252"});
 
   b.clear();
   WriteWorkbookStart(b, en);
@@ -137,10 +137,21 @@ TEST_F(XlsReadback, EnglishFormatsAndAnEmptyWorkbook) {
   WriteCell(b, en, CellKind::Float, 0, 1, "0.5");
   WriteWorkbookEnd(b);
   const std::vector<std::string> expected = {
-      "sheets\t1\tbiff\t21",
+      "sheets\t1\tbiff\t21\tcp1252",
       "0\t0\tdate\t65380.0 (2078, 12, 31, 0, 0, 0)\t" + Hex("dd\\/MM\\/yyyy"),
       "0\t1\tnumber\t0.5\t" + Hex("0.0##"),
   };
+  EXPECT_EQ(ReadBack(b), expected);
+}
+
+TEST_F(XlsReadback, DosTextsReadBackThroughTheirCodePage) {
+  // "Äü" in DOS bytes; the reader must decode them without being told how.
+  Bytes b;
+  WriteWorkbookStart(b, Locale::German(), kCodePageDos);
+  WriteLabelCell(b, 0, 0, "\x8E\x81");
+  WriteWorkbookEnd(b);
+  const std::vector<std::string> expected = {"sheets\t1\tbiff\t21\tcp850",
+                                             "0\t0\ttext\t8e81\t" + Hex("General")};
   EXPECT_EQ(ReadBack(b), expected);
 }
 

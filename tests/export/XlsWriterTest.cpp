@@ -41,14 +41,18 @@ TEST(XlsWriter, EmptyWorkbookHasTheFixedRecordsInOrder) {
   Bytes b;
   WriteWorkbookStart(b, Locale::German());
   WriteWorkbookEnd(b);
-  const Bytes head = {0x09, 0x08, 0x06, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00};
+  // The worksheet's own BOF (version 7, a worksheet), then the code page 1252.
+  const Bytes head = {0x09, 0x00, 0x04, 0x00, 0x07, 0x00, 0x10,
+                      0x00, 0x42, 0x00, 0x02, 0x00, 0xE4, 0x04};
   ASSERT_GT(b.size(), head.size() + 4);
-  EXPECT_EQ(Bytes(b.begin(), b.begin() + 10), head);
+  EXPECT_EQ(Bytes(b.begin(), b.begin() + 14), head);
   EXPECT_EQ(Bytes(b.end() - 4, b.end()), (Bytes{0x0A, 0x00, 0x00, 0x00}));
 
-  const auto recs = Records(b);
-  ASSERT_EQ(recs.size(), 21u);
-  EXPECT_EQ(recs[0].data, (Bytes{0, 0, 0x10, 0, 0, 0}));
+  auto recs = Records(b);
+  ASSERT_EQ(recs.size(), 22u);
+  EXPECT_EQ(recs[0].data, (Bytes{7, 0, 0x10, 0}));
+  EXPECT_EQ(recs[1].id, 0x0042);
+  recs.erase(recs.begin() + 1);  // the rest keeps its places
   EXPECT_EQ(recs[1].id, 0x0200);
   EXPECT_EQ(recs[1].data, (Bytes{0, 0, 4, 0, 0, 0, 14, 0, 0, 0}));
   for (int i = 2; i <= 4; ++i) {
@@ -84,8 +88,8 @@ TEST(XlsWriter, NumberFormatsFollowTheLocale) {
   auto formats = NumberFormats(Locale::German());
   ASSERT_EQ(formats.size(), 7u);
   EXPECT_EQ(formats[3], "dd.MM.yyyy");
-  EXPECT_EQ(formats[4], "HH:mm");
-  EXPECT_EQ(formats[5], "dd.MM.yyyy HH:mm");
+  EXPECT_EQ(formats[4], "HH:mm:ss");  // times keep their seconds
+  EXPECT_EQ(formats[5], "dd.MM.yyyy HH:mm:ss");
   EXPECT_EQ(formats[6], "00,00\x80");
 
   formats = NumberFormats(Locale::English());
@@ -94,7 +98,7 @@ TEST(XlsWriter, NumberFormatsFollowTheLocale) {
 
   Locale twelve = Locale::English();
   twelve.longTimePattern = "h:mm:ss a/p";
-  EXPECT_EQ(NumberFormats(twelve)[4], "h:mm AM/PM");
+  EXPECT_EQ(NumberFormats(twelve)[4], "h:mm:ss AM/PM");
 
   Locale huge;
   huge.shortDatePattern = std::string(250, 'x') + "dd.MM.yyyy";
@@ -102,6 +106,15 @@ TEST(XlsWriter, NumberFormatsFollowTheLocale) {
   Bytes b;
   EXPECT_THROW(WriteWorkbookStart(b, huge), ESpreadsheetError);
   EXPECT_TRUE(b.empty());
+}
+
+TEST(XlsWriter, CodePageRecordNamesTheTextsCodePage) {
+  // DOS characters in the texts: the DOS code page; otherwise Windows-1252.
+  EXPECT_EQ(CodePageForStyle(0x0031D033), 1252);
+  EXPECT_EQ(CodePageForStyle(0x0031D033 | 0x00080000), 850);
+  Bytes b;
+  WriteWorkbookStart(b, Locale::German(), CodePageForStyle(0x00080000));
+  EXPECT_EQ(Bytes(b.begin() + 8, b.begin() + 14), (Bytes{0x42, 0x00, 0x02, 0x00, 0x52, 0x03}));
 }
 
 TEST(XlsWriter, NumberCellBytes) {

@@ -7,9 +7,10 @@ opened by xlrd and each cell is printed as
     row<TAB>column<TAB>type<TAB>value<TAB>number format
 
 type is xlrd's cell type name (text, number, date, empty, ...); a text value
-is printed as the hex of its Windows-1252 bytes, a number with repr(), a date
-as the date tuple xlrd computes. The file has no code-page record, so it is
-read as Windows-1252.
+is printed as the hex of its bytes in the code page the file names, a number
+with repr(), a date as the date tuple xlrd computes. The file is read as a user
+would read it, without telling xlrd the code page; the first line names the
+encoding xlrd took from the file.
 
 Exit codes: 0 dumped, 2 xlrd missing, 1 the file could not be read.
 """
@@ -34,15 +35,15 @@ TYPES = {
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--check":
         return 0
-    book = xlrd.open_workbook(sys.argv[1], encoding_override="cp1252", formatting_info=True)
+    book = xlrd.open_workbook(sys.argv[1], formatting_info=True)
     sheet = book.sheet_by_index(0)
-    print("sheets\t%d\tbiff\t%d" % (book.nsheets, book.biff_version))
+    print("sheets\t%d\tbiff\t%d\t%s" % (book.nsheets, book.biff_version, book.encoding))
     for r in range(sheet.nrows):
         for c in range(sheet.ncols):
             cell = sheet.cell(r, c)
             kind = TYPES.get(cell.ctype, str(cell.ctype))
             if cell.ctype == xlrd.XL_CELL_TEXT:
-                value = cell.value.encode("cp1252").hex()
+                value = cell.value.encode(book.encoding).hex()
             elif cell.ctype == xlrd.XL_CELL_DATE:
                 value = "%r %r" % (cell.value, xlrd.xldate_as_tuple(cell.value, book.datemode))
             elif cell.ctype == xlrd.XL_CELL_NUMBER:
@@ -52,7 +53,7 @@ def main():
             fmt = ""
             if cell.ctype != xlrd.XL_CELL_EMPTY:
                 xf = book.xf_list[cell.xf_index]
-                fmt = book.format_map[xf.format_key].format_str.encode("cp1252").hex()
+                fmt = book.format_map[xf.format_key].format_str.encode(book.encoding).hex()
             print("%d\t%d\t%s\t%s\t%s" % (r, c, kind, value, fmt))
     return 0
 

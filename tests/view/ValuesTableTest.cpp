@@ -221,13 +221,13 @@ TEST(ValuesTableSave, TextFileHasHeaderHeadingsRowsAndBreak) {
   EXPECT_EQ(lines[lines.size() - 2], "\\BREAK (1 of 2)");
   EXPECT_EQ(lines.back(), "\\END");
 
-  // Any case of ".xls" makes a workbook (its first record is BOF 0x0809).
+  // Any case of ".xls" makes a workbook (its first record is BOF 0x0009).
   const std::string book = path.substr(0, path.size() - 4) + ".XLS";
   EXPECT_TRUE(SaveValuesTable(*e.out, table, {book, "Tabelle"}, files, stop));
   const Bytes bytes = files.ReadWhole(book);
   ASSERT_GE(bytes.size(), 4u);
   EXPECT_EQ(bytes[0], 0x09);
-  EXPECT_EQ(bytes[1], 0x08);
+  EXPECT_EQ(bytes[1], 0x00);
   EXPECT_FALSE(IsSpreadsheetName("a.xlsx"));
   files.Remove(path);
   files.Remove(book);
