@@ -164,6 +164,14 @@
         <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Vælg færre serier, eller gem som tekst.</translation>
     </message>
     <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Gem som .xlsx (et ark rummer der 1048576 rækker), vælg færre serier, eller gem som tekst.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
+        <translation>Denne udgave kan ikke skrive .xlsx-filer: %s</translation>
+    </message>
+    <message>
         <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
         <translation>Serie %2.2d er beskadiget: kun %d af dens %d værdier er fuldstændige og blev gemt</translation>
     </message>

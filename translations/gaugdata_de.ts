@@ -164,6 +164,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
         <translation type="unfinished"></translation>
     </message>

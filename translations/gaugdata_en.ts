@@ -164,6 +164,14 @@
         <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Choose fewer series or save as text.</translation>
     </message>
     <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Save as .xlsx (a sheet holds 1048576 rows there), choose fewer series or save as text.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
+        <translation>This build cannot write .xlsx files: %s</translation>
+    </message>
+    <message>
         <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
         <translation>Series %2.2d is damaged: only %d of its %d values are complete and were saved</translation>
     </message>

@@ -164,6 +164,14 @@
         <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
     </message>
     <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
+        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Enregistrez en .xlsx (une feuille y contient 1048576 lignes), choisissez moins de séries ou enregistrez en texte.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
+        <translation>Cette version ne peut pas écrire de fichiers .xlsx : %s</translation>
+    </message>
+    <message>
         <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
         <translation>La série %2.2d est endommagée : seules %d de ses %d valeurs sont complètes et ont été enregistrées</translation>
     </message>

@@ -99,6 +99,9 @@ const std::vector<SaveFileFilter>& SaveDialogFilters() {
       {"ASCII Text  (*.txt)", "*.txt", ".txt"},
       {"Binary file (*.sdx)", "*.sdx", ".sdx"},
       {"Excel (*.xls)", "*.xls", ".xls"},
+      {"Excel 2007+ (*.xlsx)", "*.xlsx", ".xlsx"},
+      {"CSV (*.csv)", "*.csv", ".csv"},
+      {"CSV, Semikolon und Dezimalkomma (*.csv)", "*.csv", ".csv"},
   };
   return filters;
 }
@@ -125,9 +128,20 @@ std::string ApplySaveFilter(const std::string& name, int filterIndex) {
       return ChangeFileExt(name, ".sdx");
     case kSaveFilterSpreadsheet:
       return ChangeFileExt(name, ".xls");
+    case kSaveFilterWorkbook:
+      return ChangeFileExt(name, ".xlsx");
+    case kSaveFilterDataTable:
+    case kSaveFilterDataTableDe:
+      return ChangeFileExt(name, ".csv");
     default:
       return name;
   }
+}
+
+CsvOptions SaveFilterCsvOptions(int filterIndex) {
+  CsvOptions options;
+  options.excelDe = filterIndex == kSaveFilterDataTableDe;
+  return options;
 }
 
 bool SaveReceivedFirst(const MainWindowState& state) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Messages.h"
+#include "export/CsvExport.h"
 #include "view/SeriesSelection.h"
 
 namespace gd {
@@ -91,10 +92,14 @@ struct SaveFileFilter {
   std::string extension;  // ".txt"
 };
 
-// 1: text, 2: measurement file, 3: spreadsheet.
+// 1: text, 2: measurement file, 3: spreadsheet, 4: workbook, 5: data table,
+// 6: data table with semicolons and decimal commas.
 inline constexpr int kSaveFilterText = 1;
 inline constexpr int kSaveFilterMeasurement = 2;
 inline constexpr int kSaveFilterSpreadsheet = 3;
+inline constexpr int kSaveFilterWorkbook = 4;
+inline constexpr int kSaveFilterDataTable = 5;
+inline constexpr int kSaveFilterDataTableDe = 6;
 
 const std::vector<SaveFileFilter>& SaveDialogFilters();
 // The filters as "caption|pattern|caption|pattern...".
@@ -104,8 +109,11 @@ std::string SaveDialogFilterString();
 std::string SaveDialogPresetName(const std::string& preset);
 // The chosen name after the filter's rule: with the text filter a name ending
 // in ".sdx" gets ".txt"; with the measurement-file filter the name gets
-// ".sdx"; with the spreadsheet filter ".xls". Other names stay as chosen.
+// ".sdx"; with the spreadsheet filter ".xls", the workbook filter ".xlsx" and
+// the data-table filters ".csv". Other names stay as chosen.
 std::string ApplySaveFilter(const std::string& name, int filterIndex);
+// The layout of a data table saved with that filter.
+CsvOptions SaveFilterCsvOptions(int filterIndex);
 // Whether the save dialog must first save the received stream as a
 // measurement file under the chosen name.
 bool SaveReceivedFirst(const MainWindowState& state);

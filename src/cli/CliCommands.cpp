@@ -202,6 +202,7 @@ int RunExport(const CliRequest& request, OpenedFile& file, std::ostream& err) {
   save.comments = &document.Comments();
   save.selection = selection;
   save.target = request.arguments.at(1);
+  save.csv = request.csv;
   job.Prepare(std::move(save));
   const bool written = job.Run();
   if (bar) bar->Finish();

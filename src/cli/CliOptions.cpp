@@ -69,17 +69,23 @@ const std::vector<CommandSpec> kCommands = {
      "puts the channels side by side, bit 0x40 shows all data; --language chooses\n"
      "the language of the labels.\n",
      1, 2, ""},
-    {Command::kExport, "export", "FILE OUT [--series LIST]", "save series as text, .xls or .sdx",
+    {Command::kExport, "export", "FILE OUT [--series LIST] [--csv-excel-de]",
+     "save series as text, .xls, .xlsx, .csv or .sdx",
      "Saves the chosen series of FILE to OUT, by OUT's extension: \".xls\" a\n"
-     "spreadsheet file, \".sdx\" a measurement file holding only those series with\n"
-     "their comments, anything else a text file in the layout the text style bits\n"
-     "choose. OUT is written in one piece and never onto FILE itself. A progress\n"
-     "bar is shown on stderr when it is a terminal. A spreadsheet holds 16384\n"
-     "rows; series that need more are refused and nothing is written.\n",
+     "spreadsheet file (16384 rows; series that need more are refused and nothing\n"
+     "is written), \".xlsx\" the same cells as a current workbook (1048576 rows),\n"
+     "\".csv\" a data table for data tools (UTF-8; one header row, then per value\n"
+     "record series, channel, ISO 8601 time and the values), \".sdx\" a\n"
+     "measurement file holding only those series with their comments, anything\n"
+     "else a text file in the layout the text style bits choose. OUT is written\n"
+     "in one piece and never onto FILE itself. A progress bar is shown on stderr\n"
+     "when it is a terminal.\n",
      2, 2,
      "  --series LIST         the series to save: 1-based numbers separated by\n"
      "                        commas, in the order to save them (3,1), or all\n"
-     "                        (default)\n"},
+     "                        (default)\n"
+     "  --csv-excel-de        a .csv with semicolons and decimal commas, as a\n"
+     "                        German spreadsheet program opens it\n"},
     {Command::kInfo, "info", "FILE", "the technical listing of a file's stream",
      "Prints the technical listing of the measurement byte stream in FILE: prolog\n"
      "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
@@ -136,13 +142,16 @@ std::vector<int> ParseSeriesList(const std::string& text, const CommandSpec* com
   return numbers;
 }
 
+// The one option without a value.
+constexpr const char* kCsvExcelDe = "csv-excel-de";
+
 bool KnownOption(const std::string& name, const CommandSpec& command) {
   if (name == "locale" || name == "style" || name == "col-length" || name == "separator" ||
       name == "language") {
     return true;
   }
   if (name == "time") return command.command == Command::kList;
-  if (name == "series") return command.command == Command::kExport;
+  if (name == "series" || name == kCsvExcelDe) return command.command == Command::kExport;
   return false;
 }
 
@@ -277,6 +286,11 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (!KnownOption(name, *command)) {
       Fail("unknown option --" + name + " for " + command->name, command);
+    }
+    if (name == kCsvExcelDe) {
+      if (inlineValue) Fail("option --" + name + " takes no value", command);
+      request.csv.excelDe = true;
+      continue;
     }
     if (!inlineValue) {
       if (i + 1 >= arguments.size()) Fail("option --" + name + " needs a value", command);

@@ -16,6 +16,7 @@
 
 #include "convert/TextStyle.h"
 #include "core/Locale.h"
+#include "export/CsvExport.h"
 
 namespace gd::cli {
 
@@ -46,6 +47,7 @@ struct CliRequest {
   std::string localeCode = "de";
   Locale locale = Locale::German();
   TextOutputOptions text;  // style, ColLength, separator, output language
+  CsvOptions csv;          // export: the layout of a .csv target
 };
 
 // Wrong usage: the message and the command it concerns (null: none known).

@@ -1,6 +1,7 @@
 #include "export/SaveSeries.h"
 
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "convert/OutputSinks.h"
@@ -11,7 +12,8 @@
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
-#include "export/XlsCellSink.h"
+#include "export/CellBook.h"
+#include "export/CsvExport.h"
 #include "export/XlsWriter.h"
 
 namespace gd {
@@ -29,6 +31,10 @@ constexpr const char* kBadChannels =
 constexpr const char* kSheetFull =
     "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
     "in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.";
+constexpr const char* kSheetFullTryXlsx =
+    "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
+    "in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort "
+    "1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.";
 
 // Takes the job's output, progress and grid off the conversion object on
 // every way out, so that its next user never writes into a buffer that is gone.
@@ -40,6 +46,16 @@ struct ConverterDetach {
     converter.SetProgress(nullptr, 0);
     converter.SetGrid(nullptr);
   }
+};
+
+// A byte sink over the pending target.
+class PendingFileSink final : public IByteSink {
+ public:
+  explicit PendingFileSink(PendingFile& file) : file_(file) {}
+  void Write(std::string_view bytes) override { file_.Write(bytes); }
+
+ private:
+  PendingFile& file_;
 };
 
 }  // namespace
@@ -72,40 +88,30 @@ bool SaveSeriesJob::Run() {
     case SaveKind::Subset:
       return SaveSubsetFile();
     case SaveKind::Spreadsheet:
-      return SaveConverted(true);
+    case SaveKind::Workbook:
+      return SaveConverted(SaveKindOf(request_.target));
+    case SaveKind::DataTable:
+      return SaveDataTable();
     case SaveKind::Text:
       break;
   }
-  return SaveConverted(false);
+  return SaveConverted(SaveKind::Text);
 }
 
-bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
+void SaveSeriesJob::CheckSelection() const {
   if (!request_.converter || !request_.converter->Usable()) {
     throw EBinFileInvalid(Translate(kNoConverter));
   }
-  TVXASCIIOUT& converter = *request_.converter;
-  const std::vector<TRcaEntry>& directory = converter.Parsed().directory;
+  const std::vector<TRcaEntry>& directory = request_.converter->Parsed().directory;
   for (const int n : request_.selection) {
     if (n < 1 || static_cast<std::size_t>(n) > directory.size()) {
       throw EGaugData(FormatText(Translate("Messwertreihe %d existiert nicht"), {n}));
     }
   }
+}
 
-  std::string text;
-  Bytes book;
-  StringByteSink textSink(text);
-  TXlsCellSink cellSink(book, converter.GetLocale());
-  ConverterDetach detach{converter};
-  converter.SetOutput(&textSink);
-  if (spreadsheet) {
-    converter.SetSpreadsheet(&cellSink);
-    WriteWorkbookStart(book, converter.GetLocale(), CodePageForStyle(converter.Style()));
-  } else {
-    converter.SetSpreadsheet(nullptr);
-  }
-  converter.SetRow(0);
-  converter.SetGrid(nullptr);
-
+std::int64_t SaveSeriesJob::ListPending() {
+  const std::vector<TRcaEntry>& directory = request_.converter->Parsed().directory;
   std::int64_t total = 0;
   for (const int n : request_.selection) {
     const std::int32_t records = directory[static_cast<std::size_t>(n - 1)].RecordCount();
@@ -114,12 +120,12 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
   }
   progress_.SetMaximum(total);
   progress_.Advance(1);
-  converter.SetProgress(&progress_, total);
+  return total;
+}
 
-  if (request_.selection.empty()) converter.WriteNoData();
-  const std::span<const TReihenMemoStrings> comments =
-      request_.comments ? std::span<const TReihenMemoStrings>(request_.comments->rows)
-                        : std::span<const TReihenMemoStrings>();
+bool SaveSeriesJob::WriteEachSeries(const std::function<bool(int)>& writeSeries) {
+  TVXASCIIOUT& converter = *request_.converter;
+  const std::vector<TRcaEntry>& directory = converter.Parsed().directory;
   const int count = static_cast<int>(request_.selection.size());
   bool cancelled = false;
   for (int i = 0; i < count && !cancelled; ++i) {
@@ -129,15 +135,7 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
     currentSeries_ = FormatText(Translate(kCurrentSeries), {n});
     seriesOf_ = FormatText(Translate(kSeriesOf), {i + 1, count});
     progress_.LetEventsRun();
-    try {
-      cancelled = !converter.WriteSeries(n, comments);
-    } catch (const ESpreadsheetError&) {
-      // The sheet's rows are used up: the workbook is dropped whole rather
-      // than saved without the rows that did not fit.
-      if (!spreadsheet) throw;
-      throw ESpreadsheetError(
-          FormatText(Translate(kSheetFull), {FileNameOnly(request_.target), n, kSheetRows}));
-    }
+    cancelled = !writeSeries(n);
     // The rows of a series that leaves the stream end with "** BAD BYTES **";
     // the user is told as well, not only the file.
     TVXAblage& nav = converter.Navigator();
@@ -153,15 +151,75 @@ bool SaveSeriesJob::SaveConverted(bool spreadsheet) {
     // A cancel between two series' records ends the loop too.
     cancelled = cancelled || progress_.Cancelled();
   }
+  return !cancelled;
+}
 
+bool SaveSeriesJob::SaveConverted(SaveKind kind) {
+  CheckSelection();
+  TVXASCIIOUT& converter = *request_.converter;
+  const bool spreadsheet = kind != SaveKind::Text;
+
+  std::string text;
+  StringByteSink textSink(text);
+  std::unique_ptr<ICellBook> book;
   if (spreadsheet) {
-    WriteWorkbookEnd(book);
-    written_ = std::move(book);
+    book = OpenCellBook(kind, files_, request_.target, converter.GetLocale(), converter.Style());
+  }
+  ConverterDetach detach{converter};
+  converter.SetOutput(&textSink);
+  converter.SetSpreadsheet(book.get());
+  converter.SetRow(0);
+  converter.SetGrid(nullptr);
+
+  const std::int64_t total = ListPending();
+  converter.SetProgress(&progress_, total);
+
+  if (request_.selection.empty()) converter.WriteNoData();
+  const std::span<const TReihenMemoStrings> comments =
+      request_.comments ? std::span<const TReihenMemoStrings>(request_.comments->rows)
+                        : std::span<const TReihenMemoStrings>();
+  const bool whole = WriteEachSeries([&](int n) {
+    try {
+      return converter.WriteSeries(n, comments);
+    } catch (const ESpreadsheetError&) {
+      // The sheet's rows are used up: the workbook is dropped whole rather
+      // than saved without the rows that did not fit.
+      if (!book) throw;
+      const bool early = kind == SaveKind::Spreadsheet;
+      throw ESpreadsheetError(FormatText(Translate(early ? kSheetFullTryXlsx : kSheetFull),
+                                         {FileNameOnly(request_.target), n, book->SheetRows()}));
+    }
+  });
+
+  if (book) {
+    book->Save();
+    if (const auto* xls = dynamic_cast<const XlsCellBook*>(book.get())) written_ = xls->Written();
   } else {
     written_.assign(text.begin(), text.end());
+    WriteInOnePiece(files_, request_.target, written_);
   }
-  WriteInOnePiece(files_, request_.target, written_);
-  return !cancelled;
+  return whole;
+}
+
+bool SaveSeriesJob::SaveDataTable() {
+  CheckSelection();
+  TVXASCIIOUT& converter = *request_.converter;
+  PendingFile file(files_, request_.target);
+  PendingFileSink sink(file);
+  ConverterDetach detach{converter};
+  converter.SetOutput(nullptr);
+  converter.SetSpreadsheet(nullptr);
+  converter.SetGrid(nullptr);
+  converter.SetProgress(nullptr, 0);
+
+  const std::int64_t total = ListPending();
+  CsvSeriesWriter table(converter, sink, request_.csv, &progress_, total);
+  table.WriteHeader(request_.selection);
+  // A data table has no place for a break mark: after a cancel the target
+  // stays as it was rather than holding rows that look complete.
+  if (!WriteEachSeries([&](int n) { return table.WriteSeries(n); })) return false;
+  file.Commit();
+  return true;
 }
 
 bool SaveSeriesJob::SaveSubsetFile() {

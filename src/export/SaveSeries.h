@@ -1,12 +1,17 @@
 // The save job behind the save progress dialog `TDLG_Save2TxtFile`: writes
 // the chosen series of the open file to a text file, a spreadsheet file
-// (".xls") or a subset measurement file (".sdx"), chosen by the target's
-// extension.
+// (".xls"), a workbook (".xlsx"), a data table (".csv") or a subset
+// measurement file (".sdx"), chosen by the target's extension.
 //
-// Text and spreadsheet output are built whole in memory by the open file's
+// Text and ".xls" output are built whole in memory by the open file's
 // conversion object and written in one piece at the end, also after a cancel
-// (the series converted so far, the last ending with "\BREAK"). The job never
-// writes onto the open file, whatever the spelling of the target's name.
+// (the series converted so far, the last ending with "\BREAK"). A workbook
+// and a data table stream into a temporary file beside the target, so memory
+// does not grow with the series, and take the target's place when complete;
+// the workbook also after a cancel (ending with "\BREAK" like the others),
+// the data table, which has no place for such a mark, only when whole. The
+// job never writes onto the open file, whatever the spelling of the target's
+// name.
 //
 // The job holds what the dialog shows (caption, the lines "noch offen" and
 // "gespeichert", the current series and "X von Y"); the dialog refreshes them
@@ -25,6 +30,7 @@
 #include "core/Progress.h"
 #include "core/ReihenMemoStrings.h"
 #include "core/UserData.h"
+#include "export/CsvExport.h"
 #include "export/SaveSubset.h"
 #include "export/SaveTarget.h"
 
@@ -40,6 +46,7 @@ struct SaveRequest {
   const CommentSet* comments = nullptr;
   std::vector<int> selection;  // 1-based series numbers in list order
   std::string target;
+  CsvOptions csv{};  // the layout of a ".csv" target
 };
 
 class SaveSeriesJob {
@@ -70,13 +77,21 @@ class SaveSeriesJob {
   // LAB_ReiheXvonY "%d/%d".
   const std::string& SeriesOf() const { return seriesOf_; }
 
-  // After Run: what was written (bytes of the file) and, for a subset, the
+  // After Run: what was written (bytes of the file; empty for a workbook and
+  // a data table, which go to the disk as they are made) and, for a subset, the
   // series whose records had to be cut at the end of the open stream.
   const Bytes& Written() const { return written_; }
   const std::vector<int>& ShortenedSeries() const { return shortened_; }
 
  private:
-  bool SaveConverted(bool spreadsheet);
+  void CheckSelection() const;
+  // Fills "noch offen" and sets the gauge; returns the records in all.
+  std::int64_t ListPending();
+  // Runs `writeSeries` for each chosen series with what the dialog shows;
+  // false when cancelled.
+  bool WriteEachSeries(const std::function<bool(int)>& writeSeries);
+  bool SaveConverted(SaveKind kind);
+  bool SaveDataTable();
   bool SaveSubsetFile();
   CalendarTime Now() const;
 

@@ -30,6 +30,8 @@ SaveKind SaveKindOf(const std::string& target) {
   const std::string ext = LowerExtension(target);
   if (ext == ".sdx") return SaveKind::Subset;
   if (ext == ".xls") return SaveKind::Spreadsheet;
+  if (ext == ".xlsx") return SaveKind::Workbook;
+  if (ext == ".csv") return SaveKind::DataTable;
   return SaveKind::Text;
 }
 
@@ -75,6 +77,37 @@ void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data
     files.Remove(temp);
     throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
   }
+}
+
+PendingFile::PendingFile(IFileStore& files, const std::string& target)
+    : files_(files), target_(target), path_(ResolveSaveTarget(target)) {
+  temp_ = files_.CreateTemporary(path_);
+}
+
+PendingFile::~PendingFile() {
+  if (file_) std::fclose(file_);
+  if (!committed_) files_.Remove(temp_);
+}
+
+void PendingFile::Fail() { throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target_})); }
+
+void PendingFile::Write(std::string_view bytes) {
+  if (!file_) {
+    file_ = std::fopen(temp_.c_str(), "wb");
+    if (!file_) Fail();
+  }
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail();
+}
+
+void PendingFile::Commit() {
+  if (file_) {
+    const bool ok = std::fflush(file_) == 0;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!ok || !closed) Fail();
+  }
+  if (!files_.Rename(temp_, path_)) Fail();
+  committed_ = true;
 }
 
 }  // namespace gd

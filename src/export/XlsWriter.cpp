@@ -160,6 +160,20 @@ std::uint16_t CodePageForStyle(std::uint32_t styleBits) {
 
 void WriteWorkbookEnd(Bytes& stream) { PutHead(stream, kRecEof, 0); }
 
+double NumberCellValue(double value) {
+  // The decimal separator plays no part in the round trip; any locale gives the same value.
+  const Locale locale;
+  return TextToFloat(locale, FloatToText(locale, value));
+}
+
+double DateCellValue(const Locale& locale, double dateTime) {
+  return TextToDate(locale, DateToText(locale, dateTime));
+}
+
+double TimeCellValue(const Locale& locale, double dateTime) {
+  return TextToTime(locale, TimeToText(locale, dateTime));
+}
+
 void WriteLabelCell(Bytes& stream, int column, int row, std::string_view text, int cellFormat) {
   CheckPosition(column, row);
   PutLabelRecord(stream, column, row, text, Attribute(kLabelFormat, cellFormat));
@@ -168,26 +182,21 @@ void WriteLabelCell(Bytes& stream, int column, int row, std::string_view text, i
 void WriteNumberCell(Bytes& stream, int column, int row, double value, int cellFormat) {
   CheckPosition(column, row);
   const std::uint8_t attribute = Attribute(kNumberFormat, cellFormat);
-  // The decimal separator plays no part in the round trip; any locale gives the same value.
-  const Locale locale;
-  const double shown = TextToFloat(locale, FloatToText(locale, value));
-  PutNumberRecord(stream, column, row, shown, attribute);
+  PutNumberRecord(stream, column, row, NumberCellValue(value), attribute);
 }
 
 void WriteDateCell(Bytes& stream, const Locale& locale, int column, int row, double dateTime,
                    int cellFormat) {
   CheckPosition(column, row);
   const std::uint8_t attribute = Attribute(kDateFormat, cellFormat);
-  const double date = TextToDate(locale, DateToText(locale, dateTime));
-  PutNumberRecord(stream, column, row, date, attribute);
+  PutNumberRecord(stream, column, row, DateCellValue(locale, dateTime), attribute);
 }
 
 void WriteTimeCell(Bytes& stream, const Locale& locale, int column, int row, double dateTime,
                    int cellFormat) {
   CheckPosition(column, row);
   const std::uint8_t attribute = Attribute(kTimeFormat, cellFormat);
-  const double time = TextToTime(locale, TimeToText(locale, dateTime));
-  PutNumberRecord(stream, column, row, time, attribute);
+  PutNumberRecord(stream, column, row, TimeCellValue(locale, dateTime), attribute);
 }
 
 void WriteCell(Bytes& stream, const Locale& locale, CellKind kind, int row, int column,

@@ -88,6 +88,11 @@ void WriteDateCell(Bytes& stream, const Locale& locale, int column, int row, dou
 void WriteTimeCell(Bytes& stream, const Locale& locale, int column, int row, double dateTime,
                    int cellFormat = kDefaultCellFormat);
 
+// The values the cells above hold, for any writer of the same cells.
+double NumberCellValue(double value);
+double DateCellValue(const Locale& locale, double dateTime);
+double TimeCellValue(const Locale& locale, double dateTime);
+
 // Converts `text` by kind and writes the cell. An integer (value) outside
 // 0..65535 becomes a number cell with cell format 0. A text that does not convert
 // throws EConvertError; a missing value (nullopt) for any kind but a label

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "convert/TextStyle.h"
@@ -10,8 +12,11 @@
 #include "core/DateTime.h"
 #include "core/FormatText.h"
 #include "core/TextTools.h"
+#include "export/CellBook.h"
 #include "export/CellConversions.h"
-#include "export/XlsCellSink.h"
+#include "export/CsvExport.h"
+#include "export/SaveTarget.h"
+#include "export/UnicodeText.h"
 #include "export/XlsWriter.h"
 #include "view/ValuesTable.h"
 
@@ -34,32 +39,107 @@ void RemoveBlanks(std::string& line) {
 
 // A data cell of the workbook: a date or time for the engine's date and time
 // columns, else a number, else the text.
-void WriteBookCell(Bytes& book, const Locale& locale, int outColumn, int column, int row,
+void WriteBookCell(ICellBook& book, const Locale& locale, int outColumn, int column, int row,
                    std::string_view text) {
   if (text.empty()) return;
   try {
     if (outColumn == kColDate) {
-      WriteDateCell(book, locale, column, row, TextToDate(locale, text));
+      book.Date(column, row, TextToDate(locale, text));
       return;
     }
     if (outColumn == kColTime) {
-      WriteTimeCell(book, locale, column, row, TextToTime(locale, text));
+      book.Time(column, row, TextToTime(locale, text));
       return;
     }
-    WriteNumberCell(book, column, row, TextToFloat(locale, text));
+    book.Number(column, row, TextToFloat(locale, text));
     return;
   } catch (const EConvertError&) {
   }
-  WriteLabelCell(book, column, row, text);
+  book.Label(column, row, text);
+}
+
+// The number the text export's cell text shows, in the table's form; empty
+// for a text that is none (" ???", "?FAIL", "------").
+std::string DataTableNumber(std::string_view text, char textDecimal, char tableDecimal) {
+  std::string out;
+  CsvNumber(text, textDecimal, tableDecimal, out);
+  return out;
+}
+
+// The table as a data table: the header row, then per table row the series,
+// the channel, the date and time of the DATE and TIME cells in ISO 8601 and
+// the value columns, all in one piece.
+std::string DataTableText(const TVXASCIIOUT& engine, const ValuesTable& table,
+                          const CsvOptions& options, IProgress& progress, bool& cancelled) {
+  const char separator = options.excelDe ? ';' : ',';
+  const char tableDecimal = options.excelDe ? ',' : '.';
+  const std::uint32_t style = engine.Style();
+  const char textDecimal = (style & kStyleSystemDecimal)  ? engine.GetLocale().decimalSeparator
+                           : (style & kStyleDecimalComma) ? ','
+                                                          : '.';
+  const Locale& locale = engine.GetLocale();
+  const bool dos = (style & kStyleDosCharset) != 0;
+  const int columns = table.ColumnCount();
+  int dateColumn = -1, timeColumn = -1;
+  std::string out = "\xEF\xBB\xBF";
+  AppendCsvCell(out, kCsvSeriesColumn, separator);
+  out += separator;
+  AppendCsvCell(out, kCsvChannelColumn, separator);
+  out += separator;
+  AppendCsvCell(out, kCsvTimeColumn, separator);
+  for (int c = 1; c < columns; ++c) {
+    const int outColumn = table.ColumnMap()[static_cast<std::size_t>(c)];
+    if (outColumn == kColDate) dateColumn = c;
+    if (outColumn == kColTime) timeColumn = c;
+    if (outColumn <= kColTime) continue;
+    out += separator;
+    AppendCsvCell(out, ExportTextToUtf8(TrimBlanks(table.Header(c)), dos), separator);
+  }
+  out += "\r\n";
+  const auto& channel =
+      table.Description().channels[static_cast<std::size_t>(std::max(0, table.Channel()))];
+  const std::string letter(1, static_cast<char>(channel.letter));
+  const std::string series = std::to_string(table.Series());
+  const int rows = table.RowCount();
+  progress.SetMaximum(rows);
+  const std::int64_t step = std::max<std::int64_t>(1, std::llround(rows * 0.1));
+  for (int r = 0; r < rows; ++r) {
+    std::optional<double> moment;
+    try {
+      if (dateColumn > 0) {
+        double value = TextToDate(locale, TrimBlanks(table.Cell(r, dateColumn)));
+        if (timeColumn > 0) value += TextToTime(locale, TrimBlanks(table.Cell(r, timeColumn)));
+        moment = value;
+      }
+    } catch (const EConvertError&) {
+      moment.reset();  // a cell that holds no date: the time stays empty
+    }
+    out += series;
+    out += separator;
+    if (channel.letter != 0) AppendCsvCell(out, letter, separator);
+    out += separator;
+    if (moment) out += IsoDateTime(*moment, options.excelDe ? ' ' : 'T');
+    for (int c = 1; c < columns; ++c) {
+      if (table.ColumnMap()[static_cast<std::size_t>(c)] <= kColTime) continue;
+      out += separator;
+      out += DataTableNumber(table.Cell(r, c), textDecimal, tableDecimal);
+    }
+    out += "\r\n";
+    if ((r + 1) % 10 == 0) progress.LetEventsRun();
+    if ((r + 1) % step == 0) progress.Advance(step);
+    if (progress.Cancelled() && r + 1 < rows) {
+      cancelled = true;
+      break;
+    }
+  }
+  return out;
 }
 
 }  // namespace
 
 bool IsSpreadsheetName(std::string_view path) {
-  if (path.size() < 4) return false;
-  std::string ext(path.substr(path.size() - 4));
-  for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return ext == ".xls";
+  const SaveKind kind = SaveKindOf(std::string(path));
+  return kind == SaveKind::Spreadsheet || kind == SaveKind::Workbook;
 }
 
 std::string SeriesStartText(const TSeriesDescription& series, const Locale& locale) {
@@ -70,18 +150,28 @@ std::string SeriesStartText(const TSeriesDescription& series, const Locale& loca
 
 bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableSaveRequest& request,
                      IFileStore& files, IProgress& progress) {
-  const bool sheet = IsSpreadsheetName(request.target);
+  const SaveKind kind = SaveKindOf(request.target);
+  if (kind == SaveKind::DataTable) {
+    // Rows of one channel: the whole table is small enough to be built in memory.
+    bool cancelled = false;
+    const std::string text = DataTableText(engine, table, request.csv, progress, cancelled);
+    // A data table has no place for a break mark: a cancelled one is not written.
+    if (cancelled) return false;
+    WriteInOnePiece(files, request.target,
+                    ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return true;
+  }
+  const bool sheet = kind == SaveKind::Spreadsheet || kind == SaveKind::Workbook;
   const Locale& locale = engine.GetLocale();
   const bool trim = (engine.Style() & kStyleTrimStrings) != 0;
   std::string text;
   StringByteSink textSink(text);
-  Bytes book;
-  TXlsCellSink bookSink(book, locale);
+  std::unique_ptr<ICellBook> book;
   EngineDetach detach{engine};
   if (sheet) {
-    WriteWorkbookStart(book, locale, CodePageForStyle(engine.Style()));
+    book = OpenCellBook(kind, files, request.target, locale, engine.Style());
     engine.SetOutput(nullptr);
-    engine.SetSpreadsheet(&bookSink);
+    engine.SetSpreadsheet(book.get());
   } else {
     engine.SetSpreadsheet(nullptr);
     engine.SetOutput(&textSink);
@@ -104,7 +194,7 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableS
   const int columns = table.ColumnCount();
   if (sheet) {
     for (int c = 1; c < columns; ++c) {
-      WriteLabelCell(book, c - 1, engine.Row(), table.Header(c), kHeadingCellFormat);
+      book->FormattedLabel(c - 1, engine.Row(), table.Header(c), kHeadingCellFormat);
     }
     engine.SetRow(engine.Row() + 1);
   } else {
@@ -128,7 +218,7 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableS
     if (sheet) {
       const int row = engine.Row();
       for (int c = 1; c < columns; ++c) {
-        WriteBookCell(book, locale, table.ColumnMap()[static_cast<std::size_t>(c)], c - 1, row,
+        WriteBookCell(*book, locale, table.ColumnMap()[static_cast<std::size_t>(c)], c - 1, row,
                       TrimBlanks(table.Cell(r, c)));
       }
       engine.SetRow(row + 1);
@@ -153,8 +243,7 @@ bool SaveValuesTable(TVXASCIIOUT& engine, const ValuesTable& table, const TableS
   }
   engine.WriteLine("\\END");
   if (sheet) {
-    WriteWorkbookEnd(book);
-    files.WriteWhole(request.target, ByteView(book));
+    book->Save();
   } else {
     files.WriteWhole(request.target,
                      ByteView(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

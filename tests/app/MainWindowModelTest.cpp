@@ -167,7 +167,9 @@ TEST(MainWindowModelTest, SaveStepsBySeriesCount) {
 
 TEST(MainWindowModelTest, SaveDialogNameRules) {
   EXPECT_EQ(SaveDialogFilterString(),
-            "ASCII Text  (*.txt)|*.txt|Binary file (*.sdx)|*.sdx|Excel (*.xls)|*.xls");
+            "ASCII Text  (*.txt)|*.txt|Binary file (*.sdx)|*.sdx|Excel (*.xls)|*.xls|"
+            "Excel 2007+ (*.xlsx)|*.xlsx|CSV (*.csv)|*.csv|"
+            "CSV, Semikolon und Dezimalkomma (*.csv)|*.csv");
   EXPECT_EQ(SaveDialogPresetName("C:\\m\\demo.SDX"), "");
   EXPECT_EQ(SaveDialogPresetName("/m/out.txt"), "/m/out.txt");
   EXPECT_EQ(SaveDialogPresetName("/m.sdx/out"), "/m.sdx/out");  // a folder's dot is no extension
@@ -179,6 +181,12 @@ TEST(MainWindowModelTest, SaveDialogNameRules) {
   EXPECT_EQ(ApplySaveFilter("/m/a.txt", kSaveFilterMeasurement), "/m/a.sdx");
   EXPECT_EQ(ApplySaveFilter("/m/a", kSaveFilterMeasurement), "/m/a.sdx");
   EXPECT_EQ(ApplySaveFilter("/m/a.txt", kSaveFilterSpreadsheet), "/m/a.xls");
+  EXPECT_EQ(ApplySaveFilter("/m/a.xls", kSaveFilterWorkbook), "/m/a.xlsx");
+  EXPECT_EQ(ApplySaveFilter("/m/a.xlsx", kSaveFilterSpreadsheet), "/m/a.xls");
+  EXPECT_EQ(ApplySaveFilter("/m/a.txt", kSaveFilterDataTable), "/m/a.csv");
+  EXPECT_EQ(ApplySaveFilter("/m/a", kSaveFilterDataTableDe), "/m/a.csv");
+  EXPECT_FALSE(SaveFilterCsvOptions(kSaveFilterDataTable).excelDe);
+  EXPECT_TRUE(SaveFilterCsvOptions(kSaveFilterDataTableDe).excelDe);
   EXPECT_EQ(ApplySaveFilter("", kSaveFilterMeasurement), "");
 
   EXPECT_TRUE(SaveReceivedFirst({true, 2, true, false}));

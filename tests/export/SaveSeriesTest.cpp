@@ -16,6 +16,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/StreamParser.h"
+#include "core/TextTools.h"
 #include "export/SaveTestSupport.h"
 #include "support/StreamBuilder.h"
 
@@ -123,7 +124,7 @@ TEST_F(SaveSeriesTest, TextIsTheEngineOwnTextOfEverySeriesInOrder) {
 }
 
 TEST_F(SaveSeriesTest, AnEmptySelectionWritesTheNoDataBlock) {
-  ASSERT_TRUE(Save("leer.csv", {}));
+  ASSERT_TRUE(Save("leer.txt", {}));
   EXPECT_EQ(Written(), "\\SOURCE=messung.dat (V 5.22)\r\nNO MEASURING DATA\r\n\\END\r\n");
 }
 
@@ -154,6 +155,12 @@ TEST_F(SaveSeriesTest, AFailedWriteLeavesNoFile) {
   EXPECT_THROW(Save("out.txt", {1}, &full), EGaugData);
   EXPECT_THROW(Save("out.xls", {1}, &full), EGaugData);
   EXPECT_THROW(Save("out.sdx", {1}, &full), EGaugData);
+  // Workbooks and data tables stream into their temporary file; they fail
+  // when it cannot take the target's place.
+  full.failWrite = false;
+  full.failRename = true;
+  EXPECT_THROW(Save("out.xlsx", {1}, &full), EGaugData);
+  EXPECT_THROW(Save("out.csv", {1}, &full), EGaugData);
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
   EXPECT_EQ(names, std::vector<std::string>{"messung.dat"});
@@ -191,6 +198,98 @@ struct CellRecorder : ISpreadsheetSink {
   }
   std::vector<std::string> cells;
 };
+
+// The value lines of a text export: those after a headline up to "\END".
+std::vector<std::vector<std::string>> TextValueRows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream in(text);
+  bool inValues = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("\\*", 0) == 0) {
+      inValues = true;
+      continue;
+    }
+    if (line.rfind("\\END", 0) == 0) inValues = false;
+    if (!inValues || line.empty() || line[0] == '\\') continue;
+    std::vector<std::string> cells;
+    std::istringstream fields(line);
+    for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+std::vector<std::string> CsvLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "the last line ends with CR LF";
+  return lines;
+}
+
+TEST_F(SaveSeriesTest, ADataTableHoldsTheTextExportsValuesOneRowPerRecord) {
+  ASSERT_TRUE(Save("werte.csv", {3, 1}));
+  const std::vector<std::string> lines = CsvLines(Written());
+  const auto textRows = TextValueRows(EngineText({3, 1}));
+  ASSERT_EQ(textRows.size(), 100u);
+  ASSERT_EQ(lines.size(), 1u + textRows.size());
+  // Byte-order mark, then the value columns of the headline (DATE and TIME
+  // become the one time column); no marker line anywhere.
+  EXPECT_EQ(lines[0], "\xEF\xBB\xBFseries,channel,time,MEASURE");
+  for (std::size_t i = 0; i < textRows.size(); ++i) {
+    const std::vector<std::string>& t = textRows[i];  // DATE TIME MEASURE
+    ASSERT_EQ(t.size(), 3u);
+    std::string expected = i < 60 ? "3,A," : "1,A,";
+    const std::string date = std::string(TrimBlanks(t[0])), time = std::string(TrimBlanks(t[1]));
+    expected += date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2) + "T" + time;
+    for (std::size_t c = 2; c < t.size(); ++c) {
+      std::string cell(TrimBlanks(t[c]));
+      if (!cell.empty() && cell[0] == '+') cell.erase(0, 1);
+      std::replace(cell.begin(), cell.end(), ',', '.');
+      // Invalid and missing values (" ???", "------", no total) are empty cells.
+      if (cell.find_first_not_of("-.0123456789") != std::string::npos || cell == "------")
+        cell.clear();
+      expected += "," + cell;
+    }
+    EXPECT_EQ(lines[i + 1], expected) << i;
+  }
+  EXPECT_EQ(saved, (std::vector<std::string>{"Nr03 (60)", "Nr01 (40)"}));
+  EXPECT_EQ(progress.position, 1 + 100);  // the start step and one per record
+
+  // The layout for a German spreadsheet program: the same cells.
+  SaveSeriesJob job(disk, messages, progress);
+  SaveRequest request{converter.get(), stream, openFile, &comments, {3, 1}, target};
+  request.csv.excelDe = true;
+  job.Prepare(request);
+  ASSERT_TRUE(job.Run());
+  const std::vector<std::string> de = CsvLines(Written());
+  ASSERT_EQ(de.size(), lines.size());
+  for (std::size_t i = 0; i < de.size(); ++i) {
+    std::string plain = de[i];
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    std::replace(plain.begin(), plain.end(), ';', ',');
+    if (i > 0) plain[plain.find(' ')] = 'T';
+    EXPECT_EQ(plain, lines[i]);
+  }
+}
+
+TEST_F(SaveSeriesTest, ACancelledDataTableLeavesTheTargetAsItWas) {
+  disk.WriteWhole((dir / "werte.csv").string(), Bytes{'a', 'l', 't'});
+  progress.cancelAfter = 3;
+  EXPECT_FALSE(Save("werte.csv", {2, 3}));
+  EXPECT_EQ(Written(), "alt");
+  // Nothing is left beside it either.
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"messung.dat", "werte.csv"}));
+  // With no series chosen the table has its header only.
+  progress.cancelAfter = 1 << 30;
+  ASSERT_TRUE(Save("leer.csv", {}));
+  EXPECT_EQ(Written(), "\xEF\xBB\xBFseries,channel,time\r\n");
+}
 
 TEST_F(SaveSeriesTest, ASpreadsheetReadsBackAsTheEngineCells) {
   const char* python = "/usr/bin/python3";

@@ -27,15 +27,37 @@ TEST(CliTarget, SeriesTooLongForASheetWritesNoSpreadsheet) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err,
             "gaugdata-cli: Die Tabellendatei long.xls wurde nicht geschrieben: ab Reihe 01 passen "
-            "die Werte nicht mehr in die 16384 Zeilen eines Tabellenblatts. Weniger Reihen "
-            "waehlen oder als Text speichern.\n");
+            "die Werte nicht mehr in die 16384 Zeilen eines Tabellenblatts. Als .xlsx "
+            "speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als "
+            "Text speichern.\n");
   EXPECT_EQ(ReadFileBytes(out), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path(".")), fs::directory_iterator()), 2);
+
+  // As the message proposes, a workbook takes the series whole, and so does a data table.
+  const std::string book = dir.Path("long.xlsx").string();
+  const CliResult asBook = RunCli({"export", large, book});
+  EXPECT_EQ(asBook.status, 0) << asBook.err;
+  EXPECT_EQ(ReadFileBytes(book).substr(0, 2), "PK");
+  const std::string table = dir.Path("long.csv").string();
+  ASSERT_EQ(RunCli({"export", large, table}).status, 0);
+  const std::string rows = ReadFileBytes(table);
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 16384);
 
   // As text the same series is saved whole.
   const std::string text = dir.Path("long.txt").string();
   ASSERT_EQ(RunCli({"export", large, text}).status, 0);
   EXPECT_THAT(ReadFileBytes(text), HasSubstr("\\END_OF_SET[1]"));
+}
+
+TEST(CliTarget, DataTableLayoutOption) {
+  ScratchDir dir;
+  const std::string out = dir.Path("de.csv").string();
+  const CliResult r = RunCli({"export", kDemo, out, "--series", "2", "--csv-excel-de"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_THAT(ReadFileBytes(out), HasSubstr("\r\n2;A;2007-03-13 08:00:00;47,05;1524,17;\r\n"));
+  // A flag takes no value, and only export knows it.
+  EXPECT_EQ(RunCli({"export", kDemo, out, "--csv-excel-de=1"}).status, 2);
+  EXPECT_EQ(RunCli({"list", kDemo, "--csv-excel-de"}).status, 2);
 }
 
 TEST(CliTarget, FoldersAndDevicesAreNeverReplaced) {

@@ -170,7 +170,7 @@ class Save2TxtFileDialogTest : public QObject {
     const QString sheet = dir_.filePath(QStringLiteral("TABELLE.XLS"));
     QVERIFY(gd::ui::RunSaveDialog(nullptr, disk_, messages_, Request({2}, sheet), &caption));
     QCOMPARE(caption, std::string("Speichern in TABELLE.XLS"));
-    QVERIFY(ReadAll(sheet).startsWith(QByteArray("\x09\x08", 2)));  // a BIFF record
+    QVERIFY(ReadAll(sheet).startsWith(QByteArray("\x09\x00\x04\x00", 4)));  // a BIFF record
   }
 
  private:

@@ -2,6 +2,7 @@
 // writes for that channel, the cancel row and the progress.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -12,6 +13,7 @@
 
 #include "convert/TextStyle.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/TextTools.h"
 #include "support/StreamBuilder.h"
 #include "view/ValuesTable.h"
 #include "view/ValuesTableSave.h"
@@ -228,8 +230,51 @@ TEST(ValuesTableSave, TextFileHasHeaderHeadingsRowsAndBreak) {
   ASSERT_GE(bytes.size(), 4u);
   EXPECT_EQ(bytes[0], 0x09);
   EXPECT_EQ(bytes[1], 0x00);
-  EXPECT_FALSE(IsSpreadsheetName("a.xlsx"));
+  EXPECT_TRUE(IsSpreadsheetName("a.xlsx"));
+  EXPECT_FALSE(IsSpreadsheetName("a.csv"));
   files.Remove(path);
+  files.Remove(book);
+}
+
+TEST(ValuesTableSave, DataTableAndWorkbookOfTheTable) {
+  Engine e(TwoChannels());
+  ValuesTable table;
+  NullProgress none;
+  ASSERT_EQ(table.Fill(*e.out, 1, 1, none), ValuesTable::FillResult::kFilled);
+  ASSERT_EQ(table.RowCount(), 2);
+  DiskFileStore files;
+  const std::string base =
+      (std::filesystem::temp_directory_path() / ("valuestable_" + std::to_string(::getpid())))
+          .string();
+  // The data table: the table's rows with series, channel and ISO time; the
+  // value cells are the text export's numbers.
+  const std::string csv = base + ".csv";
+  ASSERT_TRUE(SaveValuesTable(*e.out, table, {csv, "Tabelle"}, files, none));
+  const std::vector<std::string> lines = FileLines(files, csv);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "\xEF\xBB\xBFseries,channel,time,MEASURE");
+  int measureColumn = 0;
+  for (int c = 1; c < table.ColumnCount(); ++c) {
+    if (TrimBlanks(table.Header(c)) == "MEASURE") measureColumn = c;
+  }
+  ASSERT_GT(measureColumn, 0);
+  for (int r = 0; r < 2; ++r) {
+    std::string measure(TrimBlanks(table.Cell(r, measureColumn)));
+    std::replace(measure.begin(), measure.end(), ',', '.');
+    EXPECT_EQ(lines[static_cast<std::size_t>(r) + 1],
+              "1,B,2005-06-15T10:0" + std::to_string(r) + ":00," + measure);
+  }
+  // Cancelled, it is not written at all.
+  Recorder stop(1);
+  files.Remove(csv);
+  EXPECT_FALSE(SaveValuesTable(*e.out, table, {csv, "Tabelle"}, files, stop));
+  EXPECT_FALSE(files.Exists(csv));
+
+  const std::string book = base + ".xlsx";
+  ASSERT_TRUE(SaveValuesTable(*e.out, table, {book, "Tabelle"}, files, none));
+  const Bytes zip = files.ReadWhole(book);
+  ASSERT_GT(zip.size(), 2u);
+  EXPECT_EQ(zip[0], 'P');
   files.Remove(book);
 }
 

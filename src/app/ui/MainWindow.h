@@ -105,7 +105,8 @@ class TVELTRIXMAIN : public QMainWindow {
   // Writes the series of `selection` to `target`: text, ".xls" or a subset
   // ".sdx" by its extension, with a progress dialog that can cancel. Returns
   // whether the file was written whole.
-  bool SaveSeries(const QString& target, const SeriesSelection& selection);
+  bool SaveSeries(const QString& target, const SeriesSelection& selection,
+                  const CsvOptions& csv = {});
   // Rewrites the current file with the comments (an error box on failure).
   bool SaveMeasurementFile();
   // The close query; whether the window may close or another file be opened.

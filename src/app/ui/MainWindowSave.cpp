@@ -72,12 +72,13 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
 
   lastSaveName_ = FromAnsi(target);
   RememberSaved(lastSaveName_);
-  const bool written = SaveSeries(lastSaveName_, selection);
+  const bool written = SaveSeries(lastSaveName_, selection, SaveFilterCsvOptions(filterIndex));
   UpdateCaption();
   return written;
 }
 
-bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& selection) {
+bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& selection,
+                              const CsvOptions& csv) {
   if (!converter_) return false;
   CommitComment();
   SaveRequest request;
@@ -87,6 +88,7 @@ bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& sele
   request.comments = &file_->Comments();
   request.selection = selection.Numbers();
   request.target = ToAnsi(QDir::toNativeSeparators(target));
+  request.csv = csv;
   try {
     std::string caption;
     const bool written = RunSaveDialog(this, files_, *messages_, std::move(request), &caption);

@@ -36,12 +36,25 @@ namespace {
 // hands its own widths in before showing the table).
 constexpr int kDefaultColumnWidth = 64;
 
-// "ASCII Text  (*.txt)|*.txt" in Qt's form; a name ending in ".xls" still
-// selects the workbook.
-QString DefaultSaveName(QWidget* parent, const QString& folder, const QStringList& history) {
-  QFileDialog dialog(parent, Tr(kTableSaveTitle), folder, Tr("ASCII Text  (*.txt)"));
+// "ASCII Text  (*.txt)|*.txt" in Qt's form, then the workbooks and data
+// tables; the extension of the chosen name decides the kind of file, the
+// filter adds it to a name without one and chooses the data table's layout.
+QString DefaultSaveName(QWidget* parent, const QString& folder, const QStringList& history,
+                        bool& csvExcelDe) {
+  static const char* const kSuffixes[] = {"txt", "xls", "xlsx", "csv", "csv"};
+  const QStringList filters = {Tr("ASCII Text  (*.txt)"), QStringLiteral("Excel (*.xls)"),
+                               QStringLiteral("Excel 2007+ (*.xlsx)"),
+                               QStringLiteral("CSV (*.csv)"),
+                               QStringLiteral("CSV, Semikolon und Dezimalkomma (*.csv)")};
+  QFileDialog dialog(parent, Tr(kTableSaveTitle), folder);
+  dialog.setNameFilters(filters);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("txt"));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, filters](const QString& filter) {
+                     const auto i = filters.indexOf(filter);
+                     if (i >= 0) dialog.setDefaultSuffix(QString::fromLatin1(kSuffixes[i]));
+                   });
   QStringList folders;
   for (const QString& name : history) {
     const QString f = QFileInfo(name).absolutePath();
@@ -49,6 +62,7 @@ QString DefaultSaveName(QWidget* parent, const QString& folder, const QStringLis
   }
   dialog.setHistory(folders);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  csvExcelDe = dialog.selectedNameFilter() == filters.last();
   return dialog.selectedFiles().front();
 }
 
@@ -97,7 +111,9 @@ void ValuesTableModel::Sync() {
 TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_ValuesInGrid");
   setWindowTitle(Tr("Messwerte"));
-  saveName = DefaultSaveName;
+  saveName = [this](QWidget* owner, const QString& folder, const QStringList& history) {
+    return DefaultSaveName(owner, folder, history, csvExcelDe_);
+  };
   columnWidths_.fill(kDefaultColumnWidth);
   auto* layout = new QVBoxLayout(this);
 
@@ -366,7 +382,8 @@ bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
   bool whole = false;
   std::string failure;
   try {
-    TableSaveRequest request{ToAnsi(target), ToAnsi(windowTitle())};
+    TableSaveRequest request{ToAnsi(target), ToAnsi(windowTitle()), {}};
+    request.csv.excelDe = csvExcelDe_;
     whole = SaveValuesTable(*engine_, table_, request, files_, *this);
   } catch (const std::exception& e) {
     failure = e.what();

@@ -153,6 +153,7 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   int series_ = 0;
   int channel_ = 0;
   bool filling_ = false;
+  bool csvExcelDe_ = false;  // the save dialog's data-table layout: semicolons, decimal commas
   bool cancelled_ = false;
   bool firstActivation_ = true;
   bool refilling_ = false;
