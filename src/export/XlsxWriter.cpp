@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <cmath>
 #include <vector>
 
 #include "convert/TextStyle.h"
@@ -26,6 +27,8 @@ constexpr int kLabelFormat = 0;
 constexpr int kNumberFormat = 3;
 constexpr int kDateFormat = 4;
 constexpr int kTimeFormat = 5;
+constexpr std::int64_t kMsPerDay = 86400000;
+constexpr std::size_t kSecondsPerDay = 86400;
 
 }  // namespace
 
@@ -109,12 +112,33 @@ void XlsxCellBook::Number(int column, int row, double value) {
 
 void XlsxCellBook::Date(int column, int row, double dateTime) {
   CheckPosition(column, row);
-  PutNumber(column, row, DateCellValue(locale_, dateTime), formats_[kDateFormat]);
+  PutNumber(column, row, DateValue(dateTime), formats_[kDateFormat]);
 }
 
 void XlsxCellBook::Time(int column, int row, double dateTime) {
   CheckPosition(column, row);
-  PutNumber(column, row, TimeCellValue(locale_, dateTime), formats_[kTimeFormat]);
+  PutNumber(column, row, TimeValue(dateTime), formats_[kTimeFormat]);
+}
+
+// The texts take the value rounded to the millisecond; beyond the valid
+// range (or not finite) the conversion itself decides.
+double XlsxCellBook::DateValue(double dateTime) {
+  if (!(dateTime >= 0 && dateTime < kMaxDateTimeEnd)) return DateCellValue(locale_, dateTime);
+  const std::int64_t day = std::llround(dateTime * kMsPerDay) / kMsPerDay;
+  if (lastDate_ < 0 || day != lastDay_) {
+    lastDate_ = DateCellValue(locale_, dateTime);
+    lastDay_ = day;
+  }
+  return lastDate_;
+}
+
+double XlsxCellBook::TimeValue(double dateTime) {
+  if (!(dateTime >= 0 && dateTime < kMaxDateTimeEnd)) return TimeCellValue(locale_, dateTime);
+  const std::int64_t second = std::llround(dateTime * kMsPerDay) % kMsPerDay / 1000;
+  if (times_.empty()) times_.assign(kSecondsPerDay, -1.0);
+  double& value = times_[static_cast<std::size_t>(second)];
+  if (value < 0) value = TimeCellValue(locale_, dateTime);
+  return value;
 }
 
 void XlsxCellBook::Save() {

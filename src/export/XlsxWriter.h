@@ -10,7 +10,9 @@
 // ascending order, as the engine and the table view write them.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/FileStore.h"
 #include "core/Locale.h"
@@ -50,8 +52,17 @@ class XlsxCellBook final : public ICellBook {
   void PutString(int column, int row, std::string_view text, lxw_format* format);
   void PutNumber(int column, int row, double value, lxw_format* format);
 
+  // The date and time values through their texts, remembered: the date of
+  // the last day, and the time of each second of the day (the texts show
+  // no more than seconds).
+  double DateValue(double dateTime);
+  double TimeValue(double dateTime);
+
   PendingFile file_;
   std::string target_;
+  std::int64_t lastDay_ = 0;
+  double lastDate_ = -1;
+  std::vector<double> times_;
   Locale locale_;
   bool dos_;
   lxw_workbook* book_ = nullptr;

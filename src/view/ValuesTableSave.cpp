@@ -78,7 +78,6 @@ std::string DataTableText(const TVXASCIIOUT& engine, const ValuesTable& table,
                            : (style & kStyleDecimalComma) ? ','
                                                           : '.';
   const Locale& locale = engine.GetLocale();
-  const bool dos = (style & kStyleDosCharset) != 0;
   const int columns = table.ColumnCount();
   int dateColumn = -1, timeColumn = -1;
   std::string out = "\xEF\xBB\xBF";
@@ -93,7 +92,7 @@ std::string DataTableText(const TVXASCIIOUT& engine, const ValuesTable& table,
     if (outColumn == kColTime) timeColumn = c;
     if (outColumn <= kColTime) continue;
     out += separator;
-    AppendCsvCell(out, ExportTextToUtf8(TrimBlanks(table.Header(c)), dos), separator);
+    AppendCsvCell(out, ExportTextToUtf8(TrimBlanks(table.Header(c)), false), separator);
   }
   out += "\r\n";
   const auto& channel =
