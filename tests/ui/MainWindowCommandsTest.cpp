@@ -350,6 +350,18 @@ class MainWindowCommandsTest : public QObject {
     QVERIFY(three >= 0 && one > three);
     QVERIFY(!bytes.contains("demo.sdx[02]"));
 
+    // The same series as a workbook and as a data table for a German
+    // spreadsheet program; the filter gives a name without extension its kind.
+    AnswerSaveDialog(w, dir.filePath(QStringLiteral("quick")), gd::kSaveFilterWorkbook);
+    QVERIFY(w.BTN_SaveFromSelectedClick());
+    QVERIFY(ReadAll(dir.filePath(QStringLiteral("quick.xlsx"))).startsWith("PK"));
+    AnswerSaveDialog(w, dir.filePath(QStringLiteral("quick")), gd::kSaveFilterDataTableDe);
+    QVERIFY(w.BTN_SaveFromSelectedClick());
+    const QByteArray table = ReadAll(dir.filePath(QStringLiteral("quick.csv")));
+    QVERIFY(table.startsWith("\xEF\xBB\xBFseries;channel;time;"));
+    QVERIFY(table.contains("\r\n3;A;2007-03-14 06:45:00;191,77;"));
+    QVERIFY(table.indexOf("\r\n3;") < table.indexOf("\r\n1;"));
+
     button("IncAllBtn")->click();
     QCOMPARE(quick->count(), 6);
     QCOMPARE(quick->item(2)->text(), QStringLiteral("02"));
