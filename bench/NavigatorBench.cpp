@@ -18,7 +18,7 @@ const gd::sb::ByteVec& FullMemory() {
 void BM_WalkFullMemory(benchmark::State& state) {
   const gd::sb::ByteVec& bytes = FullMemory();
   const gd::ByteView stream(bytes.data(), bytes.size());
-  const gd::TParsedStream parsed = gd::ParseStream(stream);
+  const gd::ParsedStream parsed = gd::ParseStream(stream);
   if (!parsed.Usable()) {
     state.SkipWithError("generated stream does not open");
     return;
@@ -50,7 +50,7 @@ void BM_OpenAndDescribe(benchmark::State& state) {
   const gd::sb::ByteVec& bytes = FullMemory();
   const gd::ByteView stream(bytes.data(), bytes.size());
   for (auto _ : state) {
-    const gd::TParsedStream parsed = gd::ParseStream(stream);
+    const gd::ParsedStream parsed = gd::ParseStream(stream);
     gd::TVXAblage nav(stream, parsed);
     gd::TSeriesDescription d;
     for (int n = 1; n <= nav.SeriesCount(); ++n) {

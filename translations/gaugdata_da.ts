@@ -839,7 +839,7 @@ Vælg et andet filnavn!</translation>
     </message>
 </context>
 <context>
-    <name>gd::ui::TLanguageMenu</name>
+    <name>gd::ui::LanguageMenu</name>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Hjælp</translation>

@@ -836,7 +836,7 @@ Choose another filename !</source>
     </message>
 </context>
 <context>
-    <name>gd::ui::TLanguageMenu</name>
+    <name>gd::ui::LanguageMenu</name>
     <message>
         <source>&amp;Hilfe</source>
         <translation type="unfinished"></translation>

@@ -839,7 +839,7 @@ Choose another file name!</translation>
     </message>
 </context>
 <context>
-    <name>gd::ui::TLanguageMenu</name>
+    <name>gd::ui::LanguageMenu</name>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>

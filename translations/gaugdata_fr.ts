@@ -839,7 +839,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
 </context>
 <context>
-    <name>gd::ui::TLanguageMenu</name>
+    <name>gd::ui::LanguageMenu</name>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>

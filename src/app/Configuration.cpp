@@ -17,8 +17,8 @@ std::size_t NameStart(std::string_view path) {
 
 }  // namespace
 
-TConfiguration ReadConfiguration(const TIniFile& ini) {
-  TConfiguration c;
+Configuration ReadConfiguration(const IniFile& ini) {
+  Configuration c;
   TextOutputOptions& t = c.textOptions;
   t.style = static_cast<std::uint32_t>(
       ini.ReadInteger(ini::kTextStyles, "Packed", static_cast<int>(kDefaultTextStyle)));
@@ -49,7 +49,7 @@ TConfiguration ReadConfiguration(const TIniFile& ini) {
   return c;
 }
 
-void WriteConfiguration(TIniFile& ini, const TConfiguration& c) {
+void WriteConfiguration(IniFile& ini, const Configuration& c) {
   ini.WriteBool(ini::kCommons, "ShowQuickSave", c.showQuickSave);
   ini.WriteInteger(ini::kCommons, "Language", c.language);
   ini.WriteInteger(ini::kCommons, "LBX-DblClick",
@@ -77,17 +77,17 @@ void WriteConfiguration(TIniFile& ini, const TConfiguration& c) {
   ini.WriteInteger(ini::kComPort, "SHUNKS", c.chunkSize);
 }
 
-THistoryLists::THistoryLists() {
+HistoryLists::HistoryLists() {
   opened.SetMaximum(THistoryList::kProgramMaximum);
   saved.SetMaximum(THistoryList::kProgramMaximum);
 }
 
-void THistoryLists::Load(const TIniFile& ini) {
+void HistoryLists::Load(const IniFile& ini) {
   opened.Load(ini, ini::kHistoryOpened);
   saved.Load(ini, ini::kHistorySaved);
 }
 
-void THistoryLists::Save(TIniFile& ini) const {
+void HistoryLists::Save(IniFile& ini) const {
   opened.Save(ini, ini::kHistoryOpened);
   saved.Save(ini, ini::kHistorySaved);
 }

@@ -1,8 +1,8 @@
 // The program's settings as the configuration file keeps them: the section
-// and key names, their defaults, reading them from a TIniFile (a missing or
+// and key names, their defaults, reading them from a IniFile (a missing or
 // unusable value gives its default) and writing them back. Keys that other
 // windows keep in the same file (fonts, the table view's and the diagram's
-// own keys) stay in the TIniFile untouched.
+// own keys) stay in the IniFile untouched.
 #pragma once
 
 #include <string>
@@ -24,7 +24,7 @@ inline constexpr std::string_view kHistoryOpened = "HISTORY_OPENSDX";
 inline constexpr std::string_view kHistorySaved = "HISTORY_SAVETXT";
 }  // namespace ini
 
-struct TConfiguration {
+struct Configuration {
   // TEXTSTYLES: Packed, ColSeparator, ColLength, Language.
   TextOutputOptions textOptions;
   // FILEOPTIONS.
@@ -50,18 +50,18 @@ struct TConfiguration {
 // Reads every key; values that are missing or do not parse take the defaults.
 // ColLength is brought into 7..16. An LBX-DblClick outside 0..3 reads as 0 (info), a LBX-TimeMode
 // outside 0..2 as 0.
-TConfiguration ReadConfiguration(const TIniFile& ini);
+Configuration ReadConfiguration(const IniFile& ini);
 // Writes every key except the read-only ones (TryExternalDict, TIMEOUT).
 // LastOpenPath and LastSavePath are written only when non-empty.
-void WriteConfiguration(TIniFile& ini, const TConfiguration& config);
+void WriteConfiguration(IniFile& ini, const Configuration& config);
 
 // Both history lists, created with the program's maximum of 9 entries.
-struct THistoryLists {
+struct HistoryLists {
   THistoryList opened;  // HISTORY_OPENSDX
   THistoryList saved;   // HISTORY_SAVETXT
-  THistoryLists();
-  void Load(const TIniFile& ini);
-  void Save(TIniFile& ini) const;
+  HistoryLists();
+  void Load(const IniFile& ini);
+  void Save(IniFile& ini) const;
 };
 
 // `path` with a folder separator at its end: kept when it ends in "\" or "/",

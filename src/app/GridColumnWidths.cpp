@@ -15,7 +15,7 @@ GridColumnWidths DefaultGridColumnWidths() {
   return widths;
 }
 
-void ReadGridColumnWidths(const TIniFile& ini, GridColumnWidths& widths) {
+void ReadGridColumnWidths(const IniFile& ini, GridColumnWidths& widths) {
   for (int i = 0; i < kOutColumnCount; ++i) {
     int& width = widths[static_cast<std::size_t>(i)];
     const int stored = ini.ReadInteger(kGridSection, Key(i), width);
@@ -23,7 +23,7 @@ void ReadGridColumnWidths(const TIniFile& ini, GridColumnWidths& widths) {
   }
 }
 
-void WriteGridColumnWidths(TIniFile& ini, const GridColumnWidths& widths,
+void WriteGridColumnWidths(IniFile& ini, const GridColumnWidths& widths,
                            const std::vector<int>& columns) {
   for (int index : columns) {
     if (index < 0 || index >= kOutColumnCount) continue;

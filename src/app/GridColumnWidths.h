@@ -24,10 +24,10 @@ using GridColumnWidths = std::array<int, kOutColumnCount>;
 
 GridColumnWidths DefaultGridColumnWidths();
 // Each stored width in range replaces the current one.
-void ReadGridColumnWidths(const TIniFile& ini, GridColumnWidths& widths);
+void ReadGridColumnWidths(const IniFile& ini, GridColumnWidths& widths);
 // Writes the widths of the output column indexes in `columns` (others and
 // indexes outside 0..27 are left alone).
-void WriteGridColumnWidths(TIniFile& ini, const GridColumnWidths& widths,
+void WriteGridColumnWidths(IniFile& ini, const GridColumnWidths& widths,
                            const std::vector<int>& columns);
 
 }  // namespace gd

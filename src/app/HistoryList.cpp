@@ -25,7 +25,7 @@ void THistoryList::Add(const std::string& path) {
   if (Count() > maximum_) entries_.resize(static_cast<std::size_t>(maximum_));
 }
 
-void THistoryList::Load(const TIniFile& ini, std::string_view section) {
+void THistoryList::Load(const IniFile& ini, std::string_view section) {
   entries_.clear();
   for (int k = 0; k < maximum_; ++k) {
     std::string value = ini.ReadString(section, HistoryKey(k), "");
@@ -33,7 +33,7 @@ void THistoryList::Load(const TIniFile& ini, std::string_view section) {
   }
 }
 
-void THistoryList::Save(TIniFile& ini, std::string_view section) const {
+void THistoryList::Save(IniFile& ini, std::string_view section) const {
   for (int k = 0; k < Count(); ++k)
     ini.WriteString(section, HistoryKey(k), entries_[static_cast<std::size_t>(k)]);
   for (int k = Count(); k < kLargestMaximum; ++k) ini.DeleteKey(section, HistoryKey(k));

@@ -30,10 +30,10 @@ class THistoryList {
 
   // Clears the list, then reads History0 .. History<maximum - 1> of `section`,
   // keeping the non-empty values in key order (gaps close up).
-  void Load(const TIniFile& ini, std::string_view section);
+  void Load(const IniFile& ini, std::string_view section);
   // Writes entry k as History<k>; keys past the count that an earlier, longer
   // list left behind are deleted so that they do not return on the next load.
-  void Save(TIniFile& ini, std::string_view section) const;
+  void Save(IniFile& ini, std::string_view section) const;
 
   // The menu captions "&<position> <path>", position 1-based.
   std::vector<std::string> MenuCaptions() const;

@@ -65,8 +65,8 @@ std::optional<int> ParseIniInteger(std::string_view text) {
   return static_cast<int>(value);
 }
 
-TIniFile TIniFile::Parse(std::string_view text) {
-  TIniFile ini;
+IniFile IniFile::Parse(std::string_view text) {
+  IniFile ini;
   Section* current = nullptr;
   while (!text.empty()) {
     const std::size_t end = text.find_first_of("\r\n");
@@ -100,7 +100,7 @@ TIniFile TIniFile::Parse(std::string_view text) {
   return ini;
 }
 
-std::string TIniFile::Text() const {
+std::string IniFile::Text() const {
   std::string text;
   for (const Section& s : sections_) {
     if (!text.empty()) text += "\r\n";
@@ -110,7 +110,7 @@ std::string TIniFile::Text() const {
   return text;
 }
 
-TIniFile TIniFile::Load(IFileStore& store, const std::string& path) {
+IniFile IniFile::Load(IFileStore& store, const std::string& path) {
   try {
     if (!store.Exists(path)) return {};
     const Bytes bytes = store.ReadWhole(path);
@@ -120,7 +120,7 @@ TIniFile TIniFile::Load(IFileStore& store, const std::string& path) {
   }
 }
 
-bool TIniFile::Save(IFileStore& store, const std::string& path) const {
+bool IniFile::Save(IFileStore& store, const std::string& path) const {
   const std::string text = Text();
   std::string temp;
   try {
@@ -137,46 +137,46 @@ bool TIniFile::Save(IFileStore& store, const std::string& path) const {
   return false;
 }
 
-TIniFile::Section* TIniFile::FindSection(std::string_view name) {
+IniFile::Section* IniFile::FindSection(std::string_view name) {
   for (Section& s : sections_)
     if (SameNameNoCase(s.name, name)) return &s;
   return nullptr;
 }
 
-const TIniFile::Section* TIniFile::FindSection(std::string_view name) const {
+const IniFile::Section* IniFile::FindSection(std::string_view name) const {
   for (const Section& s : sections_)
     if (SameNameNoCase(s.name, name)) return &s;
   return nullptr;
 }
 
-std::optional<std::string> TIniFile::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
   if (const Section* s = FindSection(section))
     for (const Entry& e : s->entries)
       if (SameNameNoCase(e.key, key)) return e.value;
   return std::nullopt;
 }
 
-bool TIniFile::HasKey(std::string_view section, std::string_view key) const {
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
   return Find(section, key).has_value();
 }
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view fallback) const {
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
   const auto value = Find(section, key);
   return value ? *value : std::string(fallback);
 }
 
-int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
   const auto value = Find(section, key);
   if (!value) return fallback;
   return ParseIniInteger(*value).value_or(fallback);
 }
 
-bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
   return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   // A value is one line: line breaks would split it into keys of their own.
   std::string line(value);
   for (char& c : line)
@@ -195,20 +195,20 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   s->entries.push_back({std::string(key), std::move(line)});
 }
 
-void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
   WriteString(section, key, std::to_string(value));
 }
 
-void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
   WriteString(section, key, value ? "1" : "0");
 }
 
-void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
+void IniFile::DeleteKey(std::string_view section, std::string_view key) {
   if (Section* s = FindSection(section))
     std::erase_if(s->entries, [&](const Entry& e) { return SameNameNoCase(e.key, key); });
 }
 
-std::vector<std::string> TIniFile::Sections() const {
+std::vector<std::string> IniFile::Sections() const {
   std::vector<std::string> names;
   for (const Section& s : sections_) names.push_back(s.name);
   return names;

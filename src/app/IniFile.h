@@ -14,18 +14,18 @@
 
 namespace gd {
 
-class TIniFile {
+class IniFile {
  public:
   // Parses the text of a file. Lines that are neither "[section]" nor
   // "key=value" inside a section (comments, blank lines, garbage) are skipped;
   // nothing in the text can make parsing fail.
-  static TIniFile Parse(std::string_view text);
+  static IniFile Parse(std::string_view text);
   // The text of the file, lines ending in CR LF.
   std::string Text() const;
 
   // Reads `path` through `store`. A missing or unreadable file gives an empty
   // configuration, so every value takes its default.
-  static TIniFile Load(IFileStore& store, const std::string& path);
+  static IniFile Load(IFileStore& store, const std::string& path);
   // Writes the whole file in one piece: into a temporary file beside `path`,
   // then renamed onto it. False (and `path` untouched, the temporary removed)
   // when any step fails.

@@ -86,18 +86,18 @@ std::string HelpFileName(std::string_view programFile) {
   return out;
 }
 
-const InterfaceLanguage& TLanguageState::CurrentLanguage() const {
+const InterfaceLanguage& LanguageState::CurrentLanguage() const {
   const InterfaceLanguage* language = LanguageByNumber(current_);
   return language != nullptr ? *language : InterfaceLanguages().front();
 }
 
-bool TLanguageState::SetLanguage(int number) {
+bool LanguageState::SetLanguage(int number) {
   if (LanguageByNumber(number) == nullptr) return false;
   current_ = number;
   return true;
 }
 
-std::string TLanguageState::LanguageMenuCaption() const {
+std::string LanguageState::LanguageMenuCaption() const {
   const std::string caption = Translate("Sprache");
   return externalLoaded_ ? UpperAnsi(caption) : caption;
 }

@@ -59,7 +59,7 @@ std::string HelpFileName(std::string_view programFile);
 
 // State of the dictionary: its current language and whether it was loaded
 // from a file beside the program instead of the built-in one.
-class TLanguageState {
+class LanguageState {
  public:
   int Current() const { return current_; }
   const InterfaceLanguage& CurrentLanguage() const;

@@ -152,7 +152,7 @@ std::vector<std::string> TextOutputLanguageList(const std::string& deviceName) {
   std::vector<std::string> lines;
   lines.push_back(FormatText(Translate("000 = %s-Sprache"), {deviceName}));
   for (int i = 0; i < TLabelTable::kLanguageCount; ++i) {
-    const TLabelLanguage& language = TLabelTable::Language(i);
+    const LabelLanguage& language = TLabelTable::Language(i);
     lines.push_back(FormatText("%s = %s", {language.code, language.name}));
   }
   return lines;

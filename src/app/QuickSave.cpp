@@ -6,15 +6,15 @@
 
 namespace gd {
 
-bool TQuickSaveList::Contains(int seriesNumber) const {
+bool QuickSaveList::Contains(int seriesNumber) const {
   return std::find(entries_.begin(), entries_.end(), seriesNumber) != entries_.end();
 }
 
-std::string TQuickSaveList::Caption(std::size_t index) const {
+std::string QuickSaveList::Caption(std::size_t index) const {
   return FormatText("%.2d", {entries_.at(index)});
 }
 
-std::optional<std::size_t> TQuickSaveList::Include(const std::vector<int>& selectedRows) {
+std::optional<std::size_t> QuickSaveList::Include(const std::vector<int>& selectedRows) {
   std::optional<std::size_t> last;
   for (int n : selectedRows) {
     if (Contains(n)) continue;
@@ -24,12 +24,12 @@ std::optional<std::size_t> TQuickSaveList::Include(const std::vector<int>& selec
   return last;
 }
 
-void TQuickSaveList::IncludeAll(int rowCount) {
+void QuickSaveList::IncludeAll(int rowCount) {
   for (int n = 1; n <= rowCount; ++n)
     if (!Contains(n)) entries_.push_back(n);
 }
 
-void TQuickSaveList::Exclude(const std::vector<std::size_t>& selectedEntries) {
+void QuickSaveList::Exclude(const std::vector<std::size_t>& selectedEntries) {
   std::vector<bool> remove(entries_.size(), false);
   for (std::size_t i : selectedEntries)
     if (i < remove.size()) remove[i] = true;
@@ -39,8 +39,8 @@ void TQuickSaveList::Exclude(const std::vector<std::size_t>& selectedEntries) {
   entries_ = std::move(kept);
 }
 
-TQuickSaveList::Buttons TQuickSaveList::ButtonStates(int rowCount,
-                                                     const std::vector<int>& selectedRows) const {
+QuickSaveList::Buttons QuickSaveList::ButtonStates(int rowCount,
+                                                   const std::vector<int>& selectedRows) const {
   Buttons b;
   b.include = b.includeAll = rowCount > 0;
   b.exclude = b.excludeAll = b.save = !entries_.empty();

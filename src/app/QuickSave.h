@@ -13,7 +13,7 @@
 
 namespace gd {
 
-class TQuickSaveList {
+class QuickSaveList {
  public:
   struct Buttons {
     bool include = false;     // ">"

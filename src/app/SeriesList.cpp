@@ -69,7 +69,7 @@ std::string SeriesMenuCaption(int selected) {
 
 // --- The list ----------------------------------------------------------------
 
-void TSeriesListModel::Build(std::vector<const TSeriesDescription*> descriptions) {
+void SeriesListModel::Build(std::vector<const TSeriesDescription*> descriptions) {
   descriptions_ = std::move(descriptions);
   letters_.clear();
   for (const TSeriesDescription* d : descriptions_) {
@@ -85,40 +85,40 @@ void TSeriesListModel::Build(std::vector<const TSeriesDescription*> descriptions
   Fill();
 }
 
-void TSeriesListModel::Build(const std::vector<TReihenMemoStrings>& rows) {
+void SeriesListModel::Build(const std::vector<TReihenMemoStrings>& rows) {
   std::vector<const TSeriesDescription*> descriptions;
   descriptions.reserve(rows.size());
   for (const TReihenMemoStrings& row : rows) descriptions.push_back(row.Description());
   Build(std::move(descriptions));
 }
 
-void TSeriesListModel::Clear() { Build(std::vector<const TSeriesDescription*>{}); }
+void SeriesListModel::Clear() { Build(std::vector<const TSeriesDescription*>{}); }
 
-void TSeriesListModel::SetTimeMode(int mode) {
+void SeriesListModel::SetTimeMode(int mode) {
   timeMode_ = mode;
   Fill();
 }
 
-void TSeriesListModel::SetLocale(const Locale& locale) {
+void SeriesListModel::SetLocale(const Locale& locale) {
   locale_ = locale;
   Fill();
 }
 
-void TSeriesListModel::Refill() { Fill(); }
+void SeriesListModel::Refill() { Fill(); }
 
-bool TSeriesListModel::TimeColumnVisible() const {
+bool SeriesListModel::TimeColumnVisible() const {
   return timeMode_ >= kTimeColumnStart && timeMode_ <= kTimeColumnDuration;
 }
 
-const TSeriesDescription* TSeriesListModel::Description(int row) const {
+const TSeriesDescription* SeriesListModel::Description(int row) const {
   return descriptions_.at(static_cast<std::size_t>(row));
 }
 
-const std::vector<std::string>& TSeriesListModel::Cells(int row) const {
+const std::vector<std::string>& SeriesListModel::Cells(int row) const {
   return cells_.at(static_cast<std::size_t>(row));
 }
 
-void TSeriesListModel::Fill() {
+void SeriesListModel::Fill() {
   columns_.clear();
   columns_.push_back({Translate("NR"), false, true});
   static const char* const kTimeCaptions[] = {"START", "ENDE", "DAUER"};
@@ -153,13 +153,13 @@ void TSeriesListModel::Fill() {
   }
 }
 
-std::string TSeriesListModel::CaptionLine(char separator) const {
+std::string SeriesListModel::CaptionLine(char separator) const {
   std::vector<std::string> captions;
   for (const SeriesListColumn& c : columns_) captions.push_back(c.caption);
   return Join(captions, std::string_view(&separator, 1));
 }
 
-std::string TSeriesListModel::RowLine(int row, char separator) const {
+std::string SeriesListModel::RowLine(int row, char separator) const {
   return Join(Cells(row), std::string_view(&separator, 1));
 }
 

@@ -52,7 +52,7 @@ struct SeriesListColumn {
   bool visible = true;  // false only for the time column of a hidden mode
 };
 
-class TSeriesListModel {
+class SeriesListModel {
  public:
   // One row per entry, in series order (entry i is series i + 1). An entry
   // may be null: a series whose description could not be built keeps its

@@ -63,7 +63,7 @@ class OpenedFile {
   MeasurementFile& Document() { return document_; }
   IFileStore& Files() { return files_; }
   IMessages& Messages() { return messages_; }
-  const TParsedStream& Parsed() const { return handler_.Parsed(); }
+  const ParsedStream& Parsed() const { return handler_.Parsed(); }
   TVXAblage& Navigator() {
     TVXAblage* navigator = handler_.Navigator();
     // Open succeeds only with a navigator; this guards against a change there.
@@ -138,7 +138,7 @@ std::unique_ptr<TVXASCIIOUT> MakeConverter(const CliRequest& request, Measuremen
 }
 
 int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
-  TSeriesListModel model;
+  SeriesListModel model;
   model.SetLocale(request.locale);
   model.SetTimeMode(request.timeMode);
   model.Build(file.Document().Comments().rows);

@@ -29,7 +29,7 @@ std::string CommonOptionsHelp() {
       "  --language CODE       language of the parameter-set texts by its code:\n";
   std::string line(kIndent, ' ');
   for (int i = 0; i < TLabelTable::kLanguageCount; ++i) {
-    const TLabelLanguage& language = TLabelTable::Language(i);
+    const LabelLanguage& language = TLabelTable::Language(i);
     const std::string item = std::string(language.code) + " " + std::string(language.name) + ",";
     if (line.size() + 1 + item.size() > kWidth) {
       help += line + "\n";

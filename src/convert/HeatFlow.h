@@ -79,7 +79,7 @@ struct SteamSettings {
   bool steamSwitch = false;
 };
 
-// Decoders of the stored bodies (TRecordChannel's coefficients and extended
+// Decoders of the stored bodies (RecordChannel's coefficients and extended
 // pointers, kCoefficientBodySize and kExtendedBodySize bytes). A body shorter
 // than its size throws EBinFileInvalid; further bytes are ignored.
 HeatFlowCoefficients DecodeHeatFlowCoefficients(ByteView body);

@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 10> kSourceTexts = {
 constexpr std::string_view kUnknownSpec = "UNKNOWN SPEC";
 
 // Link text n (1-based) of a link record.
-std::string LinkText(const TInputLinkRecord& links, int n) {
+std::string LinkText(const InputLinkRecord& links, int n) {
   return links.names[static_cast<std::size_t>(n - 1)].Text();
 }
 
@@ -77,7 +77,7 @@ std::string_view OutputSourceText(int source, bool shortForm) {
   return kSourceTexts[static_cast<std::size_t>(source)];
 }
 
-std::string OutputValueDescription(ByteView setup, const TInputLinkRecord* links) {
+std::string OutputValueDescription(ByteView setup, const InputLinkRecord* links) {
   const int q = ItemByte(setup, kOutputSetupSource);
   const std::uint8_t v = ItemByte(setup, kOutputSetupSelector);
   const int c2 = (v >> 2) & 7;  // selector of temperatures, inputs and others

@@ -52,7 +52,7 @@ std::string_view OutputSourceText(int source, bool shortForm);
 
 // What an output shows, from its setup item and the input link record of the
 // setup's channel (nullptr when that channel has no link item).
-std::string OutputValueDescription(ByteView setup, const TInputLinkRecord* links);
+std::string OutputValueDescription(ByteView setup, const InputLinkRecord* links);
 
 // Value text of raw output byte `b` with output hardware item `hardware`;
 // with `withUnit` the hardware's unit text follows (binary outputs give

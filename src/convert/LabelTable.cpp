@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, TLabelTable::kUnitTextCount> kUnitTexts =
     " ",   "mm",  "m/s", "mm2/s", "g/cm3", "C",   "ms", "s",    "h",  "NUM",
     "ADR", "DAT", "mA",  "um",    "mm/s",  "MHz", "F",  "cm/s", "bar"};
 
-constexpr std::array<TLabelLanguage, TLabelTable::kLanguageCount> kLanguages = {{
+constexpr std::array<LabelLanguage, TLabelTable::kLanguageCount> kLanguages = {{
     {"049", "GERMAN", 49},
     {"033", "FRANCE", 33},
     {"045", "DANISH", 45},
@@ -104,7 +104,7 @@ std::string_view TLabelTable::HeatUnit(bool whGroup, int index) {
   return whGroup ? At(kWattHourUnits, index) : At(kJouleUnits, index);
 }
 
-const TLabelLanguage& TLabelTable::Language(int index) {
+const LabelLanguage& TLabelTable::Language(int index) {
   if (index < 0 || index >= kLanguageCount) index = 0;
   return kLanguages[static_cast<std::size_t>(index)];
 }

@@ -18,7 +18,7 @@
 namespace gd {
 
 // One label language: its 3-character code, its name and its country number.
-struct TLabelLanguage {
+struct LabelLanguage {
   std::string_view code;
   std::string_view name;
   int country;
@@ -80,7 +80,7 @@ class TLabelTable {
   static std::string_view HeatUnit(bool whGroup, int index);
 
   // Language index 0..8; a number outside yields the first language.
-  static const TLabelLanguage& Language(int index);
+  static const LabelLanguage& Language(int index);
   // The index of the language with this code (compared on its first three
   // characters), or -1 when none has it.
   static int FindLanguage(std::string_view code);

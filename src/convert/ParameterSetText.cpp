@@ -30,7 +30,7 @@ constexpr std::uint16_t kVersion522 = MakeVersion(5, 22);
 
 // Row conditions without "all data": a relevance bit, or always.
 constexpr int kAlways = -1;
-constexpr std::array<int, TParameterSetText::kRows> kRowCondition = {
+constexpr std::array<int, ParameterSetText::kRows> kRowCondition = {
     kAlways, kAlways, 8,       kAlways, kAlways, kAlways, kAlways, kAlways, 0,  // 0..8
     kAlways, 2,       1,       kAlways, 3,       3,       3,       3,           // 9..16
     kAlways, 9,       kAlways, 4,       4,       4,       4,       4,       4,  // 17..25
@@ -43,7 +43,7 @@ struct RowLabel {
   const char* suffix;
 };
 constexpr int kNoEntry = 1000;
-constexpr std::array<RowLabel, TParameterSetText::kRows> kLabels = {{
+constexpr std::array<RowLabel, ParameterSetText::kRows> kLabels = {{
     {32, 1, ""},  {62, 1, ""},
     {149, 2, ""}, {33, 1, ""},
     {60, 2, ""},  {8, 2, ""},
@@ -112,7 +112,7 @@ bool SensorTextReplacesName(const std::string& text) {
 
 }  // namespace
 
-std::uint16_t TParameterSetText::Relevance(const TChannelDescription& channel) const {
+std::uint16_t ParameterSetText::Relevance(const TChannelDescription& channel) const {
   const TParameterSet& p = channel.parameterSet;
   const TChannelHead& head = channel.head;
   const TMediMatStrColl& materials = ctx_.stream->materials;
@@ -138,7 +138,7 @@ std::uint16_t TParameterSetText::Relevance(const TChannelDescription& channel) c
   return bits;
 }
 
-void TParameterSetText::WriteLabels(int pass, Grid& grid) const {
+void ParameterSetText::WriteLabels(int pass, Grid& grid) const {
   const TLabelTable& labels = *ctx_.labels;
   for (int r = 0; r < kRows; ++r) {
     const RowLabel& l = kLabels[static_cast<std::size_t>(r)];
@@ -155,9 +155,9 @@ void TParameterSetText::WriteLabels(int pass, Grid& grid) const {
   }
 }
 
-void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series, int channel,
-                                     int column, const std::array<std::int32_t, 9>* valueCounts,
-                                     Grid& grid) const {
+void ParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series, int channel,
+                                    int column, const std::array<std::int32_t, 9>* valueCounts,
+                                    Grid& grid) const {
   const TChannelDescription& ch = series.channels[static_cast<std::size_t>(channel)];
   const TParameterSet& p = ch.parameterSet;
   const NumberFormat nf = ctx_.format.WithColLength(9);
@@ -179,7 +179,7 @@ void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series,
   auto tenths = [&](std::size_t off) { return nf.Format(1, p.U16(off) / 10.0L); };
   const std::string unitText = p.Counted(kUnitTextAt, kUnitCapacity);
   const std::string quantityUnit = p.Counted(kQuantityUnitAt, kQuantityUnitCapacity);
-  const TParsedStream& stream = *ctx_.stream;
+  const ParsedStream& stream = *ctx_.stream;
   const auto listItem = [](const TNoSortStringCollection& list, std::size_t index) {
     return index < list.Count() ? list[index] : std::string();
   };
@@ -314,10 +314,10 @@ void TParameterSetText::PlaceChannel(int pass, const TSeriesDescription& series,
   }
 }
 
-void TParameterSetText::WritePass(int pass, const TRcaEntry& entry, int first, int last,
-                                  const std::array<std::int32_t, 9>* valueCounts,
-                                  const TSeriesDescription& series,
-                                  std::vector<std::string>& lines) const {
+void ParameterSetText::WritePass(int pass, const TRcaEntry& entry, int first, int last,
+                                 const std::array<std::int32_t, 9>* valueCounts,
+                                 const TSeriesDescription& series,
+                                 std::vector<std::string>& lines) const {
   Grid grid;
   for (std::string& row : grid) {
     row.assign(kRowLength, ' ');
@@ -368,10 +368,10 @@ void TParameterSetText::WritePass(int pass, const TRcaEntry& entry, int first, i
   }
 }
 
-void TParameterSetText::Write(const TRcaEntry& entry, int first, int last,
-                              const std::array<std::int32_t, 9>* valueCounts,
-                              const TSeriesDescription& series,
-                              std::vector<std::string>& lines) const {
+void ParameterSetText::Write(const TRcaEntry& entry, int first, int last,
+                             const std::array<std::int32_t, 9>* valueCounts,
+                             const TSeriesDescription& series,
+                             std::vector<std::string>& lines) const {
   WritePass(0, entry, first, last, valueCounts, series, lines);
   lines.emplace_back();
   WritePass(1, entry, first, last, valueCounts, series, lines);

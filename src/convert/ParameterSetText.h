@@ -30,17 +30,17 @@ namespace gd {
 
 // What the text needs besides the series.
 struct ParameterSetContext {
-  const TLabelTable* labels = nullptr;    // with the output language selected
-  const TParsedStream* stream = nullptr;  // name lists, version, factory bounds
-  NumberFormat format;                    // style bits and system separator
-  Locale locale;                          // time of day of the storage interval
+  const TLabelTable* labels = nullptr;   // with the output language selected
+  const ParsedStream* stream = nullptr;  // name lists, version, factory bounds
+  NumberFormat format;                   // style bits and system separator
+  Locale locale;                         // time of day of the storage interval
 };
 
-class TParameterSetText {
+class ParameterSetText {
  public:
   static constexpr int kRows = 41;
   static constexpr int kRowLength = 187;
-  explicit TParameterSetText(const ParameterSetContext& context) : ctx_(context) {}
+  explicit ParameterSetText(const ParameterSetContext& context) : ctx_(context) {}
 
   // Renders channels first..last (0-based, clipped to the series' channels)
   // of `series` in both passes and appends the lines of pass 0, one empty

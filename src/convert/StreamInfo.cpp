@@ -64,7 +64,7 @@ struct Feature {
 
 class Lister {
  public:
-  Lister(const TParsedStream& parsed, const TVXAblage& navigator, std::vector<std::string>& lines)
+  Lister(const ParsedStream& parsed, const TVXAblage& navigator, std::vector<std::string>& lines)
       : p_(parsed), pro_(parsed.prolog), nav_(navigator), out_(lines), version_(pro_.Version()) {}
 
   void Write() {
@@ -202,7 +202,7 @@ class Lister {
   void MediMatLines(const char* caption, const TMediMatStrColl& list) {
     Add(Sprintf("%s: %zu", caption, list.Count()));
     for (std::size_t i = 0; i < list.Count(); ++i) {
-      const TMediMatItem& item = list[i];
+      const MediMatItem& item = list[i];
       const char* flag = item.kind == kBuiltInKind ? " " : "*";
       Add(Sprintf("%16s-%s %s", " ", item.name.c_str(), flag));
     }
@@ -333,7 +333,7 @@ class Lister {
       std::string source(OutputSourceText(ItemByte(s, kOutputSetupSource), true));
       if (!source.empty()) source += "  ";
       const std::size_t linkIndex = static_cast<std::size_t>(channel - 1);
-      const TInputLinkRecord* links =
+      const InputLinkRecord* links =
           linkIndex < p_.inputLinkRecords.size() ? &p_.inputLinkRecords[linkIndex] : nullptr;
       Add("                     SOURCE-VALUE  = " + source + OutputValueDescription(s, links));
       Add("                     OUTPUT-RANGE  = " +
@@ -373,7 +373,7 @@ class Lister {
     }
   }
 
-  const TParsedStream& p_;
+  const ParsedStream& p_;
   const TStreamProlog& pro_;
   const TVXAblage& nav_;
   std::vector<std::string>& out_;
@@ -384,14 +384,14 @@ class Lister {
 
 std::string CompilerOptionName(int word, int bit) { return Sprintf("Word%d bit %2d", word, bit); }
 
-void WriteStreamInfo(const TParsedStream& parsed, const TVXAblage& navigator,
+void WriteStreamInfo(const ParsedStream& parsed, const TVXAblage& navigator,
                      std::vector<std::string>& lines) {
   const std::size_t first = lines.size();
   Lister(parsed, navigator, lines).Write();
   for (std::size_t i = first; i < lines.size(); ++i) lines[i] = DosToWindows(lines[i]);
 }
 
-std::vector<std::string> StreamInfoLines(const TParsedStream& parsed, const TVXAblage& navigator) {
+std::vector<std::string> StreamInfoLines(const ParsedStream& parsed, const TVXAblage& navigator) {
   std::vector<std::string> lines;
   WriteStreamInfo(parsed, navigator, lines);
   return lines;

@@ -19,11 +19,11 @@ class TVXAblage;
 // Appends the listing of `parsed` to `lines` and converts the appended lines
 // from the meter's DOS code page (lines already in `lines` are not touched).
 // `navigator` (over the same parse) supplies the channel letters.
-void WriteStreamInfo(const TParsedStream& parsed, const TVXAblage& navigator,
+void WriteStreamInfo(const ParsedStream& parsed, const TVXAblage& navigator,
                      std::vector<std::string>& lines);
 
 // The listing as a new list.
-std::vector<std::string> StreamInfoLines(const TParsedStream& parsed, const TVXAblage& navigator);
+std::vector<std::string> StreamInfoLines(const ParsedStream& parsed, const TVXAblage& navigator);
 
 // Placeholder name of a firmware option bit of the two COMPILER_BITS words
 // (`word` 1 or 2): the firmware does not tell the option names, so they are

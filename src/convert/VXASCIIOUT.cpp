@@ -15,7 +15,7 @@ TVXASCIIOUT::TVXASCIIOUT(std::string fileName, TranslateFunction dictionary, std
       dictionary_(std::move(dictionary)),
       language_(language.substr(0, 3)),
       stream_(stream),
-      parsed_(std::make_unique<TParsedStream>()),
+      parsed_(std::make_unique<ParsedStream>()),
       output_(output),
       grid_(grid) {
   options_.style = styleBits;

@@ -141,7 +141,7 @@ class TVXASCIIOUT {
   // Whether the stream parsed well enough to be converted.
   bool Usable() const { return navigator_ != nullptr; }
   const std::string& FileName() const { return fileName_; }
-  const TParsedStream& Parsed() const { return *parsed_; }
+  const ParsedStream& Parsed() const { return *parsed_; }
   // Throws EBinFileInvalid when the stream is not usable.
   TVXAblage& Navigator();
   const TLabelTable& Labels() const { return labels_; }
@@ -170,7 +170,7 @@ class TVXASCIIOUT {
   // Whether the last ConvertRecords ended because of a cancel.
   bool Cancelled() const { return cancelled_; }
   // Replaces the parameter-set text of the "\PARAMS" blocks (by default the
-  // text of TParameterSetText in the selected label language).
+  // text of ParameterSetText in the selected label language).
   void SetParameterSetWriter(ParameterSetWriter writer) { parameterSetWriter_ = std::move(writer); }
 
   // SetLanguage: the first three characters select a label language; an
@@ -194,8 +194,8 @@ class TVXASCIIOUT {
   const TOutColumn& Column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
   const std::array<TOutColumn, kOutColumnCount>& Columns() const { return columns_; }
   void SetupColumns(bool withLetter, std::uint16_t storedValues, const TParameterSet& set,
-                    std::uint8_t extraValues, const TInputNames& inputs);
-  void DescribeColumns(const TInputNames& inputs, const TParameterSet& set);
+                    std::uint8_t extraValues, const InputNames& inputs);
+  void DescribeColumns(const InputNames& inputs, const TParameterSet& set);
   void WriteHeadline(bool withLetter, const TValueRecord& rec, bool headline);
 
   // --- Records ----------------------------------------------------------------
@@ -244,7 +244,7 @@ class TVXASCIIOUT {
   long double HeatFlowValue(const TValueRecord& rec);
   void TemperatureInto(std::string& out, std::int16_t t, bool stored) const;
   void InputInto(TOutColumn& col, std::int16_t raw, bool stored, int index, bool withText) const;
-  long double ScaledFactor(const TRecordChannel& cp);
+  long double ScaledFactor(const RecordChannel& cp);
   // Texts are made for the enabled columns once columns are set up, for all
   // columns before that.
   bool Wanted(int index) const { return ((wantedColumns_ >> index) & 1u) != 0; }
@@ -260,11 +260,11 @@ class TVXASCIIOUT {
   TextOutputOptions options_;
   Locale locale_;
   char decimalSeparator_ = ',';  // the one FormatNumber writes
-  TDateTimePattern datePattern_, timePattern_;
+  DateTimePattern datePattern_, timePattern_;
   PaddedTexts padded_;
 
   ByteView stream_;
-  std::unique_ptr<TParsedStream> parsed_;
+  std::unique_ptr<ParsedStream> parsed_;
   std::unique_ptr<TVXAblage> navigator_;
   TLabelTable labels_;
 

@@ -54,7 +54,7 @@ void TVXASCIIOUT::SetHeader(int index, std::string_view name) {
 
 void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
                                const TParameterSet& set, std::uint8_t extraValues,
-                               const TInputNames& inputs) {
+                               const InputNames& inputs) {
   for (TOutColumn& col : columns_) {
     col.enabled = false;
     col.header.clear();
@@ -148,7 +148,7 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
   }
 }
 
-void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet& set) {
+void TVXASCIIOUT::DescribeColumns(const InputNames& inputs, const TParameterSet& set) {
   auto describe = [&](int i, std::string description, std::string unit, std::string shortName,
                       int decimals, long double scale) {
     TOutColumn& c = columns_[static_cast<std::size_t>(i)];
@@ -224,7 +224,7 @@ void TVXASCIIOUT::DescribeColumns(const TInputNames& inputs, const TParameterSet
 
 void TVXASCIIOUT::WriteHeadline(bool withLetter, const TValueRecord& rec, bool headline) {
   static const TParameterSet kNoSet{};
-  const TRecordChannel& ch = rec.channelPart;
+  const RecordChannel& ch = rec.channelPart;
   const TParameterSet& set = ch.parameterSet ? *ch.parameterSet : kNoSet;
   SetupColumns(withLetter, ch.storedValues, set, ch.extraValues, ch.inputs);
   DescribeColumns(ch.inputs, set);

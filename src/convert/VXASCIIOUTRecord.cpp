@@ -136,7 +136,7 @@ void TVXASCIIOUT::InputInto(TOutColumn& col, std::int16_t raw, bool stored, int 
 }
 
 long double TVXASCIIOUT::HeatFlowValue(const TValueRecord& rec) {
-  const TRecordChannel& ch = rec.channelPart;
+  const RecordChannel& ch = rec.channelPart;
   HeatFlowInput& in = heatCache_.input;
   // Coefficients, steam curves and area change with the channel only.
   if (ch.coefficients != heatCache_.body || ch.extended != heatCache_.extended ||
@@ -194,7 +194,7 @@ void TVXASCIIOUT::TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, lo
   if ((hasPos || hasNeg) && !valid && invalidAsMarker) sum.numeric = kInvalidMarker;
 }
 
-long double TVXASCIIOUT::ScaledFactor(const TRecordChannel& cp) {
+long double TVXASCIIOUT::ScaledFactor(const RecordChannel& cp) {
   if (std::memcmp(cp.scaledFactor.data(), factorBytes_.data(), 6) != 0) {
     factorBytes_ = cp.scaledFactor;
     factor_ = Real48ToLongDouble(cp.scaledFactor);
@@ -208,7 +208,7 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     col.numeric = kNoValueMarker;
   }
   static const TParameterSet kNoSet{};
-  const TRecordChannel& cp = rec.channelPart;
+  const RecordChannel& cp = rec.channelPart;
   const TParameterSet& set = cp.parameterSet ? *cp.parameterSet : kNoSet;
   // A 2-byte record is a velocity and nothing else.
   std::uint8_t f = rec.flags;

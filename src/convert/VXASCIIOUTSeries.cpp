@@ -180,7 +180,7 @@ void TVXASCIIOUT::WriteParameterSet(std::vector<std::string>* list, const TRcaEn
     context.format.styleBits = options_.style;
     context.format.systemDecimalSeparator = locale_.decimalSeparator;
     context.locale = locale_;
-    TParameterSetText(context).Write(entry, first, last, valueCounts, series, lines);
+    ParameterSetText(context).Write(entry, first, last, valueCounts, series, lines);
   }
   if (list) {
     list->insert(list->end(), lines.begin(), lines.end());

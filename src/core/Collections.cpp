@@ -47,8 +47,8 @@ int TNoSortStringCollection::IndexOf(std::string_view text) const {
 
 void TNoSortStringCollection::ExchangeDOSSonderzeichen() { DosToWindowsList(items_); }
 
-TMediMatItem ReadMediMatItem(ByteReader& reader) {
-  TMediMatItem item;
+MediMatItem ReadMediMatItem(ByteReader& reader) {
+  MediMatItem item;
   item.name = reader.CountedString();
   item.code = reader.I16();
   item.kind = reader.U8();
@@ -56,30 +56,30 @@ TMediMatItem ReadMediMatItem(ByteReader& reader) {
   return item;
 }
 
-const TMediMatItem& TMediMatStrColl::Item(std::size_t index) const {
+const MediMatItem& TMediMatStrColl::Item(std::size_t index) const {
   CheckIndex(index, items_.size(), "name list");
   return items_[index];
 }
 
-const TMediMatItem* TMediMatStrColl::Find(std::int16_t code) const {
+const MediMatItem* TMediMatStrColl::Find(std::int16_t code) const {
   for (auto it = items_.rbegin(); it != items_.rend(); ++it)
     if (it->code == code) return &*it;
   return nullptr;
 }
 
 std::string TMediMatStrColl::NameOf(std::int16_t code) const {
-  const TMediMatItem* item = Find(code);
+  const MediMatItem* item = Find(code);
   if (item == nullptr) item = Find(defaultCode_);
   return item != nullptr ? item->name : std::string();
 }
 
 bool TMediMatStrColl::IsSpecial(std::int16_t code) const {
-  const TMediMatItem* item = Find(code);
+  const MediMatItem* item = Find(code);
   return item != nullptr && item->kind == kBuiltInKind && code != defaultCode_;
 }
 
 void TMediMatStrColl::ConvertNames() {
-  for (TMediMatItem& item : items_) item.name = DosToWindows(item.name);
+  for (MediMatItem& item : items_) item.name = DosToWindows(item.name);
 }
 
 }  // namespace gd

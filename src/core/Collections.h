@@ -69,19 +69,19 @@ class TNoSortStringCollection {
 };
 
 // One entry of the materials or media list.
-struct TMediMatItem {
+struct MediMatItem {
   std::string name;
   std::int16_t code = 0;
   std::uint8_t kind = 0;   // kind letter; 'R' marks an item built into the meter
   std::uint8_t extra = 0;  // the further byte stored after the kind letter
 
-  friend bool operator==(const TMediMatItem&, const TMediMatItem&) = default;
+  friend bool operator==(const MediMatItem&, const MediMatItem&) = default;
 };
 
 // Reads one item as the storage image holds it: a counted string (the name),
 // the code word (i16) and a second word whose low byte is the kind letter and
 // whose high byte is the further byte. Throws EOutOfBounds when it is cut off.
-TMediMatItem ReadMediMatItem(ByteReader& reader);
+MediMatItem ReadMediMatItem(ByteReader& reader);
 
 // A lookup list of material or medium names by code. Items keep the order in
 // which they were added; the default code is the code whose name stands in
@@ -97,14 +97,14 @@ class TMediMatStrColl {
   std::int16_t DefaultCode() const { return defaultCode_; }
   std::size_t Count() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }
-  void Add(TMediMatItem item) { items_.push_back(std::move(item)); }
+  void Add(MediMatItem item) { items_.push_back(std::move(item)); }
   // Item `index`; throws std::out_of_range past the end.
-  const TMediMatItem& Item(std::size_t index) const;
-  const TMediMatItem& operator[](std::size_t index) const { return Item(index); }
+  const MediMatItem& Item(std::size_t index) const;
+  const MediMatItem& operator[](std::size_t index) const { return Item(index); }
   void Clear() { items_.clear(); }
 
   // The last item added with this code, or nullptr.
-  const TMediMatItem* Find(std::int16_t code) const;
+  const MediMatItem* Find(std::int16_t code) const;
   // Name of Find(code); else the name of the default code's item; else "".
   std::string NameOf(std::int16_t code) const;
   // The item exists, has the kind letter 'R', and the code is not the default code.
@@ -114,7 +114,7 @@ class TMediMatStrColl {
 
  private:
   std::int16_t defaultCode_;
-  std::vector<TMediMatItem> items_;
+  std::vector<MediMatItem> items_;
 };
 
 }  // namespace gd

@@ -203,7 +203,7 @@ Moment DateTimeToMoment(double value) {
 std::string FormatDateTimePattern(std::string_view pattern, const DateRecord& date,
                                   std::int32_t seconds) {
   std::string out;
-  TDateTimePattern(pattern).Append(out, date, seconds);
+  DateTimePattern(pattern).Append(out, date, seconds);
   return out;
 }
 

@@ -145,7 +145,7 @@ Moment DateTimeToMoment(double value);
 // Formats with a Locale pattern: d dd M MM yy yyyy H HH h hh m mm s ss, AP/ap
 // (AM/PM; h and hh count 1..12 only when the pattern has one), text in single
 // quotes ('' is a quote), any other character as it stands. The same as
-// TDateTimePattern(pattern).Append (DateTimePattern.h), which compiles the
+// DateTimePattern(pattern).Append (DateTimePattern.h), which compiles the
 // pattern once for many texts.
 std::string FormatDateTimePattern(std::string_view pattern, const DateRecord& date,
                                   std::int32_t seconds);

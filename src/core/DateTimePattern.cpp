@@ -8,7 +8,7 @@
 
 namespace gd {
 
-void TDateTimePattern::AddField(Field field, int digits, std::size_t begin, std::size_t end) {
+void DateTimePattern::AddField(Field field, int digits, std::size_t begin, std::size_t end) {
   Token t;
   t.field = field;
   t.digits = static_cast<std::uint8_t>(digits);
@@ -17,7 +17,7 @@ void TDateTimePattern::AddField(Field field, int digits, std::size_t begin, std:
   tokens_.push_back(t);
 }
 
-void TDateTimePattern::AddLiteral(std::string_view text, std::size_t begin, std::size_t end) {
+void DateTimePattern::AddLiteral(std::string_view text, std::size_t begin, std::size_t end) {
   // A literal right after a literal joins it; its text is the last in text_.
   if (!tokens_.empty() && tokens_.back().field == Field::Literal) {
     tokens_.back().textLength += static_cast<std::uint32_t>(text.size());
@@ -33,8 +33,8 @@ void TDateTimePattern::AddLiteral(std::string_view text, std::size_t begin, std:
   text_.append(text);
 }
 
-void TDateTimePattern::AddAmPm(std::string_view am, std::string_view pm, std::size_t begin,
-                               std::size_t end) {
+void DateTimePattern::AddAmPm(std::string_view am, std::string_view pm, std::size_t begin,
+                              std::size_t end) {
   Token t;
   t.field = Field::AmPm;
   t.textStart = static_cast<std::uint32_t>(text_.size());
@@ -46,7 +46,7 @@ void TDateTimePattern::AddAmPm(std::string_view am, std::string_view pm, std::si
   text_.append(pm);
 }
 
-void TDateTimePattern::Compile(std::string_view pattern, Syntax syntax) {
+void DateTimePattern::Compile(std::string_view pattern, Syntax syntax) {
   tokens_.clear();
   text_.clear();
   if (syntax == Syntax::Locale)
@@ -55,7 +55,7 @@ void TDateTimePattern::Compile(std::string_view pattern, Syntax syntax) {
     CompileSpreadsheet(pattern);
 }
 
-void TDateTimePattern::CompileLocale(std::string_view pattern) {
+void DateTimePattern::CompileLocale(std::string_view pattern) {
   const bool twelveHour =
       pattern.find("AP") != std::string_view::npos || pattern.find("ap") != std::string_view::npos;
   std::size_t i = 0;
@@ -116,7 +116,7 @@ void TDateTimePattern::CompileLocale(std::string_view pattern) {
   }
 }
 
-void TDateTimePattern::CompileSpreadsheet(std::string_view pattern) {
+void DateTimePattern::CompileSpreadsheet(std::string_view pattern) {
   std::size_t i = 0;
   while (i < pattern.size()) {
     const char c = pattern[i];
@@ -189,18 +189,17 @@ void TDateTimePattern::CompileSpreadsheet(std::string_view pattern) {
   }
 }
 
-bool TDateTimePattern::HasAmPm() const {
+bool DateTimePattern::HasAmPm() const {
   return std::any_of(tokens_.begin(), tokens_.end(),
                      [](const Token& t) { return t.field == Field::AmPm; });
 }
 
-void TDateTimePattern::Append(std::string& out, const DateRecord& date,
-                              std::int32_t seconds) const {
+void DateTimePattern::Append(std::string& out, const DateRecord& date, std::int32_t seconds) const {
   const TimeParts t = SplitTime(seconds);
   Append(out, CalendarTime{FullYear(date.year), date.month, date.day, t.hour, t.minute, t.second});
 }
 
-void TDateTimePattern::Append(std::string& out, const CalendarTime& parts) const {
+void DateTimePattern::Append(std::string& out, const CalendarTime& parts) const {
   // The fields go into a small buffer that is appended in one piece.
   char buf[64];
   char* p = buf;

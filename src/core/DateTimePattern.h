@@ -17,7 +17,7 @@
 
 namespace gd {
 
-class TDateTimePattern {
+class DateTimePattern {
  public:
   // How a pattern text is read. Both know d dd M MM yy yyyy H HH h hh m mm s
   // ss and take every other character as it stands.
@@ -59,8 +59,8 @@ class TDateTimePattern {
     std::size_t end = 0;
   };
 
-  TDateTimePattern() = default;
-  explicit TDateTimePattern(std::string_view pattern, Syntax syntax = Syntax::Locale) {
+  DateTimePattern() = default;
+  explicit DateTimePattern(std::string_view pattern, Syntax syntax = Syntax::Locale) {
     Compile(pattern, syntax);
   }
 

@@ -6,7 +6,7 @@ namespace gd {
 
 void ParsedStreamHandler::Discard() {
   navigator_.reset();
-  parsed_ = TParsedStream{};
+  parsed_ = ParsedStream{};
 }
 
 StreamCheck ParsedStreamHandler::Parse(ByteView stream) {

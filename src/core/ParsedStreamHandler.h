@@ -20,11 +20,11 @@ class ParsedStreamHandler final : public IStreamHandler {
   std::shared_ptr<const TSeriesDescription> Describe(int seriesNumber) override;
 
   // What the last Parse built; the navigator is null when it failed.
-  const TParsedStream& Parsed() const { return parsed_; }
+  const ParsedStream& Parsed() const { return parsed_; }
   TVXAblage* Navigator() { return navigator_.get(); }
 
  private:
-  TParsedStream parsed_;
+  ParsedStream parsed_;
   std::unique_ptr<TVXAblage> navigator_;
 };
 

@@ -40,7 +40,7 @@ constexpr std::uint32_t FarLinear(std::uint32_t far) { return (far >> 16) * 16u 
 // byte, then N character bytes. Trivially copyable, so records holding it can
 // be cleared and copied as plain memory.
 template <std::size_t N>
-struct TCountedString {
+struct CountedString {
   std::array<char, N + 1> raw{};
 
   std::size_t Length() const {
@@ -56,7 +56,7 @@ struct TCountedString {
     raw[0] = static_cast<char>(n);
     if (n) std::memcpy(raw.data() + 1, text.data(), n);
   }
-  friend bool operator==(const TCountedString&, const TCountedString&) = default;
+  friend bool operator==(const CountedString&, const CountedString&) = default;
 };
 
 // ---------------------------------------------------------------------------
@@ -315,8 +315,8 @@ class TDeviceTable {
 
 // One record of input link names: 15 counted strings of capacity 4, of which
 // the first eight are set from the link item's nibbles.
-struct TInputLinkRecord {
-  std::array<TCountedString<4>, 15> names{};
+struct InputLinkRecord {
+  std::array<CountedString<4>, 15> names{};
 };
 
 }  // namespace gd

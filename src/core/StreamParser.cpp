@@ -21,7 +21,7 @@ void ReadMediMat(ByteReader& in, TMediMatStrColl& list, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) list.Add(ReadMediMatItem(in));
 }
 
-void ReadTableSection(ByteReader& in, TParsedStream& p) {
+void ReadTableSection(ByteReader& in, ParsedStream& p) {
   const TStreamProlog& pro = p.prolog;
   const std::uint16_t version = pro.Version();
 
@@ -109,8 +109,8 @@ void AddDefaultInputDescriptor(TDeviceTable& table) {
   table.itemSize = kInputDescriptorItemSize;
 }
 
-TInputLinkRecord InputLinkNames(ByteView item, const TDeviceTable& inputHardware, int& count) {
-  TInputLinkRecord rec;
+InputLinkRecord InputLinkNames(ByteView item, const TDeviceTable& inputHardware, int& count) {
+  InputLinkRecord rec;
   const std::uint16_t w0 = item.size() >= 2 ? LoadU16(item.data()) : 0;
   const std::uint16_t w1 = item.size() >= 4 ? LoadU16(item.data() + 2) : 0;
   for (int i = 0; i < 8; ++i) {
@@ -133,8 +133,8 @@ TInputLinkRecord InputLinkNames(ByteView item, const TDeviceTable& inputHardware
   return rec;
 }
 
-TParsedStream ParseStream(ByteView stream) {
-  TParsedStream p;
+ParsedStream ParseStream(ByteView stream) {
+  ParsedStream p;
   if (stream.empty()) {
     p.status |= kStreamNoStream;
     return p;

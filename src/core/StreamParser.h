@@ -40,7 +40,7 @@ constexpr bool StreamUsable(std::uint16_t status) {
 // Everything the parse yields. The name lists are converted from the DOS code
 // page. When the status is not usable, the members hold what was read up to
 // the failure.
-struct TParsedStream {
+struct ParsedStream {
   std::uint16_t status = 0;
   TStreamProlog prolog;
   std::vector<TRcaEntry> directory;
@@ -61,8 +61,8 @@ struct TParsedStream {
   TDeviceTable outputSetup{kOutputSetupItemSize};           // from V 5.00
   std::vector<std::array<std::uint8_t, kChannelTableItemSize>> channelTable;
 
-  std::vector<TInputLinkRecord> inputLinkRecords;  // one per input link item (from V 3.51)
-  int inputLinkCount = 0;                          // non-zero nibbles over all input link items
+  std::vector<InputLinkRecord> inputLinkRecords;  // one per input link item (from V 3.51)
+  int inputLinkCount = 0;                         // non-zero nibbles over all input link items
 
   // Stream offset of the data area (the prolog's table-section end).
   std::size_t dataStart = 0;
@@ -73,7 +73,7 @@ struct TParsedStream {
 
 // Parses `stream` (the whole measurement byte stream, without any user-data
 // block behind it or with it: only the prolog's sizes are used).
-TParsedStream ParseStream(ByteView stream);
+ParsedStream ParseStream(ByteView stream);
 
 // The date repair of directory entries: an invalid start date becomes
 // 1990-01-01 with the spare byte 0; a valid one is left as stored.
@@ -85,6 +85,6 @@ void AddDefaultInputDescriptor(TDeviceTable& table);
 
 // Builds one input link record from a 4-byte link item; adds the number of
 // non-zero nibbles to `count`.
-TInputLinkRecord InputLinkNames(ByteView item, const TDeviceTable& inputHardware, int& count);
+InputLinkRecord InputLinkNames(ByteView item, const TDeviceTable& inputHardware, int& count);
 
 }  // namespace gd

@@ -42,14 +42,14 @@ bool Real48Negative(const std::uint8_t* r) { return r[0] != 0 && (r[5] & 0x80) !
 
 // Stores `text` (at most N characters) into a counted field.
 template <std::size_t N>
-void SetCounted(TCountedString<N>& field, const std::uint8_t* counted, std::size_t maxChars) {
+void SetCounted(CountedString<N>& field, const std::uint8_t* counted, std::size_t maxChars) {
   const std::size_t n = std::min<std::size_t>(counted[0], maxChars);
   field.Assign(std::string_view(reinterpret_cast<const char*>(counted + 1), n));
 }
 
 }  // namespace
 
-TVXAblage::TVXAblage(ByteView stream, const TParsedStream& parsed)
+TVXAblage::TVXAblage(ByteView stream, const ParsedStream& parsed)
     : stream_(stream),
       parsed_(&parsed),
       base_(static_cast<std::int64_t>(parsed.dataStart) -
@@ -129,8 +129,8 @@ void TVXAblage::SelectSeries(int n) {
 }
 
 void TVXAblage::PrepareChannel(std::size_t k) {
-  TRecordChannel& c = channels_[k];
-  c = TRecordChannel{};
+  RecordChannel& c = channels_[k];
+  c = RecordChannel{};
   if (static_cast<int>(k) >= channelCount_) {
     // No head for this slot (a series block outside the stream has none at
     // all): records still get a parameter set, all zeros, so consumers never
@@ -176,7 +176,7 @@ void TVXAblage::AttachChannel(TValueRecord& rec) const {
   rec.channelPart = channels_[static_cast<std::size_t>(k - 1)];
 }
 
-void TVXAblage::DecodeInputs(const std::uint8_t* assignments, TInputNames& out) const {
+void TVXAblage::DecodeInputs(const std::uint8_t* assignments, InputNames& out) const {
   const TDeviceTable& hw = parsed_->inputHardware;
   const TDeviceTable& desc = parsed_->inputDescriptors;
   const std::size_t nH = hw.Count(), nD = desc.Count();

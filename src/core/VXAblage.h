@@ -29,27 +29,27 @@
 
 namespace gd {
 
-struct TParsedStream;
+struct ParsedStream;
 
 // Decoded input assignments of a channel (8 inputs).
-struct TInputNames {
-  std::array<TCountedString<4>, 8> shortNames{};
+struct InputNames {
+  std::array<CountedString<4>, 8> shortNames{};
   std::array<std::uint8_t, 8> indices{};  // 1-based input hardware item, 0 = none
-  std::array<TCountedString<16>, 8> names{};
-  std::array<TCountedString<16>, 8> units{};
+  std::array<CountedString<16>, 8> names{};
+  std::array<CountedString<16>, 8> units{};
 };
 
 // The channel part of a value record, filled by AttachChannel. The pointers
 // refer to data owned by the navigator or the parsed stream; they stay valid
 // while those live, the parameter set only until another series is selected.
-struct TRecordChannel {
+struct RecordChannel {
   Real48 scaledFactor{};
   Real48 area{};
   const std::uint8_t* coefficients = nullptr;  // kCoefficientBodySize bytes, or none
   const std::uint8_t* extended = nullptr;      // kExtendedBodySize bytes, or none
   const TParameterSet* parameterSet = nullptr;
   std::uint16_t storedValues = 0;  // channel head byte 54
-  TInputNames inputs;
+  InputNames inputs;
   std::uint8_t extraValues = 0;  // channel head byte 62
 };
 
@@ -75,7 +75,7 @@ struct TValueRecord {
   std::uint8_t realMask = 0;
   std::array<Real48, 2> reals{};
 
-  TRecordChannel channelPart;
+  RecordChannel channelPart;
 };
 static_assert(std::is_trivially_copyable_v<TValueRecord>);
 
@@ -87,7 +87,7 @@ inline constexpr std::array<std::uint8_t, 8> kRecordFieldSizes = {2, 4, 6, 6, 1,
 // parameter set is the member `parameterSet`.
 struct TChannelDescription {
   TChannelHead head;
-  TInputNames inputs;
+  InputNames inputs;
   Real48 scaledFactor{};
   Real48 area{};
   std::array<std::uint8_t, kCoefficientBodySize> coefficients{};  // zeros when none matched
@@ -116,7 +116,7 @@ class TVXAblage {
  public:
   // `stream` is the whole measurement byte stream; `parsed` its parse. Neither
   // is owned; both must outlive the navigator. No series is selected.
-  TVXAblage(ByteView stream, const TParsedStream& parsed);
+  TVXAblage(ByteView stream, const ParsedStream& parsed);
 
   // Stream position of a far address: linear(address) - linear(DATA OFFSET)
   // + data start. May lie outside the stream (negative or past its end).
@@ -145,7 +145,7 @@ class TVXAblage {
   void AttachChannel(TValueRecord& rec) const;
 
   // Decodes four assignment bytes (8 nibbles) into input names and indices.
-  void DecodeInputs(const std::uint8_t* assignments, TInputNames& out) const;
+  void DecodeInputs(const std::uint8_t* assignments, InputNames& out) const;
   void DecodeInputs(const std::uint8_t* assignments, TValueRecord& rec) const {
     DecodeInputs(assignments, rec.channelPart.inputs);
   }
@@ -182,7 +182,7 @@ class TVXAblage {
   std::int32_t CountWholeRecords() const;
 
   ByteView stream_;
-  const TParsedStream* parsed_;
+  const ParsedStream* parsed_;
   std::int64_t base_ = 0;  // data start - linear(DATA OFFSET)
   std::uint16_t version_ = 0;
   int seriesCount_ = 0;
@@ -198,7 +198,7 @@ class TVXAblage {
   int channelCount_ = 0;
   std::array<TChannelHead, kMaxChannels> heads_{};
   std::array<TParameterSet, kMaxChannels> paramSets_{};
-  std::array<TRecordChannel, kMaxChannels> channels_{};
+  std::array<RecordChannel, kMaxChannels> channels_{};
 };
 
 }  // namespace gd

@@ -28,8 +28,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // --- patterns -----------------------------------------------------------
 
-using Pattern = TDateTimePattern;
-using Field = TDateTimePattern::Field;
+using Pattern = DateTimePattern;
+using Field = DateTimePattern::Field;
 
 Pattern Compiled(std::string_view pattern) {
   return Pattern(pattern, Pattern::Syntax::Spreadsheet);

@@ -223,7 +223,7 @@ bool SaveSeriesJob::SaveDataTable() {
 }
 
 bool SaveSeriesJob::SaveSubsetFile() {
-  const TParsedStream* parsed = request_.converter ? &request_.converter->Parsed() : nullptr;
+  const ParsedStream* parsed = request_.converter ? &request_.converter->Parsed() : nullptr;
   const SubsetSource source{request_.stream, parsed, request_.comments};
   SubsetFile file;
   const SaveOutcome outcome =

@@ -31,7 +31,7 @@ void Append(Bytes& out, ByteView bytes) { out.insert(out.end(), bytes.begin(), b
 
 // The stream proper: up to STREAM-SIZE when that is plausible, so that a
 // damaged series is never read on into the comments behind it.
-ByteView StreamPart(ByteView file, const TParsedStream& parsed) {
+ByteView StreamPart(ByteView file, const ParsedStream& parsed) {
   const std::int32_t size = parsed.prolog.StreamSize();
   if (size >= static_cast<std::int32_t>(parsed.dataStart) &&
       static_cast<std::size_t>(size) <= file.size()) {
@@ -47,7 +47,7 @@ struct CopiedSeries {
   bool shortened = false;
 };
 
-CopiedSeries CopySeries(ByteView stream, const TParsedStream& parsed, TVXAblage& nav, int n,
+CopiedSeries CopySeries(ByteView stream, const ParsedStream& parsed, TVXAblage& nav, int n,
                         Bytes& out, std::vector<AddressSlot>& slots, std::size_t entryAt) {
   nav.SelectSeries(n);
   const TRcaEntry& entry = parsed.directory[static_cast<std::size_t>(n - 1)];
@@ -99,7 +99,7 @@ std::string SavedToItselfText(const std::string& target) {
 std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<const int> selection,
                                       const CalendarTime& now, IProgress& progress) {
   if (!source.parsed || !source.parsed->Usable()) throw EBinFileInvalid(Translate(kUnusable));
-  const TParsedStream& parsed = *source.parsed;
+  const ParsedStream& parsed = *source.parsed;
   const ByteView stream = StreamPart(source.stream, parsed);
   const std::size_t sourceSets = parsed.directory.size();
   // The reader takes the directory at offset 160 and the tables right after

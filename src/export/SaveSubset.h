@@ -46,7 +46,7 @@ std::optional<std::uint32_t> FarAddressOf(std::uint32_t linear);
 // What the subset is made from: the open stream, its parse and its comments.
 struct SubsetSource {
   ByteView stream;  // the open file's bytes from offset 0 (a user-data block may follow)
-  const TParsedStream* parsed = nullptr;
+  const ParsedStream* parsed = nullptr;
   const CommentSet* comments = nullptr;  // rows[i] holds series i + 1; may be null
 };
 

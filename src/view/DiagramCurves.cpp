@@ -121,7 +121,7 @@ long double DiagramCurves::LoadChannel(TVXASCIIOUT& engine, int series, int chan
   rec->channel = static_cast<std::uint8_t>(channel + 1);
   nav.AttachChannel(*rec);
   static const TParameterSet kNoSet{};
-  const TRecordChannel& part = rec->channelPart;
+  const RecordChannel& part = rec->channelPart;
   const TParameterSet& set = part.parameterSet ? *part.parameterSet : kNoSet;
   engine.SetupColumns(!shortRecords && channels > 1, part.storedValues, set, part.extraValues,
                       part.inputs);

@@ -109,7 +109,7 @@ std::string SensorKindName(std::uint8_t code) {
   return kNames[static_cast<std::size_t>(code - 'A')];
 }
 
-std::string AdditionalItemsText(std::uint16_t w, std::uint8_t f, const TInputNames& inputs) {
+std::string AdditionalItemsText(std::uint16_t w, std::uint8_t f, const InputNames& inputs) {
   std::string out;
   const auto names = [&](std::size_t first, std::uint16_t firstBit) {
     std::vector<std::string> items;
@@ -146,7 +146,7 @@ std::string AdditionalItemsText(std::uint16_t w, std::uint8_t f, const TInputNam
 }
 
 ChannelInfo BuildChannelInfo(const TSeriesDescription& series, std::size_t channel,
-                             const TParsedStream& parsed, const Locale& locale) {
+                             const ParsedStream& parsed, const Locale& locale) {
   ChannelInfo info;
   if (channel >= series.channelCount || channel >= kMaxChannels) return info;
   const TChannelDescription& ch = series.channels[channel];
@@ -161,7 +161,7 @@ ChannelInfo BuildChannelInfo(const TSeriesDescription& series, std::size_t chann
   info.valueCount =
       FormatText(Translate("%d (alle %ds)"), {ch.head.ValueCount(), int{p.StorageInterval()}});
   info.section = SectionText(p, ch.area, locale.decimalSeparator);
-  if (const TMediMatItem* medium = parsed.media.Find(static_cast<std::int16_t>(p.U16(33))))
+  if (const MediMatItem* medium = parsed.media.Find(static_cast<std::int16_t>(p.U16(33))))
     info.medium = medium->name;
   info.sensor = SensorKindName(ch.head.SensorCode());
   info.sensorText = ch.head.SensorText();

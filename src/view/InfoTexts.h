@@ -35,7 +35,7 @@ std::string SensorKindName(std::uint8_t code);
 // The lines of the additional stored items from the stored-values word and the
 // extra-values byte of a channel head, each ending in CR LF; "" when none.
 std::string AdditionalItemsText(std::uint16_t storedValues, std::uint8_t extraValues,
-                                const TInputNames& inputs);
+                                const InputNames& inputs);
 
 struct ChannelInfo {
   std::string measuringPoint;  // LBV_MESSTELLE
@@ -61,7 +61,7 @@ struct ChannelInfo {
 // count) of `series`; `parsed` supplies the prolog's overflow words and the
 // media and quantity names.
 ChannelInfo BuildChannelInfo(const TSeriesDescription& series, std::size_t channel,
-                             const TParsedStream& parsed, const Locale& locale);
+                             const ParsedStream& parsed, const Locale& locale);
 // The channel after `channel`, wrapping to the first.
 std::size_t NextChannel(std::size_t channel, std::size_t channelCount);
 // The dialog's caption: the file name followed by "[" + series number + "]".
@@ -70,7 +70,7 @@ std::string ChannelInfoCaption(const std::string& fileName, int seriesNumber);
 // --- File information ----------------------------------------------------------
 
 struct FileFacts {
-  const TParsedStream* parsed = nullptr;  // null without an engine
+  const ParsedStream* parsed = nullptr;   // null without an engine
   std::optional<std::uint64_t> fileSize;  // null when the file cannot be read
   std::optional<DateRecord> modified;     // the file's modification date
   bool hasSeries = false;                 // shows the remarks

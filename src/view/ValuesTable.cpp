@@ -103,7 +103,7 @@ ValuesTable::FillResult ValuesTable::Fill(TVXASCIIOUT& engine, int series, int c
   probe->channel = static_cast<std::uint8_t>(channel_ + 1);
   nav.AttachChannel(*probe);
   static const TParameterSet kNoSet{};
-  const TRecordChannel& part = probe->channelPart;
+  const RecordChannel& part = probe->channelPart;
   engine.SetupColumns(!shortRecords && channels > 1, part.storedValues,
                       part.parameterSet ? *part.parameterSet : kNoSet, part.extraValues,
                       part.inputs);

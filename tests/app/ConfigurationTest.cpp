@@ -28,7 +28,7 @@ class ConfigurationFileTest : public ::testing::Test {
 };
 
 TEST_F(ConfigurationFileTest, MissingFileGivesDefaultsAndEveryKeyRoundTrips) {
-  const TConfiguration defaults = ReadConfiguration(TIniFile::Load(store_, Path()));
+  const Configuration defaults = ReadConfiguration(IniFile::Load(store_, Path()));
   EXPECT_EQ(defaults.textOptions.style, 3264563u);
   EXPECT_EQ(defaults.textOptions.separatorChar, '@');
   EXPECT_EQ(defaults.textOptions.colLength, 9);
@@ -40,7 +40,7 @@ TEST_F(ConfigurationFileTest, MissingFileGivesDefaultsAndEveryKeyRoundTrips) {
   EXPECT_EQ(defaults.chunkSize, 2048);
   EXPECT_EQ(defaults.timeout, 2000);
 
-  TConfiguration c;
+  Configuration c;
   c.textOptions = {0x80000001u, 12, ';', "044"};
   c.saveEmptyFiles = true;
   c.lastOpenPath = "/data/in/";
@@ -55,15 +55,15 @@ TEST_F(ConfigurationFileTest, MissingFileGivesDefaultsAndEveryKeyRoundTrips) {
   c.parityOrd = 0;
   c.stopBitsOrd = 1;
   c.chunkSize = 512;
-  TIniFile ini;
+  IniFile ini;
   ini.WriteString(ini::kFonts, "Grid", "Courier,10,0,1,0,0");  // another window's key
   WriteConfiguration(ini, c);
   ASSERT_TRUE(ini.Save(store_, Path()));
   EXPECT_FALSE(ini.HasKey(ini::kComPort, "TIMEOUT"));  // read only
   EXPECT_FALSE(ini.HasKey(ini::kCommons, "TryExternalDict"));
 
-  const TIniFile back = TIniFile::Load(store_, Path());
-  const TConfiguration r = ReadConfiguration(back);
+  const IniFile back = IniFile::Load(store_, Path());
+  const Configuration r = ReadConfiguration(back);
   EXPECT_EQ(r.textOptions.style, 0x80000001u);
   EXPECT_EQ(r.textOptions.colLength, 12);
   EXPECT_EQ(r.textOptions.separatorChar, ';');
@@ -91,8 +91,8 @@ TEST_F(ConfigurationFileTest, NamesAreCaseInsensitiveAndOddValuesFallBack) {
       "; comment\n[textstyles]\r\npacked = $10\r\ncolseparator=\r\nLANGUAGE=04411\n"
       "[Commons]\nlbx-dblclick=7\nLanguage=two\nTRYEXTERNALDICT=1\n"
       "[FileOptions]\nLastOpenPath=C:\\Data\n[TEXTSTYLES]\nColLength=99\n");
-  TIniFile ini = TIniFile::Load(store_, Path());
-  const TConfiguration c = ReadConfiguration(ini);
+  IniFile ini = IniFile::Load(store_, Path());
+  const Configuration c = ReadConfiguration(ini);
   EXPECT_EQ(c.textOptions.style, 0x10u);
   EXPECT_EQ(c.textOptions.separatorChar, '@');  // empty: the default
   EXPECT_EQ(c.textOptions.language, "044");
@@ -114,7 +114,7 @@ TEST_F(ConfigurationFileTest, DamagedFileGivesDefaultsForWhatItLacks) {
       "[COMPORT\nCOM=9\n\x01\xFF=\n=5\n[COMPORT]\nCOM=3\nCOM=8\nSHUNKS=99999999999\n";
   garbage += std::string("\0\0[", 3) + "\n";
   WriteRaw(garbage);
-  const TConfiguration c = ReadConfiguration(TIniFile::Load(store_, Path()));
+  const Configuration c = ReadConfiguration(IniFile::Load(store_, Path()));
   EXPECT_EQ(c.comPort, 3);       // the first of the section's own keys
   EXPECT_EQ(c.chunkSize, 2048);  // out of range
   EXPECT_EQ(c.textOptions.colLength, 9);
@@ -138,11 +138,11 @@ class NoRenameStore : public IFileStore {
 
 TEST_F(ConfigurationFileTest, FailedSaveKeepsTheOldFile) {
   WriteRaw("[COMMONS]\nLanguage=2\n");
-  TIniFile ini;
+  IniFile ini;
   ini.WriteInteger("COMMONS", "Language", 4);
   NoRenameStore store;
   EXPECT_FALSE(ini.Save(store, Path()));
-  EXPECT_EQ(TIniFile::Load(store_, Path()).ReadInteger("COMMONS", "Language", 0), 2);
+  EXPECT_EQ(IniFile::Load(store_, Path()).ReadInteger("COMMONS", "Language", 0), 2);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
@@ -173,8 +173,8 @@ TEST(HistoryListTest, MostRecentFirstBoundedWithoutDuplicates) {
 }
 
 TEST(HistoryListTest, GapsCloseUpAndStaleKeysGo) {
-  TIniFile ini = TIniFile::Parse("[history_opensdx]\nHistory0=a\nHistory2=c\nHistory9=z\n");
-  THistoryLists lists;
+  IniFile ini = IniFile::Parse("[history_opensdx]\nHistory0=a\nHistory2=c\nHistory9=z\n");
+  HistoryLists lists;
   lists.Load(ini);
   EXPECT_EQ(lists.opened.Entries(), (std::vector<std::string>{"a", "c"}));  // History9 is past 9
   lists.Save(ini);

@@ -7,8 +7,8 @@ namespace gd {
 namespace {
 
 TEST(GridColumnWidths, ReadKeepsDefaultsForMissingOrAbsurdAndWriteOnlyGridColumns) {
-  const TIniFile ini =
-      TIniFile::Parse("[datagrid]\r\ngid_1=120\r\nGID_2=0\r\nGID_3=x\r\nGID_4=99999\r\n");
+  const IniFile ini =
+      IniFile::Parse("[datagrid]\r\ngid_1=120\r\nGID_2=0\r\nGID_3=x\r\nGID_4=99999\r\n");
   GridColumnWidths widths = DefaultGridColumnWidths();
   widths[5] = 77;
   ReadGridColumnWidths(ini, widths);
@@ -18,7 +18,7 @@ TEST(GridColumnWidths, ReadKeepsDefaultsForMissingOrAbsurdAndWriteOnlyGridColumn
   EXPECT_EQ(widths[4], kDefaultGridColumnWidth);
   EXPECT_EQ(widths[5], 77);
 
-  TIniFile out;
+  IniFile out;
   WriteGridColumnWidths(out, widths, {1, 5, -1, 28});
   EXPECT_EQ(out.Text(), "[DATAGRID]\r\nGID_1=120\r\nGID_5=77\r\n");
 }

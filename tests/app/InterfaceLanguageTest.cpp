@@ -51,7 +51,7 @@ TEST(InterfaceLanguageTest, FlagTagsNameTheFourLanguages) {
 }
 
 TEST(InterfaceLanguageTest, StateKeepsItsLanguageOnAnUnknownNumber) {
-  TLanguageState state;
+  LanguageState state;
   EXPECT_EQ(state.Current(), kLanguageGerman);
   EXPECT_EQ(state.Primary(), 7);
   EXPECT_TRUE(state.SetLanguage(kLanguageFrench));
@@ -65,7 +65,7 @@ TEST(InterfaceLanguageTest, LanguageCaptionUpperCaseOnlyWithExternalDictionary) 
   ScopedDictionary dictionary([](std::string_view text) {
     return text == "Sprache" ? std::string("Spr\xE5k") : std::string(text);
   });
-  TLanguageState state;
+  LanguageState state;
   EXPECT_EQ(state.LanguageMenuCaption(), "Spr\xE5k");
   state.SetExternalLoaded(true);
   EXPECT_EQ(state.LanguageMenuCaption(), "SPR\xC5K");

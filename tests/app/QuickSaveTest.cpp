@@ -8,7 +8,7 @@
 namespace gd {
 namespace {
 
-using Buttons = TQuickSaveList::Buttons;
+using Buttons = QuickSaveList::Buttons;
 
 bool Same(const Buttons& a, const Buttons& b) {
   return a.include == b.include && a.includeAll == b.includeAll && a.exclude == b.exclude &&
@@ -16,7 +16,7 @@ bool Same(const Buttons& a, const Buttons& b) {
 }
 
 TEST(QuickSaveTest, MovesKeepEachSeriesOnce) {
-  TQuickSaveList q;
+  QuickSaveList q;
   EXPECT_EQ(q.Include({3, 1}), 1u);            // the entry appended last takes the selection
   EXPECT_EQ(q.Include({3, 1}), std::nullopt);  // pressing ">" again adds nothing
   EXPECT_EQ(q.Entries(), (std::vector<int>{3, 1}));
@@ -33,7 +33,7 @@ TEST(QuickSaveTest, MovesKeepEachSeriesOnce) {
 }
 
 TEST(QuickSaveTest, ButtonRules) {
-  TQuickSaveList q;
+  QuickSaveList q;
   EXPECT_TRUE(Same(q.ButtonStates(0, {}), Buttons{false, false, false, false, false}));
   EXPECT_TRUE(Same(q.ButtonStates(4, {}), Buttons{true, true, false, false, false}));
   q.Include({2});
@@ -43,7 +43,7 @@ TEST(QuickSaveTest, ButtonRules) {
 }
 
 TEST(QuickSaveTest, SaveSelectionInListOrder) {
-  TQuickSaveList q;
+  QuickSaveList q;
   q.Include({3});
   q.Include({1});
   EXPECT_EQ(q.Selection().ToString(), std::string("\x02\x00", 2));

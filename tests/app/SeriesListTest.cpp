@@ -60,7 +60,7 @@ StreamSpec FourSeries() {
 
 struct Described {
   sb::BuiltStream built;
-  TParsedStream parsed;
+  ParsedStream parsed;
   std::unique_ptr<TVXAblage> nav;
   std::vector<TSeriesDescription> descriptions;
 
@@ -81,7 +81,7 @@ struct Described {
   }
 };
 
-std::vector<std::string> Captions(const TSeriesListModel& m) {
+std::vector<std::string> Captions(const SeriesListModel& m) {
   std::vector<std::string> out;
   for (const SeriesListColumn& c : m.Columns()) out.push_back(c.caption);
   return out;
@@ -90,7 +90,7 @@ std::vector<std::string> Captions(const TSeriesListModel& m) {
 TEST(SeriesListTest, ColumnsPerChannelLetterAndRowCells) {
   Described d(FourSeries());
   ASSERT_TRUE(d.parsed.Usable());
-  TSeriesListModel m;
+  SeriesListModel m;
   m.Build(d.Pointers());
   EXPECT_EQ(m.Letters(), "ABX");
   EXPECT_EQ(Captions(m),
@@ -120,7 +120,7 @@ TEST(SeriesListTest, ColumnsPerChannelLetterAndRowCells) {
 
 TEST(SeriesListTest, TimeColumnInItsThreeModes) {
   Described d(FourSeries());
-  TSeriesListModel m;
+  SeriesListModel m;
   m.Build(d.Pointers());
   auto column = [&m] {
     std::vector<std::string> out{m.Columns()[1].caption};
@@ -162,7 +162,7 @@ TEST(SeriesListTest, DurationPatternsAndTranslation) {
   });
   EXPECT_EQ(DurationText({3, 61}), "3 days + 00h:01m:01s");
   Described d(FourSeries());
-  TSeriesListModel m;
+  SeriesListModel m;
   m.Build(d.Pointers());
   m.SetTimeMode(kTimeColumnDuration);
   EXPECT_EQ(m.Columns()[1].caption, "DURATION");
@@ -235,7 +235,7 @@ TEST(SeriesListTest, DetailsOfNormalAndDamagedSeries) {
   // A row without a description lists only its number.
   EXPECT_EQ(SeriesDetailsLines(3, nullptr, Locale::German()),
             (std::vector<std::string>{"** BAD BYTES **"}));
-  TSeriesListModel m;
+  SeriesListModel m;
   m.Build({&d[1], nullptr});
   EXPECT_EQ(m.RowLine(1), "02\t\t\t\t\t\t\t");
 }

@@ -59,13 +59,13 @@ std::array<std::uint8_t, 44> SetupItem(std::uint8_t source, std::uint8_t selecto
   return s;
 }
 
-std::string Describe(std::uint8_t source, std::uint8_t selector, const TInputLinkRecord* links) {
+std::string Describe(std::uint8_t source, std::uint8_t selector, const InputLinkRecord* links) {
   const auto s = SetupItem(source, selector);
   return OutputValueDescription(s, links);
 }
 
 TEST(IoDescriptors, ValueDescriptions) {
-  TInputLinkRecord links;
+  InputLinkRecord links;
   const char* names[8] = {"T1", "T2", "", "FIX", "X5", "-", "?9?", "X8"};
   for (std::size_t i = 0; i < 8; ++i) links.names[i].Assign(names[i]);
 

@@ -75,8 +75,8 @@ class ParameterSetTextTest : public ::testing::Test {
   Lines Render(int kind, int first, int last, bool withCounts = true) {
     series_.entry.raw[0] = static_cast<std::uint8_t>(kind);
     Lines lines;
-    TParameterSetText(ctx_).Write(series_.entry, first, last, withCounts ? &counts_ : nullptr,
-                                  series_, lines);
+    ParameterSetText(ctx_).Write(series_.entry, first, last, withCounts ? &counts_ : nullptr,
+                                 series_, lines);
     return lines;
   }
 
@@ -96,7 +96,7 @@ class ParameterSetTextTest : public ::testing::Test {
   }
 
   TLabelTable labels_;
-  TParsedStream stream_;
+  ParsedStream stream_;
   ParameterSetContext ctx_;
   TSeriesDescription series_;
   std::array<std::int32_t, 9> counts_{};

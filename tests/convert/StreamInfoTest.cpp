@@ -19,7 +19,7 @@ using sb::ByteVec;
 // Parses a built stream and lists it.
 struct Listed {
   sb::BuiltStream built;
-  TParsedStream parsed;
+  ParsedStream parsed;
   std::vector<std::string> lines;
 
   explicit Listed(const sb::StreamSpec& spec) : built(sb::Build(spec)) {
@@ -401,7 +401,7 @@ TEST(StreamInfo, NewFirmwareListing) {
 
 TEST(StreamInfo, AppendsAfterExistingLinesAndConvertsOnlyItsOwn) {
   const auto bytes = sb::BuildStream(sb::StreamSpec{});
-  const TParsedStream parsed = ParseStream(bytes);
+  const ParsedStream parsed = ParseStream(bytes);
   const TVXAblage nav(bytes, parsed);
   std::vector<std::string> lines = {"caller \x84"};
   WriteStreamInfo(parsed, nav, lines);
@@ -487,7 +487,7 @@ TEST(StreamInfo, DamagedStreamsListWhatWasRead) {
   for (std::size_t n :
        {std::size_t{0}, std::size_t{20}, std::size_t{100}, std::size_t{200}, whole.size() / 2}) {
     const ByteVec part = sb::Truncated(whole, n);
-    const TParsedStream parsed = ParseStream(part);
+    const ParsedStream parsed = ParseStream(part);
     const TVXAblage nav(part, parsed);
     const auto lines = StreamInfoLines(parsed, nav);
     EXPECT_FALSE(parsed.Usable()) << n;
@@ -497,7 +497,7 @@ TEST(StreamInfo, DamagedStreamsListWhatWasRead) {
 
   // A stream without identification has an empty prolog.
   const ByteVec junk(300, 0xFF);
-  const TParsedStream parsed = ParseStream(junk);
+  const ParsedStream parsed = ParseStream(junk);
   const TVXAblage nav(junk, parsed);
   const auto lines = StreamInfoLines(parsed, nav);
   EXPECT_EQ(lines.front(), "THIS IS         : ");

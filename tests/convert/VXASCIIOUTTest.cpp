@@ -411,7 +411,7 @@ TEST(VXASCIIOUTColumns, QuantityRules) {
   const sb::ByteVec bytes = sb::BuildStream(sb::StreamSpec{});
   TVXASCIIOUT out("x", {}, nullptr, "", 0, nullptr, nullptr, ByteView(bytes));
   TParameterSet set;
-  TInputNames inputs;
+  InputNames inputs;
   auto enabled = [&](std::uint32_t style, std::uint16_t stored, std::uint8_t modeBits = 0) {
     out.SetStyle(style);
     set.raw[131] = modeBits;

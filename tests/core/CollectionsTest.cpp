@@ -83,7 +83,7 @@ TEST(TMediMatStrColl, FindReturnsTheItemAddedLast) {
   materials.Add({"Stahl", 5, 'R', 1});
   materials.Add({"Kupfer", 7, 'R', 0});
   materials.Add({"Edelstahl", 5, 'U', 2});
-  const TMediMatItem* item = materials.Find(5);
+  const MediMatItem* item = materials.Find(5);
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->name, "Edelstahl");
   EXPECT_EQ(item->extra, 2);
@@ -114,8 +114,8 @@ TEST(TMediMatStrColl, ReadsStoredItemsAndConvertsTheirNames) {
   media.Add(ReadMediMatItem(reader));
   media.Add(ReadMediMatItem(reader));
   EXPECT_THROW(ReadMediMatItem(reader), EOutOfBounds);
-  EXPECT_EQ(media.Item(0), (TMediMatItem{"Gu\x8El", 10001, 'R', 5}));
-  EXPECT_EQ(media.Item(1), (TMediMatItem{"X", -2, 'U', 0}));
+  EXPECT_EQ(media.Item(0), (MediMatItem{"Gu\x8El", 10001, 'R', 5}));
+  EXPECT_EQ(media.Item(1), (MediMatItem{"X", -2, 'U', 0}));
 
   media.ConvertNames();
   EXPECT_EQ(media.NameOf(10001), "Gu\xC4l");

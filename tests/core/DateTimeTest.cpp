@@ -206,13 +206,13 @@ TEST(DateTimeText, FormatsWithTheLocalePatterns) {
 
 // A pattern compiled once serves many texts, each appended to what is there.
 TEST(DateTimeText, CompiledPatternAppendsEachText) {
-  const TDateTimePattern time("hh:mm AP|");
+  const DateTimePattern time("hh:mm AP|");
   std::string out;
   time.Append(out, {}, TimeOfDay(0, 5, 0));
   time.Append(out, {}, TimeOfDay(23, 59, 0));
   EXPECT_EQ(out, "12:05 AM|11:59 PM|");
   // The 1900 rule for the record; parts stand as they are.
-  const TDateTimePattern date("yyyy-M-d");
+  const DateTimePattern date("yyyy-M-d");
   out.clear();
   date.Append(out, D(97, 7, 4), 0);
   EXPECT_EQ(out, "1997-7-4");

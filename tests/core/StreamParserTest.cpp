@@ -10,8 +10,8 @@ namespace {
 
 using sb::StreamSpec;
 
-TParsedStream Parse(const sb::ByteVec& bytes) { return ParseStream(ByteView(bytes)); }
-TParsedStream Parse(const StreamSpec& spec) { return Parse(sb::BuildStream(spec)); }
+ParsedStream Parse(const sb::ByteVec& bytes) { return ParseStream(ByteView(bytes)); }
+ParsedStream Parse(const StreamSpec& spec) { return Parse(sb::BuildStream(spec)); }
 
 TEST(VersionTest, ComparesMajorFirstAndPrintsTwoDigitMinor) {
   EXPECT_EQ(CompareVersion(0x1003, 0x1003), 1);
@@ -36,7 +36,7 @@ TEST(StreamParserTest, ValidStreamYieldsProlog_ListsAndDataStart) {
   spec.quantityNames = {"Volumenstrom", "Me\xE1wert"};
   spec.sensorWords = {0x1234, 0xABCD};
   const sb::BuiltStream built = sb::Build(spec);
-  const TParsedStream p = Parse(built.bytes);
+  const ParsedStream p = Parse(built.bytes);
 
   EXPECT_EQ(p.status, 0);
   EXPECT_TRUE(p.Usable());
@@ -76,7 +76,7 @@ TEST(StreamParserTest, StatusFlags) {
 
   StreamSpec empty;
   empty.series.clear();
-  const TParsedStream e = Parse(empty);
+  const ParsedStream e = Parse(empty);
   EXPECT_EQ(e.status, kStreamEmptyDirectory);
   EXPECT_TRUE(e.Usable());
   EXPECT_TRUE(e.directory.empty());
@@ -87,7 +87,7 @@ TEST(StreamParserTest, StatusFlags) {
   StreamSpec early;
   early.tableSectionTail = {1, 2, 3};
   const sb::BuiltStream eBuilt = sb::Build(early);
-  const TParsedStream e1 = Parse(eBuilt.bytes);
+  const ParsedStream e1 = Parse(eBuilt.bytes);
   EXPECT_EQ(e1.status, kStreamTableSectionMoved);
   EXPECT_TRUE(e1.Usable());
   EXPECT_EQ(e1.dataStart, eBuilt.tableSectionEnd);
@@ -96,7 +96,7 @@ TEST(StreamParserTest, StatusFlags) {
   const sb::BuiltStream plain = sb::Build(late);
   late.stringSize =
       static_cast<std::uint16_t>(plain.tableSectionEnd - kStreamPrologSize - kRcaEntrySize - 3);
-  const TParsedStream l = Parse(late);
+  const ParsedStream l = Parse(late);
   EXPECT_EQ(l.status, kStreamTableSectionMoved);
   EXPECT_EQ(l.dataStart, plain.tableSectionEnd - 3);
   EXPECT_EQ(Parse(plain.bytes).status, 0);
@@ -107,14 +107,14 @@ TEST(StreamParserTest, StreamsLeavingTheBufferAreInvalid) {
   // Cut inside the prolog and inside the table section.
   EXPECT_EQ(Parse(sb::Truncated(built.bytes, 100)).status, kStreamOutOfBounds);
   for (std::size_t cut = kStreamPrologSize; cut < built.tableSectionEnd; ++cut) {
-    const TParsedStream p = Parse(sb::Truncated(built.bytes, cut));
+    const ParsedStream p = Parse(sb::Truncated(built.bytes, cut));
     EXPECT_TRUE(p.status & kStreamOutOfBounds) << "cut " << cut;
     EXPECT_FALSE(p.Usable());
   }
   // A data area that starts beyond the stream.
   StreamSpec far;
   far.stringSize = 0xFFF0;
-  const TParsedStream f = Parse(far);
+  const ParsedStream f = Parse(far);
   EXPECT_TRUE(f.status & kStreamOutOfBounds);
   EXPECT_FALSE(f.Usable());
   // A directory count beyond the 16-bit directory size.
@@ -147,7 +147,7 @@ TEST(StreamParserTest, DateRepair) {
     s.dateExtra = 7;
     spec.series.push_back(s);
   }
-  const TParsedStream p = Parse(spec);
+  const ParsedStream p = Parse(spec);
   ASSERT_EQ(p.status, 0);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const TRcaEntry& e = p.directory[i];
@@ -182,7 +182,7 @@ StreamSpec GatedSpec(std::uint16_t version) {
 
 TEST(StreamParserTest, VersionGatesAndDefaults) {
   // V 3.15: no input tables in the stream; defaults "T1", "T2" and "UNKNOWN_INPUT".
-  const TParsedStream v315 = Parse(GatedSpec(0x0F03));
+  const ParsedStream v315 = Parse(GatedSpec(0x0F03));
   ASSERT_EQ(v315.status, 0);
   ASSERT_EQ(v315.inputHardware.Count(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
@@ -204,19 +204,19 @@ TEST(StreamParserTest, VersionGatesAndDefaults) {
   EXPECT_EQ(v315.inputLinkCount, 0);
 
   // V 3.16: input hardware from the stream, descriptor still the default.
-  const TParsedStream v316 = Parse(GatedSpec(kVersion316));
+  const ParsedStream v316 = Parse(GatedSpec(kVersion316));
   ASSERT_EQ(v316.status, 0);
   ASSERT_EQ(v316.inputHardware.Count(), 3u);
   EXPECT_EQ(CountedField(&v316.inputHardware.Item(2)[7], 4), "I1");
   EXPECT_EQ(CountedField(&v316.inputDescriptors.Item(0)[1], 16), "UNKNOWN_INPUT");
 
-  const TParsedStream v322 = Parse(GatedSpec(kVersion322));
+  const ParsedStream v322 = Parse(GatedSpec(kVersion322));
   ASSERT_EQ(v322.status, 0);
   ASSERT_EQ(v322.inputDescriptors.Count(), 1u);
   EXPECT_EQ(CountedField(&v322.inputDescriptors.Item(0)[1], 16), "Druck");
   EXPECT_EQ(v322.extended.Count(), 0u);
 
-  const TParsedStream v351 = Parse(GatedSpec(kVersion351));
+  const ParsedStream v351 = Parse(GatedSpec(kVersion351));
   ASSERT_EQ(v351.status, 0);
   ASSERT_EQ(v351.extended.Count(), 1u);
   EXPECT_EQ(v351.extended.Item(0)[95], 0xEE);
@@ -224,7 +224,7 @@ TEST(StreamParserTest, VersionGatesAndDefaults) {
   EXPECT_EQ(v351.outputHardware.Count(), 0u);
 
   // V 5.00 is newer than V 3.60: everything is read.
-  const TParsedStream v500 = Parse(GatedSpec(kVersion500));
+  const ParsedStream v500 = Parse(GatedSpec(kVersion500));
   ASSERT_EQ(v500.status, 0);
   EXPECT_EQ(v500.extended.Count(), 1u);
   EXPECT_EQ(v500.inputLinks.Count(), 2u);
@@ -236,7 +236,7 @@ TEST(StreamParserTest, VersionGatesAndDefaults) {
 }
 
 TEST(StreamParserTest, InputLinkNamesAndCount) {
-  const TParsedStream p = Parse(GatedSpec(kVersion351));
+  const ParsedStream p = Parse(GatedSpec(kVersion351));
   ASSERT_EQ(p.inputLinkRecords.size(), 2u);
   const auto& names = p.inputLinkRecords[0].names;
   const char* expected[8] = {"TV", "U1", "-", "FIX", "I1", "?9?", "-", "-"};
@@ -254,7 +254,7 @@ TEST(StreamParserTest, DeviceTablesReadFixedSizesWhateverTheHeadSays) {
   spec.highestChannel = 3;
   spec.perChannel = {sb::ByteVec(90, 1), sb::ByteVec(90, 2), sb::ByteVec(90, 3),
                      sb::ByteVec(90, 4)};
-  const TParsedStream p = Parse(spec);
+  const ParsedStream p = Parse(spec);
   ASSERT_EQ(p.status, 0);
   EXPECT_EQ(p.romCoefficients.itemSize, 99);
   EXPECT_EQ(p.romCoefficients.tag, 0x524F);

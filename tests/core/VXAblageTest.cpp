@@ -19,7 +19,7 @@ using sb::StreamSpec;
 // A built stream, its parse and a navigator over both.
 struct Opened {
   sb::BuiltStream built;
-  TParsedStream parsed;
+  ParsedStream parsed;
   std::unique_ptr<TVXAblage> nav;
 
   explicit Opened(sb::BuiltStream b)
@@ -367,7 +367,7 @@ TEST(VXAblageTest, DecodeInputsWithDescriptorOverrides) {
     std::uint8_t index;
   };
   auto check = [&](const std::uint8_t(&bytes)[4], const Expect(&want)[8]) {
-    TInputNames in;
+    InputNames in;
     o.nav->DecodeInputs(bytes, in);
     for (std::size_t i = 0; i < 8; ++i) {
       EXPECT_EQ(in.shortNames[i].View(), want[i].shortName) << i;

@@ -169,7 +169,7 @@ TEST_F(SaveSeriesTest, AFailedWriteLeavesNoFile) {
 TEST_F(SaveSeriesTest, ASubsetTargetWritesAMeasurementFile) {
   ASSERT_TRUE(Save("teil.SDX", {2}));
   const Bytes file = disk.ReadWhole(target);
-  const TParsedStream parsed = ParseStream(file);
+  const ParsedStream parsed = ParseStream(file);
   ASSERT_TRUE(parsed.Usable());
   ASSERT_EQ(parsed.directory.size(), 1u);
   EXPECT_EQ(parsed.directory[0].Name(), "R2");

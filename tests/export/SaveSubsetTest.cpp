@@ -40,7 +40,7 @@ Bytes RecordBytes(const TValueRecord& r) {
   for (const auto& t : r.inputs) b.insert(b.end(), t.begin(), t.end());
   PutU8(b, r.realMask);
   for (const auto& x : r.reals) b.insert(b.end(), x.begin(), x.end());
-  const TRecordChannel& c = r.channelPart;
+  const RecordChannel& c = r.channelPart;
   b.insert(b.end(), c.scaledFactor.begin(), c.scaledFactor.end());
   b.insert(b.end(), c.area.begin(), c.area.end());
   PutU16(b, c.storedValues);
@@ -57,7 +57,7 @@ struct SeenSeries {
   bool damaged = false;
 };
 
-SeenSeries See(ByteView stream, const TParsedStream& parsed, int n) {
+SeenSeries See(ByteView stream, const ParsedStream& parsed, int n) {
   TVXAblage nav(stream, parsed);
   TSeriesDescription d;
   nav.GetSeriesDescription(n, d);
@@ -131,7 +131,7 @@ void SetComment(CommentSet& c, int n, const std::string& text) {
   c.rows[static_cast<std::size_t>(n - 1)].TakeFromMemo(MemoField{text, false});
 }
 
-std::optional<SubsetFile> Build(const Bytes& stream, const TParsedStream& parsed,
+std::optional<SubsetFile> Build(const Bytes& stream, const ParsedStream& parsed,
                                 std::vector<int> selection, const CommentSet* comments = nullptr) {
   NullProgress progress;
   return BuildSubset(SubsetSource{stream, &parsed, comments}, selection, kNow, progress);
@@ -139,8 +139,8 @@ std::optional<SubsetFile> Build(const Bytes& stream, const TParsedStream& parsed
 
 // Every chosen series reads in the new file exactly as in the original.
 void ExpectSameSeries(const Bytes& original, const Bytes& subset, const std::vector<int>& sel) {
-  const TParsedStream from = ParseStream(original);
-  const TParsedStream to = ParseStream(subset);
+  const ParsedStream from = ParseStream(original);
+  const ParsedStream to = ParseStream(subset);
   ASSERT_TRUE(to.Usable()) << std::hex << to.status;
   EXPECT_EQ((to.status & kStreamTableSectionMoved), (from.status & kStreamTableSectionMoved));
   ASSERT_EQ(to.directory.size(), sel.size());
@@ -155,14 +155,14 @@ void ExpectSameSeries(const Bytes& original, const Bytes& subset, const std::vec
 
 TEST(SaveSubsetBuild, OneAndSeveralSeriesReadAsInTheOriginal) {
   const Bytes original = sb::BuildStream(ThreeSeries());
-  const TParsedStream parsed = ParseStream(original);
+  const ParsedStream parsed = ParseStream(original);
   ASSERT_TRUE(parsed.Usable());
   for (const std::vector<int>& sel : {std::vector<int>{2}, std::vector<int>{3, 1},
                                       std::vector<int>{1, 2, 3}, std::vector<int>{2, 2}}) {
     const auto file = Build(original, parsed, sel);
     ASSERT_TRUE(file);
     ExpectSameSeries(original, file->bytes, sel);
-    const TParsedStream to = ParseStream(file->bytes);
+    const ParsedStream to = ParseStream(file->bytes);
     // Counts and sizes of the new layout; the table section is the original's.
     EXPECT_EQ(to.prolog.MeasuringSets(), sel.size());
     EXPECT_EQ(to.prolog.RcaSize(), 31 * sel.size());
@@ -187,12 +187,12 @@ TEST(SaveSubsetBuild, RecordsOfEveryKindAndOldFirmwareHeadsAreCopiedAsStored) {
   spec.series[2].channels[1].inputs = {0x31, 0x00, 0x00, 0x00};
   spec.series[0].year = 1989;  // repaired by the parse, kept in the file
   const sb::BuiltStream built = sb::Build(spec);
-  const TParsedStream parsed = ParseStream(built.bytes);
+  const ParsedStream parsed = ParseStream(built.bytes);
   const auto file = Build(built.bytes, parsed, {3, 2, 1});
   ASSERT_TRUE(file);
   ExpectSameSeries(built.bytes, file->bytes, {3, 2, 1});
 
-  const TParsedStream to = ParseStream(file->bytes);
+  const ParsedStream to = ParseStream(file->bytes);
   TVXAblage nav(file->bytes, to);
   const std::size_t block = static_cast<std::size_t>(nav.StreamPos(to.directory[0].BlockAddress()));
   const std::size_t srcBlock = built.series[2].blockOffset;
@@ -205,13 +205,13 @@ TEST(SaveSubsetBuild, RecordsOfEveryKindAndOldFirmwareHeadsAreCopiedAsStored) {
 
 TEST(SaveSubsetBuild, FilesBeyond64KiBAddressTheirOwnPositions) {
   const Bytes original = sb::BuildStream(sb::LargeSpec(3, 12000));
-  const TParsedStream parsed = ParseStream(original);
+  const ParsedStream parsed = ParseStream(original);
   ASSERT_TRUE(parsed.Usable());
   const std::vector<int> sel{3, 1, 2};
   const auto file = Build(original, parsed, sel);
   ASSERT_TRUE(file);
   ExpectSameSeries(original, file->bytes, sel);
-  const TParsedStream to = ParseStream(file->bytes);
+  const ParsedStream to = ParseStream(file->bytes);
   // The last series lies beyond 64 KiB, where a far address needs a segment.
   EXPECT_GT(to.directory[2].BlockAddress() >> 16, 0u);
   TVXAblage nav(file->bytes, to);
@@ -224,14 +224,14 @@ TEST(SaveSubsetBuild, AFullMemoryStaysAddressableAndMoreIsRefused) {
   sb::StreamSpec spec = sb::LargeSpec(6, 52500);
   spec.tableSectionTail.assign(30000, 0xA5);
   const Bytes original = sb::BuildStream(spec);
-  const TParsedStream parsed = ParseStream(original);
+  const ParsedStream parsed = ParseStream(original);
   ASSERT_TRUE(parsed.Usable());
   const std::vector<int> all{6, 5, 4, 3, 2, 1};
   const auto file = Build(original, parsed, all);
   ASSERT_TRUE(file);
   ASSERT_GT(file->bytes.size(), kMaxFarLinear);
   // Every series delivers all its records from where the new file holds them.
-  const TParsedStream to = ParseStream(file->bytes);
+  const ParsedStream to = ParseStream(file->bytes);
   ASSERT_TRUE(to.Usable());
   EXPECT_EQ(FarLinear(to.prolog.DataOffset()), 0u);
   TVXAblage nav(file->bytes, to);
@@ -271,11 +271,11 @@ TEST(SaveSubsetBuild, ARecordSequenceRunningOffTheStreamIsCutToItsWholeRecords) 
   spec.series = {Series("A", 3), Series("B", 4)};
   spec.series[1].recordCount = 9;  // the last five are not there
   const Bytes original = sb::BuildStream(spec);
-  const TParsedStream parsed = ParseStream(original);
+  const ParsedStream parsed = ParseStream(original);
   const auto file = Build(original, parsed, {2, 1});
   ASSERT_TRUE(file);
   EXPECT_EQ(file->shortenedSeries, std::vector<int>{1});
-  const TParsedStream to = ParseStream(file->bytes);
+  const ParsedStream to = ParseStream(file->bytes);
   EXPECT_EQ(to.directory[0].RecordCount(), 4);
   const SeenSeries b = See(file->bytes, to, 1);
   EXPECT_EQ(b.records.size(), 4u);
@@ -285,10 +285,10 @@ TEST(SaveSubsetBuild, ARecordSequenceRunningOffTheStreamIsCutToItsWholeRecords) 
 
 TEST(SaveSubsetBuild, BadSelectionsAndStreamsAreErrors) {
   const Bytes original = sb::BuildStream(ThreeSeries());
-  const TParsedStream parsed = ParseStream(original);
+  const ParsedStream parsed = ParseStream(original);
   EXPECT_THROW(Build(original, parsed, {4}), EGaugData);
   EXPECT_THROW(Build(original, parsed, {0}), EGaugData);
-  const TParsedStream broken = ParseStream(sb::Truncated(original, 100));
+  const ParsedStream broken = ParseStream(sb::Truncated(original, 100));
   EXPECT_THROW(Build(original, broken, {1}), EBinFileInvalid);
 
   // Tables that run on past the section the prolog gives: reading tolerates
@@ -296,7 +296,7 @@ TEST(SaveSubsetBuild, BadSelectionsAndStreamsAreErrors) {
   Bytes overlapping = original;
   StoreU16(&overlapping[TStreamProlog::kStringSize],
            static_cast<std::uint16_t>(LoadU16(&overlapping[TStreamProlog::kStringSize]) - 20));
-  const TParsedStream overlapped = ParseStream(overlapping);
+  const ParsedStream overlapped = ParseStream(overlapping);
   ASSERT_TRUE(overlapped.Usable());
   EXPECT_THROW(Build(overlapping, overlapped, {1}), EBinFileInvalid);
 }
@@ -332,7 +332,7 @@ class SaveSubsetFile : public ::testing::Test {
 
   fs::path dir;
   Bytes original;
-  TParsedStream parsed;
+  ParsedStream parsed;
   std::string openFile;
   DiskFileStore disk;
   RecordedMessages messages;

@@ -160,7 +160,7 @@ void ReadUserDataBlocks(ByteView bytes) {
 
 // The series list in every time mode and the details of every series.
 void ListAndDetails(const std::vector<TReihenMemoStrings>& rows) {
-  TSeriesListModel model;
+  SeriesListModel model;
   model.SetLocale(Locale::German());
   model.Build(rows);
   const std::string& letters = model.Letters();
@@ -231,7 +231,7 @@ void OpenAsFile(ByteView bytes, ConversionResult& result, CommentSet& comments) 
 void CheckSubset(const SubsetFile& file, const std::vector<int>& selection,
                  const std::vector<std::int32_t>& wholeRecords, ConversionResult& result) {
   const ByteView bytes(file.bytes);
-  const TParsedStream parsed = ParseStream(bytes);
+  const ParsedStream parsed = ParseStream(bytes);
   if (!parsed.Usable())
     Fail("subset file does not parse as usable, status " + std::to_string(parsed.status));
   TVXAblage nav(bytes, parsed);

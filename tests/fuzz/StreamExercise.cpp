@@ -19,7 +19,7 @@ namespace {
 // of any field that points to memory it should not.
 unsigned Touch(const TValueRecord& rec) {
   unsigned sum = rec.flags + static_cast<unsigned>(rec.velocity) + rec.timestamp + rec.channel;
-  const TRecordChannel& c = rec.channelPart;
+  const RecordChannel& c = rec.channelPart;
   if (c.coefficients) {
     for (std::size_t i = 0; i < kCoefficientBodySize; ++i) sum += c.coefficients[i];
   }
@@ -36,7 +36,7 @@ unsigned Touch(const TValueRecord& rec) {
 ExerciseResult ExerciseStream(const std::uint8_t* data, std::size_t size) {
   ExerciseResult result;
   const ByteView stream(data, size);
-  const TParsedStream parsed = ParseStream(stream);
+  const ParsedStream parsed = ParseStream(stream);
   if (!parsed.Usable()) return result;
   result.usable = true;
 

@@ -22,7 +22,7 @@ struct Walk {
 Walk WalkStream(const ByteVec& bytes) {
   Walk w;
   const ByteView stream(bytes.data(), bytes.size());
-  const TParsedStream parsed = ParseStream(stream);
+  const ParsedStream parsed = ParseStream(stream);
   w.status = parsed.status;
   w.usable = parsed.Usable();
   if (!w.usable) return w;

@@ -109,7 +109,7 @@ TEST(CliErrors, AFileNameInAMessageKeepsItsUtf8Bytes) {
 void ExpectListingOf(const std::string& path, const sb::ByteVec& bytes) {
   const CliResult r = RunCli({"info", path});
   ASSERT_EQ(r.status, 0) << r.err;
-  const TParsedStream parsed = ParseStream(bytes);
+  const ParsedStream parsed = ParseStream(bytes);
   TVXAblage navigator(bytes, parsed);
   std::string expected;
   for (const std::string& line : StreamInfoLines(parsed, navigator)) {

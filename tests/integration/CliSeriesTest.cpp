@@ -36,7 +36,7 @@ std::string ToUtf8Lines(const std::vector<std::string>& lines) {
 
 // The series list of a stream as the library builds it.
 std::string ExpectedList(const sb::ByteVec& bytes, int mode, const Locale& locale) {
-  const TParsedStream parsed = ParseStream(bytes);
+  const ParsedStream parsed = ParseStream(bytes);
   TVXAblage navigator(bytes, parsed);
   std::vector<TSeriesDescription> descriptions(static_cast<std::size_t>(navigator.SeriesCount()));
   std::vector<const TSeriesDescription*> pointers;
@@ -44,7 +44,7 @@ std::string ExpectedList(const sb::ByteVec& bytes, int mode, const Locale& local
     navigator.GetSeriesDescription(n, descriptions[static_cast<std::size_t>(n - 1)]);
     pointers.push_back(&descriptions[static_cast<std::size_t>(n - 1)]);
   }
-  TSeriesListModel model;
+  SeriesListModel model;
   model.Build(pointers);
   model.SetLocale(locale);
   model.SetTimeMode(mode);

@@ -26,7 +26,7 @@ TEST(DemoFile, CommittedBytesEqualTheGenerator) {
 
 TEST(DemoFile, OpensWithItsSeriesAndComments) {
   const auto file = gd::demo::BuildDemoFile();
-  const gd::TParsedStream parsed = gd::ParseStream(file);
+  const gd::ParsedStream parsed = gd::ParseStream(file);
   ASSERT_TRUE(parsed.Usable()) << parsed.status;
   EXPECT_GE(parsed.Version(), 0x1605);  // V 5.22
 

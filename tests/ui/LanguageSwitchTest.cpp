@@ -20,7 +20,7 @@
 #include "app/ui/MainWindow.h"
 #include "core/TextTools.h"
 
-using gd::ui::TDictionary;
+using gd::ui::Dictionary;
 
 namespace {
 
@@ -34,7 +34,7 @@ QString MenuTitle(gd::ui::TVELTRIXMAIN& w, const char* name) {
 class LanguageSwitchTest : public QObject {
   Q_OBJECT
  private slots:
-  void cleanup() { TDictionary::Instance().SetLanguage(gd::kLanguageGerman); }
+  void cleanup() { Dictionary::Instance().SetLanguage(gd::kLanguageGerman); }
 
   void switchesToEnglishAndBack() {
     gd::ui::TVELTRIXMAIN w;
@@ -45,7 +45,7 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
     QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
 
-    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageEnglish));
+    QVERIFY(Dictionary::Instance().SetLanguage(gd::kLanguageEnglish));
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&File"));
     QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("&Open..."));
     QCOMPARE(w.MEN_Exit()->text(), QStringLiteral("E&xit"));
@@ -55,15 +55,15 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Measurement series 02")));
     QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("MEASUREMENT &SERIES OF THE FILE: "));
     QCOMPARE(w.SeriesMenu()->title(), QStringLiteral("&Measurement series 02"));
-    gd::ui::TLanguageMenu* menu = w.LanguageMenu();
+    gd::ui::LanguageMenu* menu = w.LanguageMenu();
     QCOMPARE(menu->MEN_Sprache()->text(), QStringLiteral("Language"));
     QVERIFY(menu->Flag(gd::kLanguageEnglish)->isChecked());
     QVERIFY(!menu->TB_Language()->icon().isNull());
     // no help file beside the test program: the help item is hidden
-    QVERIFY(!QFile::exists(gd::ui::TLanguageMenu::HelpFile()));
+    QVERIFY(!QFile::exists(gd::ui::LanguageMenu::HelpFile()));
     QVERIFY(!menu->MEN_HilfeInhalt()->isVisible());
 
-    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageGerman));
+    QVERIFY(Dictionary::Instance().SetLanguage(gd::kLanguageGerman));
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
     QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("Oeff&nen..."));
     QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
@@ -77,15 +77,15 @@ class LanguageSwitchTest : public QObject {
   void flagsSwitchBetweenAllLanguages() {
     gd::ui::TVELTRIXMAIN w;
     w.show();
-    gd::ui::TLanguageMenu* menu = w.LanguageMenu();
+    gd::ui::LanguageMenu* menu = w.LanguageMenu();
     // each switch starts from the text of the previous language
     menu->Flag(gd::kLanguageDanish)->trigger();
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Filer"));
-    QCOMPARE(TDictionary::Instance().Country(), 44);
+    QCOMPARE(Dictionary::Instance().Country(), 44);
     QCOMPARE(gd::Translate("ENDE"), "SLUT");
     menu->Flag(gd::kLanguageFrench)->trigger();
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Fichier"));
-    QCOMPARE(TDictionary::Instance().Country(), 33);
+    QCOMPARE(Dictionary::Instance().Country(), 33);
     QCOMPARE(menu->About1()->text(), QStringLiteral("\u00C0 &propos..."));
     // accented letters come back as Windows-1252 bytes
     QCOMPARE(gd::Translate("START"),
@@ -93,11 +93,11 @@ class LanguageSwitchTest : public QObject {
              "BUT");
     menu->Flag(gd::kLanguageGerman)->trigger();
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
-    QCOMPARE(TDictionary::Instance().Country(), 49);
+    QCOMPARE(Dictionary::Instance().Country(), 49);
     QCOMPARE(menu->About1()->text(), QStringLiteral("&Info..."));
     // an unknown language changes nothing
-    QVERIFY(!TDictionary::Instance().SetLanguage(9));
-    QCOMPARE(TDictionary::Instance().Language(), gd::kLanguageGerman);
+    QVERIFY(!Dictionary::Instance().SetLanguage(9));
+    QCOMPARE(Dictionary::Instance().Language(), gd::kLanguageGerman);
   }
 
   void languageDialogChoosesTheLanguage() {
@@ -114,7 +114,7 @@ class LanguageSwitchTest : public QObject {
     });
     w.LanguageMenu()->MEN_Sprache()->trigger();
     QVERIFY(seen);
-    QCOMPARE(TDictionary::Instance().Language(), gd::kLanguageFrench);
+    QCOMPARE(Dictionary::Instance().Language(), gd::kLanguageFrench);
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Fichier"));
   }
 
@@ -130,7 +130,7 @@ class LanguageSwitchTest : public QObject {
     QVERIFY(first->findChild<QLabel*>(QStringLiteral("HelpNote")));
     QCOMPARE(first->height(), 350);
 
-    TDictionary::Instance().SetLanguage(gd::kLanguageEnglish);
+    Dictionary::Instance().SetLanguage(gd::kLanguageEnglish);
     std::unique_ptr<QDialog> english(gd::ui::CreateAboutBox(nullptr, 2));
     QCOMPARE(english->windowTitle(), QStringLiteral("About"));
   }
@@ -139,19 +139,19 @@ class LanguageSwitchTest : public QObject {
   void externalDictionaryOnlyWhenItsFileExists() {
     gd::ui::TVELTRIXMAIN w;
     QTemporaryDir empty;
-    QVERIFY(!TDictionary::Instance().TryExternalDictionary(empty.path()));
-    QVERIFY(!TDictionary::Instance().State().ExternalLoaded());
+    QVERIFY(!Dictionary::Instance().TryExternalDictionary(empty.path()));
+    QVERIFY(!Dictionary::Instance().State().ExternalLoaded());
     QCOMPARE(w.LanguageMenu()->MEN_Sprache()->text(), QStringLiteral("Sprache"));
 
     // the English dictionary file beside the program
     QTemporaryDir folder;
-    QVERIFY(QFile::copy(TDictionary::BuiltInFile(*gd::LanguageByNumber(gd::kLanguageEnglish)),
+    QVERIFY(QFile::copy(Dictionary::BuiltInFile(*gd::LanguageByNumber(gd::kLanguageEnglish)),
                         folder.filePath(QStringLiteral("gaugdata_en.qm"))));
-    QVERIFY(TDictionary::Instance().SetLanguage(gd::kLanguageEnglish));
-    QVERIFY(TDictionary::Instance().TryExternalDictionary(folder.path()));
-    QVERIFY(TDictionary::Instance().State().ExternalLoaded());
-    TDictionary::Instance().SetLanguage(gd::kLanguageFrench);
-    TDictionary::Instance().SetLanguage(gd::kLanguageEnglish);
+    QVERIFY(Dictionary::Instance().SetLanguage(gd::kLanguageEnglish));
+    QVERIFY(Dictionary::Instance().TryExternalDictionary(folder.path()));
+    QVERIFY(Dictionary::Instance().State().ExternalLoaded());
+    Dictionary::Instance().SetLanguage(gd::kLanguageFrench);
+    Dictionary::Instance().SetLanguage(gd::kLanguageEnglish);
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&File"));
     QCOMPARE(w.LanguageMenu()->MEN_Sprache()->text(), QStringLiteral("LANGUAGE"));
   }

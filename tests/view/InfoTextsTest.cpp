@@ -57,7 +57,7 @@ sb::StreamSpec TwoChannelSpec() {
 
 struct Fixture {
   sb::BuiltStream built = sb::Build(TwoChannelSpec());
-  TParsedStream parsed = ParseStream(ByteView(built.bytes));
+  ParsedStream parsed = ParseStream(ByteView(built.bytes));
   TSeriesDescription series;
   Fixture() {
     TVXAblage nav(ByteView(built.bytes), parsed);
@@ -127,7 +127,7 @@ TEST(ChannelInfoTest, OverflowWordsAndRealExtremes) {
   spec.series[0].channels[0].rawMin = 0x7FFF;
   spec.patches = {{78, {0xFF, 0x7F}}};
   sb::BuiltStream built = sb::Build(spec);
-  TParsedStream parsed = ParseStream(ByteView(built.bytes));
+  ParsedStream parsed = ParseStream(ByteView(built.bytes));
   TVXAblage nav(ByteView(built.bytes), parsed);
   TSeriesDescription series;
   nav.GetSeriesDescription(1, series);
@@ -147,7 +147,7 @@ TEST(FileInfoTest, DemoFile) {
   std::ifstream in(GAUGDATA_DEMO_FILE, std::ios::binary);
   const Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_FALSE(file.empty());
-  const TParsedStream parsed = ParseStream(ByteView(file));
+  const ParsedStream parsed = ParseStream(ByteView(file));
   ASSERT_TRUE(parsed.Usable());
   FileFacts facts;
   facts.parsed = &parsed;
@@ -169,7 +169,7 @@ TEST(FileInfoTest, DemoFile) {
 
   // A stream without its user-data block but with a stray byte is drawn red;
   // received data have no saving date.
-  TParsedStream bare = parsed;
+  ParsedStream bare = parsed;
   bare.prolog.raw[TStreamProlog::kUserDataFlag] = 0;
   facts.parsed = &bare;
   facts.fileSize = static_cast<std::uint64_t>(bare.prolog.StreamSize()) + 1;

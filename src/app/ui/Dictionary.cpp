@@ -10,15 +10,15 @@
 
 namespace gd::ui {
 
-TDictionary& TDictionary::Instance() {
-  static QPointer<TDictionary> instance;
-  if (instance.isNull()) instance = new TDictionary(QCoreApplication::instance());
+Dictionary& Dictionary::Instance() {
+  static QPointer<Dictionary> instance;
+  if (instance.isNull()) instance = new Dictionary(QCoreApplication::instance());
   return *instance;
 }
 
-TDictionary::TDictionary(QObject* parent) : QObject(parent) {}
+Dictionary::Dictionary(QObject* parent) : QObject(parent) {}
 
-std::string TDictionary::TranslateAnsi(std::string_view text) {
+std::string Dictionary::TranslateAnsi(std::string_view text) {
   if (text.empty()) return {};
   const std::string bytes(text);
   const QString source = FromAnsi(bytes);
@@ -29,17 +29,17 @@ std::string TDictionary::TranslateAnsi(std::string_view text) {
   return ToAnsi(translated);
 }
 
-void TDictionary::Activate() {
+void Dictionary::Activate() {
   if (!active_) SetTranslateFunction([](std::string_view text) { return TranslateAnsi(text); });
   active_ = true;
   Load(state_.CurrentLanguage());
 }
 
-QString TDictionary::BuiltInFile(const InterfaceLanguage& language) {
+QString Dictionary::BuiltInFile(const InterfaceLanguage& language) {
   return QStringLiteral(":/i18n/gaugdata_%1.qm").arg(QLatin1String(language.code));
 }
 
-QString TDictionary::FileOf(const InterfaceLanguage& language) const {
+QString Dictionary::FileOf(const InterfaceLanguage& language) const {
   const QString builtIn = BuiltInFile(language);
   if (externalFolder_.isEmpty()) return builtIn;
   const std::string path =
@@ -49,7 +49,7 @@ QString TDictionary::FileOf(const InterfaceLanguage& language) const {
   return QFileInfo::exists(external) ? external : builtIn;
 }
 
-bool TDictionary::Load(const InterfaceLanguage& language) {
+bool Dictionary::Load(const InterfaceLanguage& language) {
   auto next = std::make_unique<QTranslator>();
   if (!next->load(FileOf(language))) {
     // German is the source language: a German file without corrections
@@ -63,7 +63,7 @@ bool TDictionary::Load(const InterfaceLanguage& language) {
   return true;
 }
 
-bool TDictionary::SetLanguage(int number) {
+bool Dictionary::SetLanguage(int number) {
   const InterfaceLanguage* language = LanguageByNumber(number);
   if (language == nullptr) return false;
   if (active_ && !Load(*language)) return false;
@@ -72,7 +72,7 @@ bool TDictionary::SetLanguage(int number) {
   return true;
 }
 
-bool TDictionary::TryExternalDictionary(const QString& folder) {
+bool Dictionary::TryExternalDictionary(const QString& folder) {
   const std::string path =
       ExternalDictionaryPath(QDir::toNativeSeparators(folder).toStdString(),
                              BuiltInFile(state_.CurrentLanguage()).toStdString());

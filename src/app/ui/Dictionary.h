@@ -21,12 +21,12 @@ namespace gd::ui {
 
 inline constexpr const char* kPureContext = "GaugData";
 
-class TDictionary : public QObject {
+class Dictionary : public QObject {
   Q_OBJECT
  public:
   // The application's dictionary, created on first use as a child of the
   // application object.
-  static TDictionary& Instance();
+  static Dictionary& Instance();
 
   // Installs the Translate hook of the pure libraries and the translator of
   // the current language. Called once when the main window first starts.
@@ -41,7 +41,7 @@ class TDictionary : public QObject {
   int Language() const { return state_.Current(); }
   int Primary() const { return state_.Primary(); }
   int Country() const { return CountryValue(state_.Primary()); }
-  const TLanguageState& State() const { return state_; }
+  const LanguageState& State() const { return state_; }
 
   // Looks for the current language's translation file in `folder` and, when
   // it is there, uses the files of that folder from now on instead of the
@@ -59,11 +59,11 @@ class TDictionary : public QObject {
   void LanguageChanged(int number);
 
  private:
-  explicit TDictionary(QObject* parent);
+  explicit Dictionary(QObject* parent);
   QString FileOf(const InterfaceLanguage& language) const;
   bool Load(const InterfaceLanguage& language);
 
-  TLanguageState state_;
+  LanguageState state_;
   std::unique_ptr<QTranslator> translator_;
   QString externalFolder_;
   bool active_ = false;

@@ -33,7 +33,7 @@ constexpr const char* kFlagNames[] = {"POPFLAG_German", "POPFLAG_England", "POPF
 int ChooseLanguage(QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName("LanguageDialog");
-  dialog.setWindowTitle(FromAnsi(TDictionary::Instance().State().LanguageMenuCaption()));
+  dialog.setWindowTitle(FromAnsi(Dictionary::Instance().State().LanguageMenuCaption()));
   auto* layout = new QVBoxLayout(&dialog);
   auto* list = new QListWidget(&dialog);
   list->setObjectName("LBX_Sprachen");
@@ -41,7 +41,7 @@ int ChooseLanguage(QWidget* parent) {
     auto* item =
         new QListWidgetItem(FlagIcon(FlagImage(language.primary)), FromAnsi(language.name), list);
     item->setData(Qt::UserRole, language.number);
-    if (language.number == TDictionary::Instance().Language()) list->setCurrentItem(item);
+    if (language.number == Dictionary::Instance().Language()) list->setCurrentItem(item);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -55,24 +55,24 @@ int ChooseLanguage(QWidget* parent) {
 
 }  // namespace
 
-TLanguageMenu::TLanguageMenu(QMainWindow* window) : QObject(window), window_(window) {
+LanguageMenu::LanguageMenu(QMainWindow* window) : QObject(window), window_(window) {
   setObjectName("LanguageMenu");
   menu_ = window->menuBar()->addMenu(tr("&Hilfe"));
   menu_->setObjectName("MEN_Hilfe");
-  menSprache_ = new QAction(FromAnsi(TDictionary::Instance().State().LanguageMenuCaption()), this);
+  menSprache_ = new QAction(FromAnsi(Dictionary::Instance().State().LanguageMenuCaption()), this);
   menSprache_->setObjectName("MEN_Sprache");
   SetFixedText(menSprache_);  // its caption follows the dictionary's state
-  connect(menSprache_, &QAction::triggered, this, &TLanguageMenu::MEN_SpracheClick);
+  connect(menSprache_, &QAction::triggered, this, &LanguageMenu::MEN_SpracheClick);
   menu_->addAction(menSprache_);
   menu_->addSeparator();
   menHelp_ = new QAction(tr("In&halt"), this);
   menHelp_->setObjectName("MEN_HilfeInhalt");
   menHelp_->setShortcut(QKeySequence::HelpContents);
-  connect(menHelp_, &QAction::triggered, this, &TLanguageMenu::MEN_HilfeInhaltClick);
+  connect(menHelp_, &QAction::triggered, this, &LanguageMenu::MEN_HilfeInhaltClick);
   menu_->addAction(menHelp_);
   about_ = new QAction(tr("&Info..."), this);
   about_->setObjectName("About1");
-  connect(about_, &QAction::triggered, this, &TLanguageMenu::About1Click);
+  connect(about_, &QAction::triggered, this, &LanguageMenu::About1Click);
   menu_->addAction(about_);
 
   // The language button: its flag shows the current language, its popup
@@ -90,7 +90,7 @@ TLanguageMenu::TLanguageMenu(QMainWindow* window) : QObject(window), window_(win
     group->addAction(flag);
     popup->addAction(flag);
     const int tag = language.number;
-    connect(flag, &QAction::triggered, this, [tag] { TDictionary::Instance().SetLanguage(tag); });
+    connect(flag, &QAction::triggered, this, [tag] { Dictionary::Instance().SetLanguage(tag); });
     flags_[static_cast<std::size_t>(language.number - 1)] = flag;
   }
   button_ = new QToolButton(window->menuBar());
@@ -99,23 +99,23 @@ TLanguageMenu::TLanguageMenu(QMainWindow* window) : QObject(window), window_(win
   button_->setPopupMode(QToolButton::MenuButtonPopup);
   button_->setMenu(popup);
   button_->setToolTip(tr("Sprache der Oberflaeche"));
-  connect(button_, &QToolButton::clicked, this, &TLanguageMenu::MEN_SpracheClick);
+  connect(button_, &QToolButton::clicked, this, &LanguageMenu::MEN_SpracheClick);
   window->menuBar()->setCornerWidget(button_, Qt::TopRightCorner);
   Refresh();
 }
 
-QAction* TLanguageMenu::Flag(int tag) const {
+QAction* LanguageMenu::Flag(int tag) const {
   if (tag < 1 || tag > 4) return nullptr;
   return flags_[static_cast<std::size_t>(tag - 1)];
 }
 
-QString TLanguageMenu::HelpFile() {
+QString LanguageMenu::HelpFile() {
   return QString::fromStdString(
       HelpFileName(QCoreApplication::applicationFilePath().toStdString()));
 }
 
-void TLanguageMenu::Refresh() {
-  const TDictionary& dictionary = TDictionary::Instance();
+void LanguageMenu::Refresh() {
+  const Dictionary& dictionary = Dictionary::Instance();
   const int image = FlagImage(dictionary.Primary());
   button_->setIcon(image >= 0 ? FlagIcon(image) : QIcon());
   if (QAction* flag = Flag(dictionary.Language())) flag->setChecked(true);
@@ -123,16 +123,16 @@ void TLanguageMenu::Refresh() {
   menHelp_->setVisible(QFileInfo::exists(HelpFile()));
 }
 
-void TLanguageMenu::MEN_SpracheClick() {
+void LanguageMenu::MEN_SpracheClick() {
   const int number = ChooseLanguage(window_);
-  if (number > 0) TDictionary::Instance().SetLanguage(number);
+  if (number > 0) Dictionary::Instance().SetLanguage(number);
 }
 
-void TLanguageMenu::MEN_HilfeInhaltClick() {
+void LanguageMenu::MEN_HilfeInhaltClick() {
   const QString help = HelpFile();
   if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }
 
-void TLanguageMenu::About1Click() { ShowAboutBox(window_); }
+void LanguageMenu::About1Click() { ShowAboutBox(window_); }
 
 }  // namespace gd::ui

@@ -15,12 +15,12 @@ class QToolButton;
 
 namespace gd::ui {
 
-class TLanguageMenu : public QObject {
+class LanguageMenu : public QObject {
   Q_OBJECT
  public:
   // Adds the help menu (Sprache, In&halt, &Info...) to the window's menu bar
   // and the language button beside it.
-  explicit TLanguageMenu(QMainWindow* window);
+  explicit LanguageMenu(QMainWindow* window);
 
   // After a language change: flag image, check marks, the "Sprache" caption
   // (upper case with an external dictionary) and whether a help file exists.

@@ -42,7 +42,7 @@ namespace gd::ui {
 // The dynamic property of the window that holds the open dialog's folder.
 inline constexpr char kOpenFolderProperty[] = "gdOpenFolder";
 
-class TLanguageMenu;
+class LanguageMenu;
 class TDLG_ValuesInGrid;
 
 class RoutedMessages;
@@ -138,8 +138,8 @@ class TVELTRIXMAIN : public QMainWindow {
   QPlainTextEdit* DetailsPanel() const { return details_; }
   QListWidget* QuickSaveList() const { return quickSaveList_; }
   const MeasurementFile& File() const { return *file_; }
-  TLanguageMenu* LanguageMenu() const { return languageMenu_; }
-  const THistoryLists& History() const { return history_; }
+  ui::LanguageMenu* LanguageMenu() const { return languageMenu_; }
+  const HistoryLists& History() const { return history_; }
   // The numbered history entries at the end of the "&Datei" menu.
   QList<QAction*> OpenedHistoryActions() const;
 
@@ -206,19 +206,19 @@ class TVELTRIXMAIN : public QMainWindow {
   ParsedStreamHandler handler_;
   std::unique_ptr<RoutedMessages> messages_;
   std::unique_ptr<MeasurementFile> file_;
-  TSeriesListModel listModel_;
+  SeriesListModel listModel_;
   TextOutputOptions textOptions_;
   std::unique_ptr<TVXASCIIOUT> converter_;
-  TQuickSaveList quickSave_;
+  gd::QuickSaveList quickSave_;
   FileDialogs dialogs_;
   bool saveEmpty_ = false;
   bool commentMode_ = false;
   int commentRow_ = 0;  // the series whose comment the panel holds; 0 = none
   DoubleClickAction doubleClick_ = DoubleClickAction::kParameterSets;
   QString lastSaveName_;
-  QString configFile_;     // empty: no configuration file
-  TConfiguration config_;  // as read, updated before it is written
-  THistoryLists history_;
+  QString configFile_;    // empty: no configuration file
+  Configuration config_;  // as read, updated before it is written
+  HistoryLists history_;
   QMenu* fileMenu_ = nullptr;
 
   QAction* menOpenFile_ = nullptr;
@@ -251,7 +251,7 @@ class TVELTRIXMAIN : public QMainWindow {
   QPushButton* exAllBtn_ = nullptr;
   QPushButton* btnSaveFromSelected_ = nullptr;
   QListWidget* quickSaveList_ = nullptr;
-  TLanguageMenu* languageMenu_ = nullptr;
+  ui::LanguageMenu* languageMenu_ = nullptr;
 };
 
 }  // namespace gd::ui

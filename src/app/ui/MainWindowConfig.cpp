@@ -53,7 +53,7 @@ QString TVELTRIXMAIN::DefaultConfigurationFile() {
 void TVELTRIXMAIN::ReadConfigurationFile() {
   configFile_ = ConfigurationFile();
   if (configFile_.isEmpty()) return;
-  const TIniFile ini = TIniFile::Load(files_, ToAnsi(configFile_));
+  const IniFile ini = IniFile::Load(files_, ToAnsi(configFile_));
   config_ = ReadConfiguration(ini);
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
@@ -69,7 +69,7 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
   CollectConfiguration();
   const std::string path = ToAnsi(configFile_);
   QDir().mkpath(QFileInfo(configFile_).absolutePath());
-  TIniFile ini = TIniFile::Load(files_, path);
+  IniFile ini = IniFile::Load(files_, path);
   WriteConfiguration(ini, config_);
   history_.Save(ini);
   WriteGridColumnWidths(ini, tableColumnWidths_, tableColumns_);
@@ -94,7 +94,7 @@ void TVELTRIXMAIN::ApplyConfiguration() {
     a->setChecked(true);
     doubleClick_ = static_cast<DoubleClickAction>(config_.doubleClick);
   }
-  if (config_.language != -1) TDictionary::Instance().SetLanguage(config_.language);
+  if (config_.language != -1) Dictionary::Instance().SetLanguage(config_.language);
   UpdateCommands();
 }
 
@@ -104,7 +104,7 @@ void TVELTRIXMAIN::CollectConfiguration() {
   config_.showQuickSave = menQuickSave_->isChecked();
   config_.timeMode = listModel_.TimeMode();
   config_.doubleClick = static_cast<int>(doubleClick_);
-  config_.language = TDictionary::Instance().Language();
+  config_.language = Dictionary::Instance().Language();
   const QString openFolder = property(kOpenFolderProperty).toString();
   if (!openFolder.isEmpty()) config_.lastOpenPath = ToAnsi(openFolder);
   if (!lastSaveName_.isEmpty()) config_.lastSavePath = ToAnsi(FolderOf(lastSaveName_));

@@ -62,7 +62,7 @@ void TVELTRIXMAIN::MEN_MWINFOClick() {
       FromAnsi(ChannelInfoCaption(ToAnsi(QFileInfo(FromAnsi(name)).fileName()), n)));
   dialog.Prepare(*series, converter_->Parsed(), locale_, 0);
   connect(&dialog, &TChanInfoDlg::HelpRequested, languageMenu_,
-          &TLanguageMenu::MEN_HilfeInhaltClick);
+          &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();
   selectedChannel_ = dialog.Channel();
 }
@@ -76,7 +76,7 @@ void TVELTRIXMAIN::MEN_DatiInformationenClick() {
                  DisplayName(file_->Received(), file_->CurrentFileName()),
                  comments.fileCommentField, kShippedEdition, locale_);
   connect(&dialog, &TDLG_DateiInfo::HelpRequested, languageMenu_,
-          &TLanguageMenu::MEN_HilfeInhaltClick);
+          &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();
   // The remarks are kept whichever button closed the dialog, as the field
   // itself would keep them.

@@ -22,8 +22,8 @@ namespace gd::ui {
 void TVELTRIXMAIN::CreateLanguageMenu() {
   // The main window is made first and lives longest: it starts the
   // dictionary. Its texts are still German here, the source language.
-  TDictionary::Instance().Activate();
-  languageMenu_ = new TLanguageMenu(this);
+  Dictionary::Instance().Activate();
+  languageMenu_ = new ui::LanguageMenu(this);
   // Texts the window sets from its state are refreshed by RetranslateUi.
   SetFixedText(seriesLabel_);
   SetFixedText(detailsLabel_);
@@ -39,7 +39,7 @@ void TVELTRIXMAIN::RetranslateUi() {
   RetranslateForm(this, metaObject()->className());
   if (languageMenu_ != nullptr) languageMenu_->Refresh();
   // Dates, times and the decimal separator follow the language.
-  locale_ = LocaleOfLanguage(TDictionary::Instance().Language());
+  locale_ = LocaleOfLanguage(Dictionary::Instance().Language());
   file_->SetLocale(locale_);
   if (converter_) converter_->SetLocale(locale_);
   listModel_.SetLocale(locale_);

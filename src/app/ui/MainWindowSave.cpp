@@ -117,7 +117,7 @@ void TVELTRIXMAIN::FillQuickSaveList(std::optional<std::size_t> selectIndex) {
 }
 
 void TVELTRIXMAIN::UpdateQuickSaveButtons() {
-  const TQuickSaveList::Buttons b =
+  const QuickSaveList::Buttons b =
       quickSave_.ButtonStates(listModel_.RowCount(), SelectedRowNumbers());
   includeBtn_->setEnabled(b.include);
   incAllBtn_->setEnabled(b.includeAll);
@@ -189,7 +189,7 @@ void TVELTRIXMAIN::ShowParameterSets() {
   dialog->setWindowTitle(FromAnsi(window.caption));
   dialog->SetLines(window.lines);
   connect(dialog, &TDLG_ShowMemoLines::HelpRequested, languageMenu_,
-          &TLanguageMenu::MEN_HilfeInhaltClick);
+          &LanguageMenu::MEN_HilfeInhaltClick);
   dialog->show();
 }
 

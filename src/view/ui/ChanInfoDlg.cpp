@@ -106,7 +106,7 @@ QLabel* TChanInfoDlg::AddRow(QGridLayout* grid, int row, const char* caption,
 
 QLabel* TChanInfoDlg::Value(const char* name) const { return findChild<QLabel*>(name); }
 
-void TChanInfoDlg::Prepare(const TSeriesDescription& series, const TParsedStream& parsed,
+void TChanInfoDlg::Prepare(const TSeriesDescription& series, const ParsedStream& parsed,
                            const Locale& locale, std::size_t channel) {
   series_ = &series;
   parsed_ = &parsed;

@@ -24,7 +24,7 @@ class TChanInfoDlg : public QDialog {
   explicit TChanInfoDlg(QWidget* parent = nullptr);
 
   // Shows `channel` of `series`; both references must outlive the dialog.
-  void Prepare(const TSeriesDescription& series, const TParsedStream& parsed, const Locale& locale,
+  void Prepare(const TSeriesDescription& series, const ParsedStream& parsed, const Locale& locale,
                std::size_t channel = 0);
   // The channel shown (0-based).
   std::size_t Channel() const { return channel_; }
@@ -48,7 +48,7 @@ class TChanInfoDlg : public QDialog {
                  const char* valueName);
 
   const TSeriesDescription* series_ = nullptr;
-  const TParsedStream* parsed_ = nullptr;
+  const ParsedStream* parsed_ = nullptr;
   Locale locale_;
   std::size_t channel_ = 0;
 
