@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "core/Errors.h"
 #include "core/FileStore.h"
@@ -303,6 +304,35 @@ TEST(CoefficientFileOnDisk, WriteReadAndFailedWriteKeepsTheOldFile) {
 
   EXPECT_THROW(ReadCoefficientFile(disk, (dir / "missing.wmm").string(), messages), EGaugData);
   std::filesystem::remove_all(dir);
+}
+
+TEST(CoefficientFileReader, MutatedFilesNeverCrashAndKeepOnlyWholeSets) {
+  const std::string good =
+      BuildCoefficientFile({{"WASSER", MakeSet(10001, 1.5L)}, {"OEL", MakeSet(10002, -3)}});
+  std::mt19937 random(11);
+  for (int i = 0; i < 3000; ++i) {
+    std::string file = good;
+    const int edits = 1 + static_cast<int>(random() % 8);
+    for (int e = 0; e < edits; ++e) {
+      const std::size_t at = random() % file.size();
+      switch (random() % 3) {
+        case 0:
+          file[at] = static_cast<char>(random());
+          break;
+        case 1:
+          file.erase(at, random() % 40);
+          break;
+        default:
+          file.insert(at, std::string(random() % 90, static_cast<char>(random())));
+      }
+      if (file.empty()) file = "x";
+    }
+    const CoefficientFileContent content = ParseCoefficientFile(file);
+    EXPECT_LE(content.sets.size(), 2u);
+    if (content.sets.empty()) {
+      EXPECT_EQ(content.errors.size(), 2u);
+    }
+  }
 }
 
 }  // namespace
