@@ -3,6 +3,7 @@
 #include "app/SeriesList.h"
 #include "convert/TextStyle.h"
 #include "core/FormatText.h"
+#include "core/MessageTexts.h"
 #include "core/TextTools.h"
 
 namespace gd {
@@ -20,14 +21,14 @@ ParameterSetWindow BuildParameterSetWindow(const ParameterSetRequest& request,
   ParameterSetWindow w;
   if (!request.streamOpen || request.seriesCount <= 0) {
     w.outcome = ParameterSetWindow::Outcome::kNoSeries;
-    w.message = Translate("Keine Messwertreihen verfuegbar");
+    w.message = Translate(kNoSeriesAvailableText);
     return w;
   }
   const int n = request.selected > 0 ? request.selected : 1;
   w.series = n;
   if (n > request.directoryCount) {
     w.outcome = ParameterSetWindow::Outcome::kTooFewSeries;
-    w.message = FormatText(Translate("Nur %d Reihen enthalten"), {request.directoryCount});
+    w.message = FormatText(Translate(kOnlyNSeriesText), {request.directoryCount});
     return w;
   }
   const TSeriesDescription* series = request.describe ? request.describe(n) : nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OpenDocument.h"
 #include "app/ParameterSetCommand.h"
 #include "app/SeriesList.h"
 #include "cli/CliRun.h"
@@ -13,10 +14,8 @@
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/FileStore.h"
-#include "core/FormatText.h"
-#include "core/MeasurementFile.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
-#include "core/ParsedStreamHandler.h"
 #include "core/TextTools.h"
 #include "export/SaveSeries.h"
 
@@ -50,32 +49,26 @@ class StderrMessages final : public IMessages {
   std::ostream& err_;
 };
 
-// The measurement file named by the request's first argument, opened and
-// validated with the parse and navigator of the core.
+// The measurement file named by the request's first argument, opened as the
+// window opens it: validated, with its conversion object and series list.
 class OpenedFile {
  public:
   OpenedFile(const CliRequest& request, std::ostream& err)
-      : messages_(err), document_(files_, handler_, messages_) {
+      : messages_(err), document_(files_, messages_) {
     document_.SetLocale(request.locale);
-    document_.Open(request.arguments.at(0), false);
+    document_.SetTextOptions(request.text);
+    document_.List().SetTimeMode(request.timeMode);
+    document_.Open(request.arguments.at(0));
   }
 
-  MeasurementFile& Document() { return document_; }
+  OpenDocument& Document() { return document_; }
   IFileStore& Files() { return files_; }
   IMessages& Messages() { return messages_; }
-  const ParsedStream& Parsed() const { return handler_.Parsed(); }
-  TVXAblage& Navigator() {
-    TVXAblage* navigator = handler_.Navigator();
-    // Open succeeds only with a navigator; this guards against a change there.
-    if (!navigator) throw EBinFileInvalid("no navigator over the stream");
-    return *navigator;
-  }
 
  private:
   DiskFileStore files_;
-  ParsedStreamHandler handler_;
   StderrMessages messages_;
-  MeasurementFile document_;
+  OpenDocument document_;
 };
 
 // Texts from the file (names, units) may hold any byte; a TAB, CR or LF in
@@ -109,39 +102,8 @@ int SeriesArgument(const CliRequest& request) {
   return ParseSeriesNumber(request.arguments[1]).value_or(1);
 }
 
-// The file name without its folder, as window captions show it.
-std::string NameWithoutFolder(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The messages the series commands of the main window give when the series
-// asked for does not exist.
-void CheckSeriesNumber(MeasurementFile& document, int n) {
-  if (document.SeriesCount() <= 0) throw EGaugData(Translate("Keine Messwertreihen verfuegbar"));
-  if (n > document.SeriesCount()) {
-    throw EGaugData(FormatText(Translate("Nur %d Reihen enthalten"), {document.SeriesCount()}));
-  }
-}
-
-// The conversion object over the open file's stream, with the request's
-// text options and locale.
-std::unique_ptr<TVXASCIIOUT> MakeConverter(const CliRequest& request, MeasurementFile& document) {
-  std::uint16_t status = 0;
-  auto engine = std::make_unique<TVXASCIIOUT>(
-      document.CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
-      request.text.language, request.text.style, nullptr, nullptr, document.Stream());
-  if (!engine->Usable()) throw EBinFileInvalid(Translate("BIN\xC4RDATEI IST UNGUELTIG"));
-  engine->SetOptions(request.text);
-  engine->SetLocale(request.locale);
-  return engine;
-}
-
-int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
-  SeriesListModel model;
-  model.SetLocale(request.locale);
-  model.SetTimeMode(request.timeMode);
-  model.Build(file.Document().Comments().rows);
+int RunList(OpenedFile& file, std::ostream& out) {
+  const SeriesListModel& model = file.Document().List();
   std::vector<std::string> captions;
   for (const SeriesListColumn& column : model.Columns()) captions.push_back(column.caption);
   out << ListingLine(captions) << '\n';
@@ -150,28 +112,28 @@ int RunList(const CliRequest& request, OpenedFile& file, std::ostream& out) {
 }
 
 int RunDetails(const CliRequest& request, OpenedFile& file, std::ostream& out) {
+  OpenDocument& document = file.Document();
   const int n = SeriesArgument(request);
-  CheckSeriesNumber(file.Document(), n);
-  PrintLines(SeriesDetailsLines(n, file.Document().Row(n).Description(), request.locale), out);
+  document.CheckSeriesNumber(n);
+  PrintLines(SeriesDetailsLines(n, document.File().Row(n).Description(), request.locale), out);
   return kExitOk;
 }
 
 int RunParams(const CliRequest& request, OpenedFile& file, std::ostream& out) {
-  MeasurementFile& document = file.Document();
-  const std::unique_ptr<TVXASCIIOUT> converter = MakeConverter(request, document);
-  TVXASCIIOUT& engine = *converter;
+  OpenDocument& document = file.Document();
+  TVXASCIIOUT& engine = *document.Converter();
 
   ParameterSetRequest command;
-  command.streamOpen = document.IsOpen() && engine.Usable();
+  command.streamOpen = document.File().IsOpen() && engine.Usable();
   command.seriesCount = document.SeriesCount();
-  command.directoryCount = static_cast<int>(file.Parsed().directory.size());
+  command.directoryCount = static_cast<int>(document.Parsed().directory.size());
   command.selected = SeriesArgument(request);
   command.describe = [&document](int n) -> const TSeriesDescription* {
     if (n < 1 || n > document.SeriesCount()) return nullptr;
-    return document.Row(n).Description();
+    return document.File().Row(n).Description();
   };
   command.textStyle = request.text.style;
-  command.windowName = NameWithoutFolder(document.CurrentFileName());
+  command.windowName = document.WindowName();
 
   const ParameterSetWindow window =
       BuildParameterSetWindow(command, ParameterSetWindowWriter(engine));
@@ -181,23 +143,22 @@ int RunParams(const CliRequest& request, OpenedFile& file, std::ostream& out) {
 }
 
 int RunExport(const CliRequest& request, OpenedFile& file, std::ostream& err) {
-  MeasurementFile& document = file.Document();
+  OpenDocument& document = file.Document();
   std::vector<int> selection;
   if (request.series) {
     selection = *request.series;
-    for (int n : selection) CheckSeriesNumber(document, n);
+    for (int n : selection) document.CheckSeriesNumber(n);
   } else {
     for (int n = 1; n <= document.SeriesCount(); ++n) selection.push_back(n);
   }
-  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, document);
 
   NullProgress quiet;
   std::unique_ptr<TerminalProgress> bar;
   if (StderrIsTerminal()) bar = std::make_unique<TerminalProgress>(err, "gaugdata-cli export");
   SaveSeriesJob job(file.Files(), file.Messages(), bar ? static_cast<IProgress&>(*bar) : quiet);
   SaveRequest save;
-  save.converter = engine.get();
-  save.stream = document.Stream();
+  save.converter = document.Converter();
+  save.stream = document.File().Stream();
   save.openFileName = document.CurrentFileName();
   save.comments = &document.Comments();
   save.selection = selection;
@@ -211,7 +172,10 @@ int RunExport(const CliRequest& request, OpenedFile& file, std::ostream& err) {
 }
 
 int RunInfo(OpenedFile& file, std::ostream& out) {
-  PrintLines(StreamInfoLines(file.Parsed(), file.Navigator()), out);
+  TVXAblage* navigator = file.Document().Navigator();
+  // Open succeeds only with a navigator; this guards against a change there.
+  if (!navigator) throw EBinFileInvalid(Translate(kBinFileInvalidText));
+  PrintLines(StreamInfoLines(file.Document().Parsed(), *navigator), out);
   return kExitOk;
 }
 
@@ -223,7 +187,7 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) 
     case Command::kInfo:
       return RunInfo(file, out);
     case Command::kList:
-      return RunList(request, file, out);
+      return RunList(file, out);
     case Command::kDetails:
       return RunDetails(request, file, out);
     case Command::kParams:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/Version.h"
 
 namespace gd {
@@ -49,7 +50,7 @@ TVXASCIIOUT::TVXASCIIOUT(std::string fileName, TranslateFunction dictionary, std
 TVXASCIIOUT::~TVXASCIIOUT() = default;
 
 TVXAblage& TVXASCIIOUT::Navigator() {
-  if (!navigator_) throw EBinFileInvalid("BIN\xC4RDATEI IST UNGUELTIG");
+  if (!navigator_) throw EBinFileInvalid(kBinFileInvalidText);
   return *navigator_;
 }
 

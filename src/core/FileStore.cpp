@@ -9,6 +9,7 @@
 #endif
 
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 
@@ -22,7 +23,6 @@ namespace {
 }
 
 constexpr const char* kCannotRead = "Die Datei %s kann nicht gelesen werden";
-constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
 
 // Closes the file on every way out.
 struct FileCloser {
@@ -81,19 +81,19 @@ std::string DiskFileStore::CreateTemporary(const std::string& besidePath) {
     }
     if (!Exists(name)) break;  // not a name clash: the folder is not writable
   }
-  Fail(kCannotWrite, besidePath);
+  Fail(kCannotWriteFileText, besidePath);
 }
 
 void DiskFileStore::WriteWhole(const std::string& path, ByteView data) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) Fail(kCannotWrite, path);
+  if (!f) Fail(kCannotWriteFileText, path);
   bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
   ok = std::fflush(f) == 0 && ok;
 #if defined(__unix__) || defined(__APPLE__)
   ok = ok && ::fsync(::fileno(f)) == 0;
 #endif
   ok = std::fclose(f) == 0 && ok;
-  if (!ok) Fail(kCannotWrite, path);
+  if (!ok) Fail(kCannotWriteFileText, path);
 }
 
 std::optional<std::chrono::system_clock::time_point> DiskFileStore::ModificationTime(

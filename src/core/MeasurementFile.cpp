@@ -6,6 +6,7 @@
 
 #include "core/DateTime.h"
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/StreamParser.h"
 #include "core/TextTools.h"
 
@@ -16,14 +17,10 @@ constexpr std::size_t kMeasuringSetsAt = 66;
 constexpr std::size_t kStreamSizeAt = 96;
 constexpr std::size_t kUserDataFlagAt = 153;
 
-constexpr const char* kTooOld = "VERSION DER BINAERDATEI IST ZU ALT";
-constexpr const char* kInvalid = "BIN\xC4RDATEI IST UNGUELTIG";
-constexpr const char* kNoSeries = "Keine Messwertreihen enthalten";
 constexpr const char* kBadName = "Ungueltiger Dateiname (*.SDX)";
 constexpr const char* kOverwrite =
     "Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?";
 constexpr const char* kNotWritten = "Die Binaerdatei%S%s%Skonnte nicht geschrieben werden ";
-constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
 
 // "date time" in the locale's short date and long time formats.
 std::string FileDateText(double dateTime, const Locale& locale) {
@@ -101,7 +98,7 @@ void MeasurementFile::Open(const std::string& path, bool received) {
     // An empty file cannot carry the identification either.
     const bool tooOld = (check.status & kStreamBadIdentification) != 0 || stream_.empty();
     DropStream();
-    throw EBinFileInvalid(Translate(tooOld ? kTooOld : kInvalid));
+    throw EBinFileInvalid(Translate(tooOld ? kBinFileTooOldText : kBinFileInvalidText));
   }
 
   open_ = true;
@@ -113,7 +110,8 @@ void MeasurementFile::Open(const std::string& path, bool received) {
     ByteReader in(stream_, streamSize_);
     userDataRead_ = ReadUserData(in, comments_);
   }
-  if (seriesCount_ == 0) messages_.Show(MessageKind::Information, Translate(kNoSeries));
+  if (seriesCount_ == 0)
+    messages_.Show(MessageKind::Information, Translate(kNoSeriesContainedText));
 }
 
 void MeasurementFile::Save() {
@@ -149,7 +147,7 @@ void MeasurementFile::Save() {
   if (!files_.Rename(temp, current)) {
     if (!files_.Exists(current)) files_.Rename(backup, current);
     files_.Remove(temp);
-    throw EGaugData(FormatMessageText(Translate(kCannotWrite), {current}));
+    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {current}));
   }
 
   std::memcpy(stream_.data(), file.data(), kPrologSize);

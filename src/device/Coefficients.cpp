@@ -7,6 +7,7 @@
 
 #include "core/Errors.h"
 #include "core/FileStore.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "device/MessageText.h"
@@ -18,7 +19,6 @@ constexpr const char* kSyntaxError = "SYNTAXFEHLER ZEILE %d :%S%s%SEinlesen wurd
 constexpr const char* kNoValidData = "Habe keine gueltigen Daten in der Datei gefunden ";
 constexpr const char* kRecordTooShort =
     "Koeffizientensatz mit %d Bytes ist zu kurz (62 Bytes erwartet)";
-constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
 
 constexpr std::size_t kLineWidth = 60;
 constexpr std::size_t kMaxToken = 80;
@@ -198,7 +198,7 @@ void WriteCoefficientFile(IFileStore& files, const std::string& path,
   }
   if (!files.Rename(temp, path)) {
     files.Remove(temp);
-    throw EGaugData(FillMessage(Translate(kCannotWrite), {path}));
+    throw EGaugData(FillMessage(Translate(kCannotWriteFileText), {path}));
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/DateTime.h"
 #include "core/FormatText.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "device/SondAmComPort.h"
@@ -36,9 +37,7 @@ std::uint32_t U32At(const std::array<std::uint8_t, kPrologSize>& p, std::size_t 
 void TSondAmComPort::WriteOut(std::ostream& out, std::span<const std::uint8_t> bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
-  if (!out)
-    throw EGaugData(
-        FormatMessageText(Translate("Die Datei %s kann nicht geschrieben werden"), {outName_}));
+  if (!out) throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {outName_}));
 }
 
 std::string TSondAmComPort::DownloadToTempFile() {
@@ -65,19 +64,15 @@ std::string TSondAmComPort::DownloadToTempFile() {
     }
   }
   if (name.empty())
-    throw EGaugData(FormatMessageText(Translate("Die Datei %s kann nicht geschrieben werden"),
-                                      {(folder / "SDX*.tmp").string()}));
+    throw EGaugData(
+        FormatMessageText(Translate(kCannotWriteFileText), {(folder / "SDX*.tmp").string()}));
   tempFileName_ = name;
   try {
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    if (!out)
-      throw EGaugData(
-          FormatMessageText(Translate("Die Datei %s kann nicht geschrieben werden"), {name}));
+    if (!out) throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {name}));
     DownloadImage(out, name);
     out.close();
-    if (!out)
-      throw EGaugData(
-          FormatMessageText(Translate("Die Datei %s kann nicht geschrieben werden"), {name}));
+    if (!out) throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {name}));
   } catch (...) {
     // A partial image is never offered as received data.
     std::error_code ignored;

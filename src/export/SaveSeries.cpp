@@ -9,6 +9,7 @@
 #include "core/DateTime.h"
 #include "core/Errors.h"
 #include "core/FormatText.h"
+#include "core/MessageTexts.h"
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
@@ -23,7 +24,6 @@ constexpr const char* kCaption = "Speichern in %s";
 constexpr const char* kPendingLine = "Nr%2.2d (%d)";
 constexpr const char* kCurrentSeries = "Reihe %2.2d-->";
 constexpr const char* kSeriesOf = "%d/%d";
-constexpr const char* kNoConverter = "BIN\xC4RDATEI IST UNGUELTIG";
 constexpr const char* kShortened =
     "Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert";
 constexpr const char* kBadChannels =
@@ -100,7 +100,7 @@ bool SaveSeriesJob::Run() {
 
 void SaveSeriesJob::CheckSelection() const {
   if (!request_.converter || !request_.converter->Usable()) {
-    throw EBinFileInvalid(Translate(kNoConverter));
+    throw EBinFileInvalid(Translate(kBinFileInvalidText));
   }
   const std::vector<TRcaEntry>& directory = request_.converter->Parsed().directory;
   for (const int n : request_.selection) {

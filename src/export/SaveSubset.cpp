@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr const char* kToItself =
     "Current file\r\n%s\r\n can not saved to itself.\r\nChoose another filename !";
-constexpr const char* kUnusable = "BIN\xC4RDATEI IST UNGUELTIG";
 constexpr const char* kNoSuchSeries = "Messwertreihe %s existiert nicht";
 constexpr const char* kTooManySeries = "Zu viele Messwertreihen ausgewaehlt";
 constexpr const char* kTooLarge = "Die Messwertreihen passen nicht in eine Messwertdatei";
@@ -98,7 +98,8 @@ std::string SavedToItselfText(const std::string& target) {
 
 std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<const int> selection,
                                       const CalendarTime& now, IProgress& progress) {
-  if (!source.parsed || !source.parsed->Usable()) throw EBinFileInvalid(Translate(kUnusable));
+  if (!source.parsed || !source.parsed->Usable())
+    throw EBinFileInvalid(Translate(kBinFileInvalidText));
   const ParsedStream& parsed = *source.parsed;
   const ByteView stream = StreamPart(source.stream, parsed);
   const std::size_t sourceSets = parsed.directory.size();
@@ -107,14 +108,14 @@ std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<cons
   const std::size_t tablesFrom = kStreamPrologSize + sourceSets * kRcaEntrySize;
   if (parsed.dataStart < tablesFrom || parsed.dataStart > stream.size() ||
       parsed.dataStart - tablesFrom > 0xFFFF) {
-    throw EBinFileInvalid(Translate(kUnusable));
+    throw EBinFileInvalid(Translate(kBinFileInvalidText));
   }
   // The table section is copied as the prolog bounds it. Tables that run on
   // into the data area (which reading the stream tolerates) would be read
   // from other bytes in the new file, or not at all: refuse such a stream
   // rather than write a file that does not hold its tables.
   if (!ParseStream(stream.first(parsed.dataStart)).Usable()) {
-    throw EBinFileInvalid(Translate(kUnusable));
+    throw EBinFileInvalid(Translate(kBinFileInvalidText));
   }
   if (selection.size() > kMaxDirectoryEntries) throw EGaugData(Translate(kTooManySeries));
   std::int64_t total = 0;

@@ -5,13 +5,13 @@
 #include <system_error>
 
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 
 namespace gd {
 namespace {
 
-constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
 constexpr const char* kIsFolder = "%s ist ein Verzeichnis, keine Datei";
 constexpr const char* kNotAFile = "%s ist keine gewoehnliche Datei und wird nicht ersetzt";
 
@@ -75,7 +75,7 @@ void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data
   }
   if (!files.Rename(temp, path)) {
     files.Remove(temp);
-    throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
+    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target}));
   }
 }
 
@@ -89,7 +89,9 @@ PendingFile::~PendingFile() {
   if (!committed_) files_.Remove(temp_);
 }
 
-void PendingFile::Fail() { throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target_})); }
+void PendingFile::Fail() {
+  throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target_}));
+}
 
 void PendingFile::Write(std::string_view bytes) {
   if (!file_) {

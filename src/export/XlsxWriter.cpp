@@ -7,6 +7,7 @@
 
 #include "convert/TextStyle.h"
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "export/UnicodeText.h"
@@ -14,8 +15,6 @@
 
 namespace gd {
 namespace {
-
-constexpr const char* kCannotWrite = "Die Datei %s kann nicht geschrieben werden";
 
 // Cell formats of the spreadsheet writer: (bold, number format index).
 constexpr struct {
@@ -42,14 +41,14 @@ XlsxCellBook::XlsxCellBook(IFileStore& files, const std::string& target, const L
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   book_ = workbook_new_opt(file_.TemporaryPath().c_str(), &options);
-  if (!book_) throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
+  if (!book_) throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target}));
   sheet_ = workbook_add_worksheet(book_, nullptr);
   for (int i = 0; i < 8; ++i) {
     lxw_format* f = workbook_add_format(book_);
     if (!sheet_ || !f) {
       lxw_workbook_free(book_);
       book_ = nullptr;
-      throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target}));
+      throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target}));
     }
     if (kCellFormats[i].bold) format_set_bold(f);
     const int n = kCellFormats[i].numberFormat;
@@ -69,7 +68,7 @@ XlsxCellBook::~XlsxCellBook() {
 void XlsxCellBook::Check(int error) const {
   if (error == LXW_NO_ERROR) return;
   // Positions are checked before; what fails here is writing the rows out.
-  throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target_}) + " (" +
+  throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target_}) + " (" +
                   lxw_strerror(static_cast<lxw_error>(error)) + ")");
 }
 
@@ -146,7 +145,7 @@ void XlsxCellBook::Save() {
   book_ = nullptr;  // workbook_close frees it, whatever it returns
   const lxw_error error = workbook_close(book);
   if (error != LXW_NO_ERROR) {
-    throw EGaugData(FormatMessageText(Translate(kCannotWrite), {target_}) + " (" +
+    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target_}) + " (" +
                     lxw_strerror(error) + ")");
   }
   file_.Commit();

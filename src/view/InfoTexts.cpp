@@ -7,6 +7,7 @@
 
 #include "convert/StreamInfo.h"
 #include "core/FormatText.h"
+#include "core/MessageTexts.h"
 #include "core/SeriesTimes.h"
 #include "core/TextTools.h"
 
@@ -244,7 +245,7 @@ OneParameterSet PrepareOneParameterSet(TVXASCIIOUT* engine, int seriesNumber, in
   }
   TVXAblage& navigator = engine->Navigator();
   if (seriesNumber > navigator.SeriesCount()) {
-    out.error = FormatText(Translate("Nur %d Reihen enthalten"), {navigator.SeriesCount()});
+    out.error = FormatText(Translate(kOnlyNSeriesText), {navigator.SeriesCount()});
     return out;
   }
   TSeriesDescription series;

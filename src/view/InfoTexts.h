@@ -12,6 +12,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "core/DateTime.h"
 #include "core/Locale.h"
+#include "core/MessageTexts.h"
 #include "core/StreamParser.h"
 #include "core/VXAblage.h"
 
@@ -22,8 +23,6 @@ inline constexpr const char* kDetailsNoDataText = "*** NO DATA ***";
 inline constexpr const char* kDetailsBadBytesText = "*** BAD BYTES ***";
 inline constexpr const char* kUndefText = "UNDEF";
 inline constexpr const char* kUnknownSensorText = "UNKNOWN SENSOR";
-inline constexpr const char* kNoSeriesAvailableText = "Keine Messwertreihen verfuegbar";
-inline constexpr const char* kNoSeriesContainedText = "Keine Messwertreihen enthalten";
 
 // --- Channel information ------------------------------------------------------
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/MessageTexts.h"
 #include "core/Progress.h"
 #include "core/VXAblage.h"
 
@@ -23,7 +24,6 @@ class TVXASCIIOUT;
 
 inline constexpr const char* kTableBreakText = "**BREAK**";
 inline constexpr const char* kTableBreakCountText = "(%d of %d)";
-inline constexpr const char* kTableNoSeriesText = "Keine Messwertreihen enthalten";
 inline constexpr const char* kTableCaptionText =
     "Me\xDF"
     "wertreihe aus %s";

@@ -64,9 +64,8 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   setObjectName("VELTRIXMAIN");
   messages_ = std::make_unique<RoutedMessages>(this);
   dialogs_ = QtFileDialogs();
-  file_ = std::make_unique<MeasurementFile>(files_, handler_, *messages_);
-  file_->SetLocale(locale_);
-  listModel_.SetLocale(locale_);
+  document_ = std::make_unique<OpenDocument>(files_, *messages_);
+  document_->SetLocale(locale_);
   CreateMenus();
   CreateInfoCommands();
   CreateToolBar();
@@ -264,7 +263,7 @@ void TVELTRIXMAIN::CreateListPopup() {
     QAction* a = timeGroup->addAction(Tr(modes[mode]));
     a->setObjectName("POP_TimeMode" + QString::number(mode));
     a->setCheckable(true);
-    a->setChecked(mode == listModel_.TimeMode());
+    a->setChecked(mode == document_->List().TimeMode());
     connect(a, &QAction::triggered, this, [this, mode] { SetTimeMode(mode); });
     list_->addAction(a);
   }
@@ -290,25 +289,23 @@ void TVELTRIXMAIN::CreateListPopup() {
 // The text-output options: on OK they are kept and passed to the open
 // conversion object.
 void TVELTRIXMAIN::MEN_TextausgabeClick() {
-  if (!ExecTextOutputDialog(this, textOptions_,
-                            TextOutputLanguageList(CurrentEdition().deviceName)))
+  TextOutputOptions options = document_->TextOptions();
+  if (!ExecTextOutputDialog(this, options, TextOutputLanguageList(CurrentEdition().deviceName)))
     return;
-  if (converter_) converter_->SetOptions(textOptions_);
+  document_->SetTextOptions(options);
 }
 
-const TextOutputOptions& TVELTRIXMAIN::TextOptions() const { return textOptions_; }
+const TextOutputOptions& TVELTRIXMAIN::TextOptions() const { return document_->TextOptions(); }
 
 // --- Open and reset --------------------------------------------------------------
 
 MainWindowState TVELTRIXMAIN::State() const {
-  return {converter_ != nullptr, file_->SeriesCount(), file_->Received(), saveEmpty_};
+  return {document_->IsOpen(), document_->SeriesCount(), document_->Received(), saveEmpty_};
 }
 
 void TVELTRIXMAIN::Reset() {
   commentRow_ = 0;
-  converter_.reset();
-  file_->Reset();
-  listModel_.Clear();
+  document_->Reset();
   quickSave_.Clear();
   FillSeriesList();
   FillQuickSaveList();
@@ -321,8 +318,8 @@ void TVELTRIXMAIN::Reset() {
 }
 
 void TVELTRIXMAIN::UpdateCaption() {
-  setWindowTitle(FromAnsi(MainWindowCaption(
-      CurrentEdition().programName, DisplayName(file_->Received(), file_->CurrentFileName()))));
+  setWindowTitle(
+      FromAnsi(MainWindowCaption(CurrentEdition().programName, document_->DisplayName())));
 }
 
 void TVELTRIXMAIN::UpdateCommands() {
@@ -338,12 +335,7 @@ void TVELTRIXMAIN::UpdateCommands() {
 bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
   Reset();
   try {
-    file_->Open(ToAnsi(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())), false);
-    std::uint16_t status = 0;
-    converter_ = std::make_unique<TVXASCIIOUT>(
-        file_->CurrentFileName(), [](std::string_view text) { return Translate(text); }, &status,
-        textOptions_.language, textOptions_.style, nullptr, nullptr, file_->Stream());
-    if (!converter_->Usable()) throw EBinFileInvalid(Translate("BIN\xC4RDATEI IST UNGUELTIG"));
+    document_->Open(ToAnsi(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   } catch (const EGaugData& e) {
     Reset();
     messages_->Show(MessageKind::Error, e.what());
@@ -354,15 +346,12 @@ bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
 }
 
 void TVELTRIXMAIN::AfterOpening() {
-  seriesLabel_->setText(FromAnsi(SeriesLabelText(true, file_->Received())));
+  seriesLabel_->setText(FromAnsi(SeriesLabelText(true, document_->Received())));
   UpdateCaption();
-  listModel_.Build(file_->Comments().rows);
   FillSeriesList();
-  converter_->SetOptions(textOptions_);
-  converter_->SetLocale(locale_);
   UpdateCommands();
   if (CommandStates(State()).commentSwitches) SetCommentMode(commentMode_);
-  statusBar()->showMessage(FromAnsi(file_->CurrentFileName()));
+  statusBar()->showMessage(FromAnsi(document_->CurrentFileName()));
   if (list_->rowCount() > 0) list_->selectRow(0);
 }
 
@@ -375,7 +364,7 @@ void TVELTRIXMAIN::MEN_OpenFileClick() {
 // --- The list --------------------------------------------------------------------
 
 void TVELTRIXMAIN::SetTimeMode(int mode) {
-  listModel_.SetTimeMode(mode);
+  document_->List().SetTimeMode(mode);
   const std::vector<int> selected = SelectedRowNumbers();
   FillSeriesList();
   for (int n : selected)
@@ -385,16 +374,16 @@ void TVELTRIXMAIN::SetTimeMode(int mode) {
 
 void TVELTRIXMAIN::FillSeriesList() {
   const QSignalBlocker blocker(list_);
-  const auto& columns = listModel_.Columns();
+  const auto& columns = document_->List().Columns();
   list_->setVisible(false);  // hidden while it is rebuilt
   list_->clear();
   list_->setColumnCount(static_cast<int>(columns.size()));
   QStringList captions;
   for (const auto& c : columns) captions << FromAnsi(c.caption);
   list_->setHorizontalHeaderLabels(captions);
-  list_->setRowCount(listModel_.RowCount());
-  for (int row = 0; row < listModel_.RowCount(); ++row) {
-    const auto& cells = listModel_.Cells(row);
+  list_->setRowCount(document_->List().RowCount());
+  for (int row = 0; row < document_->List().RowCount(); ++row) {
+    const auto& cells = document_->List().Cells(row);
     for (int col = 0; col < static_cast<int>(cells.size()) && col < list_->columnCount(); ++col) {
       auto* item = new QTableWidgetItem(FromAnsi(cells[static_cast<std::size_t>(col)]));
       if (columns[static_cast<std::size_t>(col)].rightAligned)
@@ -411,7 +400,7 @@ void TVELTRIXMAIN::FillSeriesList() {
 std::vector<int> TVELTRIXMAIN::SelectedRowNumbers() const {
   std::vector<int> series;
   for (const QModelIndex& index : list_->selectionModel()->selectedRows())
-    series.push_back(listModel_.SeriesNumber(index.row()));
+    series.push_back(document_->List().SeriesNumber(index.row()));
   std::sort(series.begin(), series.end());
   return series;
 }
@@ -419,7 +408,7 @@ std::vector<int> TVELTRIXMAIN::SelectedRowNumbers() const {
 int TVELTRIXMAIN::SelectedSeriesNumber() const {
   const QModelIndex current = list_->currentIndex();
   if (current.isValid() && list_->selectionModel()->isRowSelected(current.row(), QModelIndex()))
-    return listModel_.SeriesNumber(current.row());
+    return document_->List().SeriesNumber(current.row());
   const std::vector<int> selected = SelectedRowNumbers();
   return selected.empty() ? 0 : selected.front();
 }

@@ -1,8 +1,9 @@
-// The main window: owns the open measurement file, lists its series, shows
-// the details or the comment of the selected one, keeps the Quick-Save list
-// and runs the commands on files. All texts and rules come from the pure
-// models (SeriesList.h, MainWindowModel.h, QuickSave.h); the window only
-// displays them and passes the user's actions on.
+// The main window: binds to the open document (OpenDocument.h: the file, its
+// conversion object and series list), lists its series, shows the details or
+// the comment of the selected one, keeps the Quick-Save list and runs the
+// commands on files. All texts and rules come from the pure models
+// (OpenDocument.h, SeriesList.h, MainWindowModel.h, QuickSave.h); the window
+// only displays them and passes the user's actions on.
 #pragma once
 
 #include <QMainWindow>
@@ -14,13 +15,13 @@
 #include "app/Configuration.h"
 #include "app/GridColumnWidths.h"
 #include "app/MainWindowModel.h"
+#include "app/OpenDocument.h"
 #include "app/QuickSave.h"
 #include "app/SeriesList.h"
 #include "convert/TextStyle.h"
 #include "core/FileStore.h"
 #include "core/Locale.h"
 #include "core/MeasurementFile.h"
-#include "core/ParsedStreamHandler.h"
 #include "view/SeriesSelection.h"
 
 class QAction;
@@ -137,7 +138,10 @@ class TVELTRIXMAIN : public QMainWindow {
   QLabel* DetailsLabel() const { return detailsLabel_; }
   QPlainTextEdit* DetailsPanel() const { return details_; }
   QListWidget* QuickSaveList() const { return quickSaveList_; }
-  const MeasurementFile& File() const { return *file_; }
+  const MeasurementFile& File() const { return document_->File(); }
+  // The open document (file, conversion object, series list, comments).
+  OpenDocument& Document() { return *document_; }
+  const OpenDocument& Document() const { return *document_; }
   ui::LanguageMenu* LanguageMenu() const { return languageMenu_; }
   const HistoryLists& History() const { return history_; }
   // The numbered history entries at the end of the "&Datei" menu.
@@ -203,12 +207,10 @@ class TVELTRIXMAIN : public QMainWindow {
 
   Locale locale_ = Locale::German();
   DiskFileStore files_;
-  ParsedStreamHandler handler_;
   std::unique_ptr<RoutedMessages> messages_;
-  std::unique_ptr<MeasurementFile> file_;
-  SeriesListModel listModel_;
-  TextOutputOptions textOptions_;
-  std::unique_ptr<TVXASCIIOUT> converter_;
+  // The open file with its conversion object and series list; the window
+  // shows it and passes the user's actions on to it.
+  std::unique_ptr<OpenDocument> document_;
   gd::QuickSaveList quickSave_;
   FileDialogs dialogs_;
   bool saveEmpty_ = false;

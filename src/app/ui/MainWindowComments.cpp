@@ -37,17 +37,17 @@ void TVELTRIXMAIN::ShowPanel() {
   const int selected = SelectedSeriesNumber();
   detailsLabel_->setText(FromAnsi(DetailsPanelLabel(commentMode_, selected)));
   commentRow_ = 0;
-  if (selected <= 0 || selected > file_->SeriesCount()) {
+  if (selected <= 0 || selected > document_->SeriesCount()) {
     details_->clear();
     return;
   }
   if (!commentMode_) {
-    details_->setPlainText(
-        FromAnsi(SeriesDetailsText(selected, listModel_.Description(selected - 1), locale_)));
+    details_->setPlainText(FromAnsi(
+        SeriesDetailsText(selected, document_->List().Description(selected - 1), locale_)));
     return;
   }
   MemoField memo;
-  file_->Row(selected).PutToMemo(memo);
+  document_->File().Row(selected).PutToMemo(memo);
   details_->setPlainText(MemoToField(memo.text));
   details_->document()->setModified(memo.modified);
   commentRow_ = selected;
@@ -56,10 +56,10 @@ void TVELTRIXMAIN::ShowPanel() {
 // The selected row takes the panel's text when the panel leaves comment mode,
 // loses the focus or another row is selected, so no edit is lost.
 void TVELTRIXMAIN::CommitComment() {
-  if (!commentMode_ || commentRow_ <= 0 || commentRow_ > file_->SeriesCount()) return;
+  if (!commentMode_ || commentRow_ <= 0 || commentRow_ > document_->SeriesCount()) return;
   MemoField memo{FieldToMemo(details_->toPlainText()), details_->document()->isModified()};
   try {
-    file_->Row(commentRow_).TakeFromMemo(memo);
+    document_->File().Row(commentRow_).TakeFromMemo(memo);
   } catch (const EGaugData& e) {
     messages_->Show(MessageKind::Error, e.what());
   }
@@ -67,7 +67,7 @@ void TVELTRIXMAIN::CommitComment() {
 
 bool TVELTRIXMAIN::CommentsChanged() {
   CommitComment();
-  return file_->Comments().Changed();
+  return document_->Comments().Changed();
 }
 
 bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
@@ -78,7 +78,7 @@ bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
 bool TVELTRIXMAIN::SaveMeasurementFile() {
   CommitComment();
   try {
-    file_->Save();
+    document_->Save();
   } catch (const EGaugData& e) {
     messages_->Show(MessageKind::Error, e.what());
     return false;
@@ -86,7 +86,7 @@ bool TVELTRIXMAIN::SaveMeasurementFile() {
   // The comments are saved: the panel's text counts as unchanged again.
   if (commentRow_ > 0) {
     details_->document()->setModified(false);
-    file_->Row(commentRow_).SetModified(false);
+    document_->File().Row(commentRow_).SetModified(false);
   }
   return true;
 }

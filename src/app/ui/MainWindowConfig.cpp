@@ -77,8 +77,7 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
 }
 
 void TVELTRIXMAIN::ApplyConfiguration() {
-  textOptions_ = config_.textOptions;
-  if (converter_) converter_->SetOptions(textOptions_);
+  document_->SetTextOptions(config_.textOptions);
   saveEmpty_ = config_.saveEmptyFiles;
   setProperty(kOpenFolderProperty, FromAnsi(config_.lastOpenPath));
   if (config_.showQuickSave) {
@@ -99,10 +98,10 @@ void TVELTRIXMAIN::ApplyConfiguration() {
 }
 
 void TVELTRIXMAIN::CollectConfiguration() {
-  config_.textOptions = textOptions_;
+  config_.textOptions = document_->TextOptions();
   config_.saveEmptyFiles = saveEmpty_;
   config_.showQuickSave = menQuickSave_->isChecked();
-  config_.timeMode = listModel_.TimeMode();
+  config_.timeMode = document_->List().TimeMode();
   config_.doubleClick = static_cast<int>(doubleClick_);
   config_.language = Dictionary::Instance().Language();
   const QString openFolder = property(kOpenFolderProperty).toString();

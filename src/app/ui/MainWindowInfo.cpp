@@ -41,26 +41,26 @@ void TVELTRIXMAIN::CreateInfoCommands() {
 }
 
 void TVELTRIXMAIN::MEN_MWINFOClick() {
-  if (!converter_ || !file_->IsOpen()) {
+  if (!document_->IsOpen() || !document_->File().IsOpen()) {
     messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
     return;
   }
-  if (file_->SeriesCount() <= 0) {
+  if (document_->SeriesCount() <= 0) {
     messages_->Show(MessageKind::Information, Translate(kNoSeriesContainedText));
     return;
   }
   const int selected = SelectedSeriesNumber();
   const int n = selected > 0 ? selected : 1;
-  const TSeriesDescription* series = file_->Row(n).Description();
+  const TSeriesDescription* series = document_->File().Row(n).Description();
   if (!series || series->channelCount == 0) {
     messages_->Show(MessageKind::Error, kBadBytesText);
     return;
   }
   TChanInfoDlg dialog(this);
-  const std::string name = DisplayName(file_->Received(), file_->CurrentFileName());
+  const std::string name = document_->DisplayName();
   dialog.setWindowTitle(
       FromAnsi(ChannelInfoCaption(ToAnsi(QFileInfo(FromAnsi(name)).fileName()), n)));
-  dialog.Prepare(*series, converter_->Parsed(), locale_, 0);
+  dialog.Prepare(*series, document_->Converter()->Parsed(), locale_, 0);
   connect(&dialog, &TChanInfoDlg::HelpRequested, languageMenu_,
           &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();
@@ -71,10 +71,10 @@ void TVELTRIXMAIN::MEN_DatiInformationenClick() {
   CommitComment();
   const bool hasSeries = CommandStates(State()).save;
   TDLG_DateiInfo dialog(this);
-  CommentSet& comments = file_->Comments();
-  dialog.Prepare(converter_.get(), file_->CurrentFileName(), hasSeries, file_->Received(),
-                 DisplayName(file_->Received(), file_->CurrentFileName()),
-                 comments.fileCommentField, kShippedEdition, locale_);
+  CommentSet& comments = document_->Comments();
+  dialog.Prepare(document_->Converter(), document_->CurrentFileName(), hasSeries,
+                 document_->Received(), document_->DisplayName(), comments.fileCommentField,
+                 kShippedEdition, locale_);
   connect(&dialog, &TDLG_DateiInfo::HelpRequested, languageMenu_,
           &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();

@@ -40,16 +40,14 @@ void TVELTRIXMAIN::RetranslateUi() {
   if (languageMenu_ != nullptr) languageMenu_->Refresh();
   // Dates, times and the decimal separator follow the language.
   locale_ = LocaleOfLanguage(Dictionary::Instance().Language());
-  file_->SetLocale(locale_);
-  if (converter_) converter_->SetLocale(locale_);
-  listModel_.SetLocale(locale_);
-  listModel_.Refill();
+  document_->SetLocale(locale_);
+  document_->List().Refill();
   const std::vector<int> selected = SelectedRowNumbers();
   FillSeriesList();
   for (int n : selected)
     list_->selectionModel()->select(list_->model()->index(n - 1, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  seriesLabel_->setText(FromAnsi(SeriesLabelText(converter_ != nullptr, file_->Received())));
+  seriesLabel_->setText(FromAnsi(SeriesLabelText(document_->IsOpen(), document_->Received())));
   UpdateCaption();
   SelectionChanged();  // series menu caption, details label and panel
 }

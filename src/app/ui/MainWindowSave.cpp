@@ -30,17 +30,17 @@ namespace gd::ui {
 // --- Save ----------------------------------------------------------------------
 
 bool TVELTRIXMAIN::MEN_SAVEFILEClick() {
-  if (!converter_) return false;
+  if (!document_->IsOpen()) return false;
   SaveSteps steps;
   steps.chooseSeries = [this] { return ChooseSeries(); };
   steps.saveDialog = [this](const SeriesSelection& s) { return SaveDialog(s); };
   steps.saveMeasurementFile = [this] { return SaveMeasurementFile(); };
-  return RunSave(file_->SeriesCount(), steps);
+  return RunSave(document_->SeriesCount(), steps);
 }
 
 std::optional<SeriesSelection> TVELTRIXMAIN::ChooseSeries() {
   TDualListDlg dialog(this);
-  dialog.Prepare(SelectionDialogItems(listModel_.RowCount(), SelectedRowNumbers()));
+  dialog.Prepare(SelectionDialogItems(document_->List().RowCount(), SelectedRowNumbers()));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();
 }
@@ -49,8 +49,8 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
   list_->setFocus();
   CommitComment();
   QString preset = lastSaveName_;
-  if (preset.isEmpty() && !file_->Received() && file_->IsOpen())
-    preset = FromAnsi(file_->CurrentFileName());
+  if (preset.isEmpty() && !document_->Received() && document_->File().IsOpen())
+    preset = FromAnsi(document_->CurrentFileName());
   QString name = FromAnsi(SaveDialogPresetName(ToAnsi(preset)));
   int filterIndex = kSaveFilterText;
   if (!dialogs_.saveName(this, name, filterIndex)) return false;
@@ -61,12 +61,12 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
     // that file then holds them whole, so nothing else is written to it.
     bool saved = false;
     try {
-      saved = file_->SaveReceivedAs(target);
+      saved = document_->SaveReceivedAs(target);
     } catch (const EGaugData& e) {
       messages_->Show(MessageKind::Error, e.what());
     }
     UpdateCaption();
-    seriesLabel_->setText(FromAnsi(SeriesLabelText(true, file_->Received())));
+    seriesLabel_->setText(FromAnsi(SeriesLabelText(true, document_->Received())));
     return saved;
   }
 
@@ -79,13 +79,13 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
 
 bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& selection,
                               const CsvOptions& csv) {
-  if (!converter_) return false;
+  if (!document_->IsOpen()) return false;
   CommitComment();
   SaveRequest request;
-  request.converter = converter_.get();
-  request.stream = file_->Stream();
-  request.openFileName = file_->CurrentFileName();
-  request.comments = &file_->Comments();
+  request.converter = document_->Converter();
+  request.stream = document_->File().Stream();
+  request.openFileName = document_->CurrentFileName();
+  request.comments = &document_->Comments();
   request.selection = selection.Numbers();
   request.target = ToAnsi(QDir::toNativeSeparators(target));
   request.csv = csv;
@@ -118,7 +118,7 @@ void TVELTRIXMAIN::FillQuickSaveList(std::optional<std::size_t> selectIndex) {
 
 void TVELTRIXMAIN::UpdateQuickSaveButtons() {
   const QuickSaveList::Buttons b =
-      quickSave_.ButtonStates(listModel_.RowCount(), SelectedRowNumbers());
+      quickSave_.ButtonStates(document_->List().RowCount(), SelectedRowNumbers());
   includeBtn_->setEnabled(b.include);
   incAllBtn_->setEnabled(b.includeAll);
   excludeBtn_->setEnabled(b.exclude);
@@ -132,7 +132,7 @@ void TVELTRIXMAIN::IncludeBtnClick() {
 }
 
 void TVELTRIXMAIN::IncAllBtnClick() {
-  quickSave_.IncludeAll(listModel_.RowCount());
+  quickSave_.IncludeAll(document_->List().RowCount());
   FillQuickSaveList();
   UpdateQuickSaveButtons();
 }
@@ -153,29 +153,27 @@ void TVELTRIXMAIN::ExAllBtnClick() {
 }
 
 bool TVELTRIXMAIN::BTN_SaveFromSelectedClick() {
-  if (!converter_ || quickSave_.Size() == 0) return false;
+  if (!document_->IsOpen() || quickSave_.Size() == 0) return false;
   return SaveDialog(quickSave_.Selection());
 }
 
 // --- Parameter sets ------------------------------------------------------------------
 
 void TVELTRIXMAIN::ShowParameterSets() {
-  if (!converter_) return;
+  if (!document_->IsOpen()) return;
   ParameterSetRequest request;
-  request.streamOpen = file_->IsOpen();
-  request.seriesCount = file_->SeriesCount();
-  request.directoryCount = static_cast<int>(handler_.Parsed().directory.size());
+  request.streamOpen = document_->File().IsOpen();
+  request.seriesCount = document_->SeriesCount();
+  request.directoryCount = static_cast<int>(document_->Parsed().directory.size());
   request.selected = SelectedSeriesNumber();
   request.describe = [this](int n) -> const TSeriesDescription* {
-    if (n < 1 || n > file_->SeriesCount()) return nullptr;
-    return file_->Row(n).Description();
+    if (n < 1 || n > document_->SeriesCount()) return nullptr;
+    return document_->File().Row(n).Description();
   };
-  request.textStyle = textOptions_.style;
-  request.windowName = file_->Received()
-                           ? DisplayName(true, file_->CurrentFileName())
-                           : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  request.textStyle = document_->TextOptions().style;
+  request.windowName = document_->WindowName();
   const ParameterSetWindow window =
-      BuildParameterSetWindow(request, ParameterSetWindowWriter(*converter_));
+      BuildParameterSetWindow(request, ParameterSetWindowWriter(*document_->Converter()));
   if (window.outcome != ParameterSetWindow::Outcome::kShown) {
     messages_->Show(window.outcome == ParameterSetWindow::Outcome::kNoSeries
                         ? MessageKind::Information

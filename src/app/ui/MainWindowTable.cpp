@@ -8,6 +8,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/MessageTexts.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ui/ValuesInGridDlg.h"
@@ -22,8 +23,8 @@ void TVELTRIXMAIN::CreateTableAction() {
 }
 
 void TVELTRIXMAIN::ShowValuesTable() {
-  if (!converter_ || !file_->IsOpen() || file_->SeriesCount() <= 0) {
-    messages_->Show(MessageKind::Information, Translate("Keine Messwertreihen verfuegbar"));
+  if (!document_->IsOpen() || !document_->File().IsOpen() || document_->SeriesCount() <= 0) {
+    messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
     return;
   }
   // As for the parameter sets, no selection means the first series.
@@ -34,9 +35,7 @@ void TVELTRIXMAIN::ShowValuesTable() {
     valuesInGrid_ = new TDLG_ValuesInGrid(this);
     valuesInGrid_->rememberSaved = [this](const QString& target) { RememberSaved(target); };
   }
-  const std::string name = file_->Received()
-                               ? DisplayName(true, file_->CurrentFileName())
-                               : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  const std::string name = document_->WindowName();
   const QString folder = !lastSaveName_.isEmpty()        ? QFileInfo(lastSaveName_).absolutePath()
                          : !config_.lastSavePath.empty() ? FromAnsi(config_.lastSavePath)
                                                          : QString();
@@ -44,7 +43,7 @@ void TVELTRIXMAIN::ShowValuesTable() {
   for (const std::string& entry : history_.saved.Entries()) saved << FromAnsi(entry);
   valuesInGrid_->SetSaveHistory(saved);
   // The channel chosen in the last series information.
-  valuesInGrid_->Prepare(name, converter_.get(), folder, static_cast<int>(selectedChannel_),
+  valuesInGrid_->Prepare(name, document_->Converter(), folder, static_cast<int>(selectedChannel_),
                          series);
   valuesInGrid_->SetColumnWidths(tableColumnWidths_);
   valuesInGrid_->exec();

@@ -291,7 +291,7 @@ void TDLG_ValuesInGrid::FillGrid() {
   if (!failure.empty()) {
     QMessageBox::critical(this, windowTitle(), FromAnsi(failure));
   } else if (result == ValuesTable::FillResult::kNoSeries) {
-    QMessageBox::information(this, windowTitle(), Tr(kTableNoSeriesText));
+    QMessageBox::information(this, windowTitle(), Tr(kNoSeriesContainedText));
   }
 }
 
