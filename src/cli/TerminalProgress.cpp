@@ -1,8 +1,13 @@
 #include "cli/TerminalProgress.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace gd::cli {
@@ -68,6 +73,12 @@ void TerminalProgress::Draw(bool force) {
   lineOpen_ = true;
 }
 
-bool StderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool StderrIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 }  // namespace gd::cli
