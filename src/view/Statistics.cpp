@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/DateTime.h"
+#include "export/CellConversions.h"
 
 namespace gd {
 namespace {
@@ -56,19 +57,6 @@ std::string Printf(const char* pattern, auto... args) {
 }
 
 }  // namespace
-
-std::string ShortTimePattern(const Locale& locale) {
-  std::string p = locale.longTimePattern;
-  const std::size_t s = p.find('s');
-  if (s == std::string::npos) return p;
-  std::size_t end = s;
-  while (end < p.size() && p[end] == 's') ++end;
-  // Drop the separator in front of the seconds as well.
-  std::size_t begin = s;
-  while (begin > 0 && p[begin - 1] != 'm' && p[begin - 1] != 'h' && p[begin - 1] != 'H') --begin;
-  p.erase(begin, end - begin);
-  return p;
-}
 
 StatisticsRecord ComputeStatistics(std::span<const long double> samples,
                                    std::optional<std::int32_t> startMarker,

@@ -66,14 +66,12 @@ struct StatisticsCurve {
 
 // The lines of the statistics text (labels padded to 19 characters, a TAB
 // after each label). Numbers use the locale's decimal separator, times the
-// locale's short time format and dates its short date format.
+// locale's short time format (its long time
+// pattern without the seconds) and dates its short date format.
 std::vector<std::string> StatisticsLines(const StatisticsRecord& r, const StatisticsCurve& curve,
                                          const Locale& locale);
 // The same lines joined by `newline` (none after the last).
 std::string StatisticsText(const StatisticsRecord& r, const StatisticsCurve& curve,
                            const Locale& locale, const char* newline = "\r\n");
-
-// The locale's short time pattern: its long time pattern without the seconds.
-std::string ShortTimePattern(const Locale& locale);
 
 }  // namespace gd

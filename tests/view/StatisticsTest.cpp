@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/DateTime.h"
+#include "export/CellConversions.h"
 #include "view/Statistics.h"
 
 namespace gd {

@@ -116,6 +116,7 @@ void TVELTRIXMAIN::CreateMenus() {
   menParameterSets_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(menParameterSets_, &QAction::triggered, this, &TVELTRIXMAIN::ShowParameterSets);
   CreateTableAction();
+  CreateDiagramAction();
   seriesMenu_->addSeparator();
   menComments_ = seriesMenu_->addAction(Tr("&Bemerkungen zeigen"));
   menComments_->setObjectName("MEN_Bemerkungenzeigen");
@@ -140,7 +141,8 @@ void TVELTRIXMAIN::CreateToolBar() {
   const std::pair<QAction*, const char*> buttons[] = {{menOpenFile_, "SB_OPenFILE"},
                                                       {menSaveFile_, "SB_SaveFile"},
                                                       {menParameterSets_, "SB_ShowParaSatz"},
-                                                      {menTable_, "SB_ShowValuesInGrid"}};
+                                                      {menTable_, "SB_ShowValuesInGrid"},
+                                                      {menDiagram_, "SB_ShowDiagramm"}};
   for (const auto& [action, name] : buttons) {
     bar->addAction(action);
     bar->widgetForAction(action)->setObjectName(name);
@@ -273,7 +275,8 @@ void TVELTRIXMAIN::CreateListPopup() {
 
   doubleClickGroup_ = new QActionGroup(list_);
   // The diagram joins this group when its window exists.
-  for (DoubleClickAction action : {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets}) {
+  for (DoubleClickAction action : {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets,
+                                   DoubleClickAction::kDiagram}) {
     QAction* a = doubleClickGroup_->addAction(FromAnsi(DoubleClickActionCaption(action)));
     a->setObjectName("POP_DoubleClick" + QString::number(static_cast<int>(action)));
     a->setCheckable(true);
@@ -327,6 +330,7 @@ void TVELTRIXMAIN::UpdateCommands() {
   menSaveFile_->setEnabled(states.save);
   menParameterSets_->setEnabled(states.parameterSets);
   menTable_->setEnabled(states.parameterSets);
+  menDiagram_->setEnabled(states.parameterSets);
   menFileInfo_->setEnabled(states.fileInformation);
   sbMemoAsValues_->setVisible(states.commentSwitches);
   sbMemoAsComment_->setVisible(states.commentSwitches);
@@ -434,8 +438,9 @@ void TVELTRIXMAIN::RunDoubleClickAction(DoubleClickAction action) {
     case DoubleClickAction::kTable:
       ShowValuesTable();
       break;
-    default:
-      break;  // the diagram window is not offered yet
+    case DoubleClickAction::kDiagram:
+      ShowDiagram();
+      break;
   }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Configuration.h"
+#include "app/GraphColors.h"
 #include "app/GridColumnWidths.h"
 #include "app/MainWindowModel.h"
 #include "app/OpenDocument.h"
@@ -45,6 +46,7 @@ inline constexpr char kOpenFolderProperty[] = "gdOpenFolder";
 
 class LanguageMenu;
 class TDLG_ValuesInGrid;
+class TDLG_Diagramm;
 
 class RoutedMessages;
 
@@ -90,6 +92,8 @@ class TVELTRIXMAIN : public QMainWindow {
   void ShowParameterSets();
   // MEN_Tabelle: the values of the selected series in the table view.
   void ShowValuesTable();
+  // MEN_DIAGRAMM: the selected series in the diagram window.
+  void ShowDiagram();
   void MEN_MWINFOClick();             // the series information of the selected series
   void MEN_DatiInformationenClick();  // the file information with the file's remarks
   void MEN_TextausgabeClick();
@@ -123,6 +127,9 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* MEN_Tabelle() const { return menTable_; }
   // The table view window, created on first use and kept (null before).
   TDLG_ValuesInGrid* ValuesInGrid() const { return valuesInGrid_; }
+  QAction* MEN_DIAGRAMM() const { return menDiagram_; }
+  // The diagram window, created on first use and kept (null before).
+  TDLG_Diagramm* Diagram() const { return diagram_; }
   QAction* MEN_MWINFO() const { return menSeriesInfo_; }
   QAction* MEN_DatiInformationen() const { return menFileInfo_; }
   // The channel chosen in the last series information (0-based).
@@ -180,6 +187,7 @@ class TVELTRIXMAIN : public QMainWindow {
 
   // The table view (MainWindowTable.cpp).
   void CreateTableAction();
+  void CreateDiagramAction();
 
   // Save.
   std::optional<SeriesSelection> ChooseSeries();
@@ -232,6 +240,10 @@ class TVELTRIXMAIN : public QMainWindow {
   TDLG_ValuesInGrid* valuesInGrid_ = nullptr;
   GridColumnWidths tableColumnWidths_ = DefaultGridColumnWidths();
   std::vector<int> tableColumns_;  // output columns last shown in the table view
+  QAction* menDiagram_ = nullptr;
+  TDLG_Diagramm* diagram_ = nullptr;
+  // GRAPHCOLORS as read, with the diagram's changes.
+  std::shared_ptr<GraphColorsStore> graphColors_ = std::make_shared<GraphColorsStore>();
   QAction* menSeriesInfo_ = nullptr;
   QAction* menFileInfo_ = nullptr;
   std::size_t selectedChannel_ = 0;

@@ -17,6 +17,7 @@
 
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
+#include "view/ui/DiagrammDlg.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/ui/AnsiText.h"
 
@@ -57,6 +58,7 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   config_ = ReadConfiguration(ini);
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
+  graphColors_->Load(ini);
   ApplyConfiguration();
   RebuildHistoryMenu();
 }
@@ -73,6 +75,8 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
   WriteConfiguration(ini, config_);
   history_.Save(ini);
   WriteGridColumnWidths(ini, tableColumnWidths_, tableColumns_);
+  if (diagram_) diagram_->StoreStyles();
+  graphColors_->WriteTo(ini);
   ini.Save(files_, path);
 }
 

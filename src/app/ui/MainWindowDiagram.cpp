@@ -1,0 +1,48 @@
+// The diagram from the main window: MEN_DIAGRAMM, its tool button
+// SB_ShowDiagramm and the double-click action "&Diagramm".
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStyle>
+
+#include "app/ui/Dictionary.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtMessages.h"
+#include "convert/VXASCIIOUT.h"
+#include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
+#include "view/ui/DiagrammDlg.h"
+
+namespace gd::ui {
+
+void TVELTRIXMAIN::CreateDiagramAction() {
+  menDiagram_ = seriesMenu_->addAction(FromAnsi(Translate("&Diagramm")));
+  menDiagram_->setObjectName("MEN_DIAGRAMM");
+  menDiagram_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  connect(menDiagram_, &QAction::triggered, this, &TVELTRIXMAIN::ShowDiagram);
+}
+
+void TVELTRIXMAIN::ShowDiagram() {
+  if (!converter_ || !file_->IsOpen() || file_->SeriesCount() <= 0) {
+    messages_->Show(MessageKind::Information, Translate("Keine Messwertreihen verfuegbar"));
+    return;
+  }
+  const int selected = SelectedSeriesNumber();
+  const int series = selected > 0 ? selected : 1;
+  CommitComment();
+  if (!diagram_) {
+    diagram_ = new TDLG_Diagramm(this);
+    diagram_->SetConfiguration(GraphColorsStore::Store(graphColors_));
+  }
+  diagram_->SetLocale(locale_);
+  diagram_->SetLanguage(TDictionary::Instance().Language());
+  diagram_->SetSource(converter_.get(), series);
+  const std::string name = file_->Received()
+                               ? DisplayName(true, file_->CurrentFileName())
+                               : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  diagram_->setWindowTitle(FromAnsi(name) + "[" + QString::number(series) + "]");
+  diagram_->Build();
+  diagram_->exec();
+}
+
+}  // namespace gd::ui
