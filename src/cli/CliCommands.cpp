@@ -1,5 +1,8 @@
 #include "cli/CliCommands.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +21,8 @@
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "export/SaveSeries.h"
+#include "view/DiagramCurves.h"
+#include "view/Statistics.h"
 
 namespace gd::cli {
 namespace {
@@ -171,6 +176,145 @@ int RunExport(const CliRequest& request, OpenedFile& file, std::ostream& err) {
   return written ? kExitOk : kExitError;
 }
 
+// A name typed in UTF-8 as the libraries' Windows-1252 bytes; characters
+// the code page lacks become '?'.
+std::string ToWindows1252(const std::string& utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::optional<char> c = Utf8CharToWindows1252(utf8.substr(i, n));
+    out += c ? *c : '?';
+    i += n;
+  }
+  return out;
+}
+
+PlotRenderer& Renderer() {
+  static PlotRenderer renderer;
+  return renderer;
+}
+
+// The curves of the series the request names, as the diagram builds them.
+void BuildCurves(const CliRequest& request, OpenedFile& file, TVXASCIIOUT& engine,
+                 DiagramCurves& curves) {
+  const int n = SeriesArgument(request);
+  CheckSeriesNumber(file.Document(), n);
+  NullProgress quiet;
+  curves.Build(&engine, n, 0, quiet);
+}
+
+// A time of the plot's range as an X value of the time axis; nullopt when
+// the text is none of the forms the help names.
+std::optional<long double> PlotTime(const std::string& text, const DiagramCurves& curves) {
+  const double start = curves.SeriesStart();
+  auto toX = [&](double dateTime) -> long double {
+    return curves.XMode() == kXModeExplicit ? dateTime : (dateTime - start) * 86400.0L;
+  };
+  int d = 0, mo = 0, y = 0, h = 0, mi = 0, sec = 0;
+  char tail = 0;
+  if (!text.empty() && text[0] == '+') {
+    char* end = nullptr;
+    const double seconds = std::strtod(text.c_str() + 1, &end);
+    if (end == text.c_str() + 1 || *end != '\0' || !std::isfinite(seconds) || seconds < 0)
+      return std::nullopt;
+    return toX(start + seconds / 86400.0);
+  }
+  auto dateTime = [&](int year, int month, int day) -> std::optional<long double> {
+    const DateRecord date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(month),
+                          static_cast<std::uint8_t>(day), 0};
+    if (!IsCalendarDate(date) || h > 23 || mi > 59 || sec > 59) return std::nullopt;
+    return toX(MomentToDateTime(date, h * 3600 + mi * 60 + sec));
+  };
+  if (std::sscanf(text.c_str(), "%d.%d.%d %d:%d:%d%c", &d, &mo, &y, &h, &mi, &sec, &tail) == 6 ||
+      (sec = 0, std::sscanf(text.c_str(), "%d.%d.%d %d:%d%c", &d, &mo, &y, &h, &mi, &tail) == 5))
+    return dateTime(y, mo, d);
+  if (std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%d%c", &y, &mo, &d, &h, &mi, &sec, &tail) == 6 ||
+      (sec = 0, std::sscanf(text.c_str(), "%d-%d-%dT%d:%d%c", &y, &mo, &d, &h, &mi, &tail) == 5))
+    return dateTime(y, mo, d);
+  sec = 0;
+  if (std::sscanf(text.c_str(), "%d:%d:%d%c", &h, &mi, &sec, &tail) == 3 ||
+      (sec = 0, std::sscanf(text.c_str(), "%d:%d%c", &h, &mi, &tail) == 2)) {
+    if (h < 0 || h > 23 || mi < 0 || mi > 59 || sec < 0 || sec > 59) return std::nullopt;
+    // The first such clock time at or after the series start.
+    const double day = std::floor(start);
+    double t = day + (h * 3600 + mi * 60 + sec) / 86400.0;
+    if (t + 1e-9 < start) t += 1;
+    return toX(t);
+  }
+  return std::nullopt;
+}
+
+int RunStats(const CliRequest& request, OpenedFile& file, std::ostream& out) {
+  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, file.Document());
+  DiagramCurves curves;
+  BuildCurves(request, file, *engine, curves);
+  GraphModel graph;
+  DiagramGraph diagram;
+  diagram.Bind(graph, curves);
+  int k = 0;
+  if (request.curve) {
+    k = -1;
+    const std::string wanted = ToWindows1252(*request.curve);
+    for (int i = 0; i < diagram.CurveCount() && k < 0; ++i)
+      if (diagram.Item(i).Name() == wanted) k = i;
+    if (k < 0) {
+      std::string names;
+      for (int i = 0; i < diagram.CurveCount(); ++i)
+        names += (i ? ", " : "") + diagram.Item(i).Name();
+      throw EGaugData("no curve \"" + wanted + "\" in this series; its curves: " + names);
+    }
+  }
+  if (diagram.CurveCount() == 0) throw EGaugData("the series has no curves");
+  // The markers at the samples given, as the graph would place them.
+  const TcrvLineGraphLayer& layer = diagram.Layer(k);
+  if (request.from) graph.startMarker = layer.IndexToX(*ParseSeriesNumber(*request.from) - 1);
+  if (request.to) graph.endMarker = layer.IndexToX(*ParseSeriesNumber(*request.to) - 1);
+  const StatisticsRecord r = diagram.Statistics(k);
+  for (const std::string& line : StatisticsLines(r, diagram.StatisticsCurveOf(k), request.locale))
+    out << Windows1252ToUtf8(line) << '\n';
+  return kExitOk;
+}
+
+int RunPlot(const CliRequest& request, OpenedFile& file) {
+  if (!Renderer()) throw EGaugData("plot: this build of gaugdata-cli cannot draw");
+  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, file.Document());
+  DiagramCurves curves;
+  BuildCurves(request, file, *engine, curves);
+  PlotJob job;
+  if (request.from || request.to) {
+    ZoomRange range{curves.TimeMin(), curves.TimeMax()};
+    if (request.from) {
+      const auto x = PlotTime(*request.from, curves);
+      if (!x) throw EGaugData("--from: \"" + *request.from + "\" is not a time");
+      range.low = *x;
+    }
+    if (request.to) {
+      const auto x = PlotTime(*request.to, curves);
+      if (!x) throw EGaugData("--to: \"" + *request.to + "\" is not a time");
+      range.high = *x;
+    }
+    if (range.high <= range.low) throw EGaugData("--from must lie before --to");
+    job.zoom = range;
+  }
+  GraphModel graph;
+  DiagramGraph diagram;
+  diagram.Bind(graph, curves);
+  diagram.ApplyStyles(GraphStyleStore{});
+  job.graph = &graph;
+  job.diagram = &diagram;
+  job.width = request.width;
+  job.height = request.height;
+  job.output = request.arguments.size() > 2 ? request.arguments[2] : request.output;
+  const int n = SeriesArgument(request);
+  job.header = PrintHeader(NameWithoutFolder(file.Document().CurrentFileName()) + "[" +
+                               std::to_string(n) + "]",
+                           curves.Description(), request.locale);
+  std::string error;
+  if (!Renderer()(job, error)) throw EGaugData(error);
+  return kExitOk;
+}
+
 int RunInfo(OpenedFile& file, std::ostream& out) {
   TVXAblage* navigator = file.Document().Navigator();
   // Open succeeds only with a navigator; this guards against a change there.
@@ -180,6 +324,8 @@ int RunInfo(OpenedFile& file, std::ostream& out) {
 }
 
 }  // namespace
+
+void SetPlotRenderer(PlotRenderer renderer) { Renderer() = std::move(renderer); }
 
 int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) {
   OpenedFile file(request, err);
@@ -194,6 +340,10 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) 
       return RunParams(request, file, out);
     case Command::kExport:
       return RunExport(request, file, err);
+    case Command::kPlot:
+      return RunPlot(request, file);
+    case Command::kStats:
+      return RunStats(request, file, out);
   }
   throw EGaugData(std::string("command not available: ") + request.command->name);
 }

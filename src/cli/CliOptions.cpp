@@ -86,6 +86,30 @@ const std::vector<CommandSpec> kCommands = {
      "                        (default)\n"
      "  --csv-excel-de        a .csv with semicolons and decimal commas, as a\n"
      "                        German spreadsheet program opens it\n"},
+    {Command::kPlot, "plot", "FILE SERIES -o OUT [--size WxH] [--from T --to T]",
+     "draw the diagram of one series into a picture",
+     "Draws the diagram of series number SERIES of FILE as the diagram window\n"
+     "shows it (no display needed) into OUT: \".png\" a picture, \".svg\" a vector\n"
+     "drawing, both --size pixels large (default 900x600), or \".pdf\" the printed\n"
+     "page (A4 landscape) with its header rows. --from and --to zoom the time axis\n"
+     "to a range: a clock time HH:MM[:SS] (the first one at or after the series\n"
+     "start), a date and time DD.MM.YYYY HH:MM[:SS] or YYYY-MM-DDTHH:MM[:SS], or\n"
+     "+SECONDS after the series start.\n",
+     2, 2,
+     "  -o, --output OUT      the file to write (.png, .svg or .pdf)\n"
+     "  --size WxH            size of a .png or .svg in pixels (default 900x600)\n"
+     "  --from T, --to T      the time range to show (default: the whole series)\n"},
+    {Command::kStats, "stats", "FILE SERIES [--curve NAME] [--from N --to N]",
+     "the statistics text of one diagram curve",
+     "Prints the statistics of one curve of series number SERIES of FILE as the\n"
+     "diagram's statistics window shows them: valid points, minimum and maximum\n"
+     "with their samples, mean and standard deviation. --from and --to are sample\n"
+     "numbers (1, 2, ...) where the start and end markers stand; an end before the\n"
+     "start leaves out the samples between them, both included.\n",
+     2, 2,
+     "  --curve NAME          the curve as the diagram names it (\"A:MEASURE\");\n"
+     "                        default: the first curve\n"
+     "  --from N, --to N      the start and end marker samples (default: none)\n"},
     {Command::kInfo, "info", "FILE", "the technical listing of a file's stream",
      "Prints the technical listing of the measurement byte stream in FILE: prolog\n"
      "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
@@ -151,6 +175,10 @@ bool KnownOption(const std::string& name, const CommandSpec& command) {
     return true;
   }
   if (name == "time") return command.command == Command::kList;
+  if (name == "output" || name == "size") return command.command == Command::kPlot;
+  if (name == "curve") return command.command == Command::kStats;
+  if (name == "from" || name == "to")
+    return command.command == Command::kPlot || command.command == Command::kStats;
   if (name == "series" || name == kCsvExcelDe) return command.command == Command::kExport;
   return false;
 }
@@ -199,6 +227,25 @@ void ApplyOption(const std::string& name, const std::string& value, CliRequest& 
     } else {
       Fail("--time: \"" + value + "\" is not one of start, end, duration", command);
     }
+  } else if (name == "output") {
+    if (value.empty()) Fail("-o: OUT is an empty name", command);
+    request.output = value;
+  } else if (name == "size") {
+    const std::size_t x = value.find_first_of("xX");
+    const std::optional<int> w =
+        x == std::string::npos ? std::nullopt : ParseDecimal(value.substr(0, x), 16, 8000);
+    const std::optional<int> h =
+        x == std::string::npos ? std::nullopt : ParseDecimal(value.substr(x + 1), 16, 8000);
+    if (!w || !h) Fail("--size: \"" + value + "\" is not WIDTHxHEIGHT from 16 to 8000", command);
+    request.width = *w;
+    request.height = *h;
+  } else if (name == "from" || name == "to") {
+    if (command->command == Command::kStats && !ParseSeriesNumber(value)) {
+      Fail("--" + name + ": \"" + value + "\" is not a sample number (1, 2, ...)", command);
+    }
+    (name == "from" ? request.from : request.to) = value;
+  } else if (name == "curve") {
+    request.curve = value;
   } else if (name == "series") {
     if (value == "all") {
       request.series.reset();
@@ -275,6 +322,11 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
       optionsEnded = true;
       continue;
     }
+    if (arg == "-o" && command->command == Command::kPlot) {
+      if (i + 1 >= arguments.size()) Fail("option -o needs a value", command);
+      ApplyOption("output", arguments[++i], request);
+      continue;
+    }
     if (arg[1] != '-') Fail("unknown option " + arg + " for " + command->name, command);
     std::string name = arg.substr(2);
     std::string value;
@@ -312,7 +364,11 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   if (command->command == Command::kExport && request.arguments[1].empty()) {
     Fail("OUT is an empty name", command);
   }
-  if (command->command == Command::kDetails || command->command == Command::kParams) {
+  if (command->command == Command::kPlot && request.output.empty()) {
+    Fail("plot needs -o OUT", command);
+  }
+  if (command->command == Command::kDetails || command->command == Command::kParams ||
+      command->command == Command::kPlot || command->command == Command::kStats) {
     if (count >= 2 && !ParseSeriesNumber(request.arguments[1])) {
       Fail("\"" + request.arguments[1] + "\" is not a series number (1, 2, ...)", command);
     }

@@ -20,7 +20,7 @@
 
 namespace gd::cli {
 
-enum class Command { kList, kDetails, kParams, kInfo, kExport };
+enum class Command { kList, kDetails, kParams, kInfo, kExport, kPlot, kStats };
 
 struct CommandSpec {
   Command command;
@@ -47,6 +47,11 @@ struct CliRequest {
   std::string localeCode = "de";
   Locale locale = Locale::German();
   TextOutputOptions text;  // style, ColLength, separator, output language
+  // plot: -o OUT, --size WxH, --from T, --to T; stats: --curve NAME, --from N, --to N.
+  std::string output;
+  int width = 900, height = 600;
+  std::optional<std::string> from, to;
+  std::optional<std::string> curve;
   CsvOptions csv;          // export: the layout of a .csv target
 };
 
