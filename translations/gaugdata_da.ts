@@ -711,15 +711,15 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke gemt</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>dag</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>dage</translation>
     </message>
     <message>
         <source> +</source>
@@ -836,6 +836,214 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>BITTE WARTEN</source>
         <translation>VENT VENLIGST</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation>Varighed:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Navn:</translation>
+    </message>
+    <message>
+        <source>Scaling of</source>
+        <translation>Skalering af</translation>
+    </message>
+    <message>
+        <source>Keine gültige Zahl: %s</source>
+        <translation>Ikke et gyldigt tal: %s</translation>
+    </message>
+    <message>
+        <source>Das Minimum ist größer als das Maximum</source>
+        <translation>Minimum er større end maksimum</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %s</source>
+        <translation>Filen kan ikke skrives: %s</translation>
+    </message>
+    <message>
+        <source>Unbekannte Bildart (PNG oder SVG): %s</source>
+        <translation>Ukendt billedtype (PNG eller SVG): %s</translation>
+    </message>
+    <message>
+        <source>Der Druck kann nicht gestartet werden</source>
+        <translation>Udskrivningen kan ikke startes</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen</source>
+        <translation>Udskrivningen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation>Farve...</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Linjer</translation>
+    </message>
+    <message>
+        <source>Sichtbar</source>
+        <translation>Synlig</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Statistik...</translation>
+    </message>
+    <message>
+        <source>Bild speichern...</source>
+        <translation>Gem billede...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>&amp;Udskriv...</translation>
+    </message>
+    <message>
+        <source>Diagramm zoomen</source>
+        <translation>Zoom diagram</translation>
+    </message>
+    <message>
+        <source>Start-Marker</source>
+        <translation>Startmarkør</translation>
+    </message>
+    <message>
+        <source>End-Marker</source>
+        <translation>Slutmarkør</translation>
+    </message>
+    <message>
+        <source>Clear Markers</source>
+        <translation>Fjern markører</translation>
+    </message>
+    <message>
+        <source>Zoom to Markers</source>
+        <translation>Zoom til markører</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Nulstil zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max</source>
+        <translation>Zoom til min./maks.</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Curve</source>
+        <translation>Min./maks.:  Kurve</translation>
+    </message>
+    <message>
+        <source>Min/Max:  All Curves</source>
+        <translation>Min./maks.:  Alle kurver</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Clear all</source>
+        <translation>Min./maks.:  Fjern alle</translation>
+    </message>
+    <message>
+        <source>Alle sichtbar</source>
+        <translation>Alle synlige</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Scaling of axis  %s ...</source>
+        <translation>Skalering af aksen  %s ...</translation>
+    </message>
+    <message>
+        <source>Scale  %s  axis to Min/Max </source>
+        <translation>Skalér aksen for  %s  til min./maks. </translation>
+    </message>
+    <message>
+        <source>Scale all axis to curves Min/Max</source>
+        <translation>Skalér alle akser til kurvernes min./maks.</translation>
+    </message>
+    <message>
+        <source>Automatic scaling to all axis</source>
+        <translation>Automatisk skalering af alle akser</translation>
+    </message>
+    <message>
+        <source>Alle unsichtbar</source>
+        <translation>Alle skjulte</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max of  %s</source>
+        <translation>Zoom til min./maks. af  %s</translation>
+    </message>
+    <message>
+        <source>Min/Max:</source>
+        <translation>Min./maks.:</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Gem billede</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg)</source>
+        <translation>PNG-billede (*.png);;SVG-grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>&amp;Schwarz/Weiß Drucken</source>
+        <translation>&amp;Sort/hvid udskrift</translation>
+    </message>
+    <message>
+        <source>Drucker&amp;einrichtung...</source>
+        <translation>Printer&amp;opsætning...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>(kein Drucker)</source>
+        <translation>(ingen printer)</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Show Min/Max</source>
+        <translation>&amp;Vis min./maks.</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Luk</translation>
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
     </message>
 </context>
 <context>

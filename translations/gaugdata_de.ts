@@ -834,6 +834,214 @@ Choose another filename !</source>
         <source>BITTE WARTEN</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaling of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine gültige Zahl: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Minimum ist größer als das Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannte Bildart (PNG oder SVG): %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Druck kann nicht gestartet werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sichtbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagramm zoomen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start-Marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End-Marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to Markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/Max:  Curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/Max:  All Curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/Max:  Clear all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle sichtbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaling of axis  %s ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale  %s  axis to Min/Max </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale all axis to curves Min/Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic scaling to all axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle unsichtbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max of  %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min/Max:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schwarz/Weiß Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucker&amp;einrichtung...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(kein Drucker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show Min/Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -711,15 +711,15 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>not stored</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>day</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>days</translation>
     </message>
     <message>
         <source> +</source>
@@ -836,6 +836,214 @@ Choose another file name!</translation>
     <message>
         <source>BITTE WARTEN</source>
         <translation>PLEASE WAIT</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Scaling of</source>
+        <translation>Scaling of</translation>
+    </message>
+    <message>
+        <source>Keine gültige Zahl: %s</source>
+        <translation>Not a valid number: %s</translation>
+    </message>
+    <message>
+        <source>Das Minimum ist größer als das Maximum</source>
+        <translation>The minimum is greater than the maximum</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %s</source>
+        <translation>The file cannot be written: %s</translation>
+    </message>
+    <message>
+        <source>Unbekannte Bildart (PNG oder SVG): %s</source>
+        <translation>Unknown picture type (PNG or SVG): %s</translation>
+    </message>
+    <message>
+        <source>Der Druck kann nicht gestartet werden</source>
+        <translation>Printing cannot be started</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation>Colour...</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Sichtbar</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Statistics...</translation>
+    </message>
+    <message>
+        <source>Bild speichern...</source>
+        <translation>Save picture...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Diagramm zoomen</source>
+        <translation>Zoom diagram</translation>
+    </message>
+    <message>
+        <source>Start-Marker</source>
+        <translation>Start marker</translation>
+    </message>
+    <message>
+        <source>End-Marker</source>
+        <translation>End marker</translation>
+    </message>
+    <message>
+        <source>Clear Markers</source>
+        <translation>Clear Markers</translation>
+    </message>
+    <message>
+        <source>Zoom to Markers</source>
+        <translation>Zoom to Markers</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Reset Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max</source>
+        <translation>Zoom to Min/Max</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Curve</source>
+        <translation>Min/Max:  Curve</translation>
+    </message>
+    <message>
+        <source>Min/Max:  All Curves</source>
+        <translation>Min/Max:  All Curves</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Clear all</source>
+        <translation>Min/Max:  Clear all</translation>
+    </message>
+    <message>
+        <source>Alle sichtbar</source>
+        <translation>All visible</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Scaling of axis  %s ...</source>
+        <translation>Scaling of axis  %s ...</translation>
+    </message>
+    <message>
+        <source>Scale  %s  axis to Min/Max </source>
+        <translation>Scale  %s  axis to Min/Max </translation>
+    </message>
+    <message>
+        <source>Scale all axis to curves Min/Max</source>
+        <translation>Scale all axes to the curves&apos; Min/Max</translation>
+    </message>
+    <message>
+        <source>Automatic scaling to all axis</source>
+        <translation>Automatic scaling of all axes</translation>
+    </message>
+    <message>
+        <source>Alle unsichtbar</source>
+        <translation>All hidden</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max of  %s</source>
+        <translation>Zoom to Min/Max of  %s</translation>
+    </message>
+    <message>
+        <source>Min/Max:</source>
+        <translation>Min/Max:</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg)</source>
+        <translation>PNG picture (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>&amp;Schwarz/Weiß Drucken</source>
+        <translation>&amp;Black and white print</translation>
+    </message>
+    <message>
+        <source>Drucker&amp;einrichtung...</source>
+        <translation>Printer &amp;setup...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(kein Drucker)</source>
+        <translation>(no printer)</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Show Min/Max</source>
+        <translation>&amp;Show Min/Max</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
     </message>
 </context>
 <context>

@@ -711,15 +711,15 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>non enregistré</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source> +</source>
@@ -799,11 +799,11 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Koeffizienten in EDIT-Area</source>
-        <translation>Coefficients dans la zone d'édition</translation>
+        <translation>Coefficients dans la zone d&apos;édition</translation>
     </message>
     <message>
         <source>Koeffizienten in Download-Liste</source>
-        <translation>Coefficients dans la liste d'envoi</translation>
+        <translation>Coefficients dans la liste d&apos;envoi</translation>
     </message>
     <message>
         <source>Liste &amp;speichern</source>
@@ -836,6 +836,214 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>BITTE WARTEN</source>
         <translation>VEUILLEZ PATIENTER</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Scaling of</source>
+        <translation>Échelle de</translation>
+    </message>
+    <message>
+        <source>Keine gültige Zahl: %s</source>
+        <translation>Nombre non valide : %s</translation>
+    </message>
+    <message>
+        <source>Das Minimum ist größer als das Maximum</source>
+        <translation>Le minimum est supérieur au maximum</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %s</source>
+        <translation>Impossible d&apos;écrire le fichier : %s</translation>
+    </message>
+    <message>
+        <source>Unbekannte Bildart (PNG oder SVG): %s</source>
+        <translation>Type d&apos;image inconnu (PNG ou SVG) : %s</translation>
+    </message>
+    <message>
+        <source>Der Druck kann nicht gestartet werden</source>
+        <translation>Impossible de lancer l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen</source>
+        <translation>L&apos;impression a échoué</translation>
+    </message>
+    <message>
+        <source>Farbe...</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>Linien</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Sichtbar</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Statistiques...</translation>
+    </message>
+    <message>
+        <source>Bild speichern...</source>
+        <translation>Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Diagramm zoomen</source>
+        <translation>Zoomer le diagramme</translation>
+    </message>
+    <message>
+        <source>Start-Marker</source>
+        <translation>Marqueur de début</translation>
+    </message>
+    <message>
+        <source>End-Marker</source>
+        <translation>Marqueur de fin</translation>
+    </message>
+    <message>
+        <source>Clear Markers</source>
+        <translation>Effacer les marqueurs</translation>
+    </message>
+    <message>
+        <source>Zoom to Markers</source>
+        <translation>Zoomer sur les marqueurs</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max</source>
+        <translation>Zoomer sur min./max.</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Curve</source>
+        <translation>Min./max. :  Courbe</translation>
+    </message>
+    <message>
+        <source>Min/Max:  All Curves</source>
+        <translation>Min./max. :  Toutes les courbes</translation>
+    </message>
+    <message>
+        <source>Min/Max:  Clear all</source>
+        <translation>Min./max. :  Tout effacer</translation>
+    </message>
+    <message>
+        <source>Alle sichtbar</source>
+        <translation>Toutes visibles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Scaling of axis  %s ...</source>
+        <translation>Échelle de l&apos;axe  %s ...</translation>
+    </message>
+    <message>
+        <source>Scale  %s  axis to Min/Max </source>
+        <translation>Mettre l&apos;axe de  %s  à l&apos;échelle min./max. </translation>
+    </message>
+    <message>
+        <source>Scale all axis to curves Min/Max</source>
+        <translation>Mettre tous les axes à l&apos;échelle min./max. des courbes</translation>
+    </message>
+    <message>
+        <source>Automatic scaling to all axis</source>
+        <translation>Échelle automatique pour tous les axes</translation>
+    </message>
+    <message>
+        <source>Alle unsichtbar</source>
+        <translation>Toutes masquées</translation>
+    </message>
+    <message>
+        <source>Zoom to Min/Max of  %s</source>
+        <translation>Zoomer sur min./max. de  %s</translation>
+    </message>
+    <message>
+        <source>Min/Max:</source>
+        <translation>Min./max. :</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg)</source>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Schwarz/Weiß Drucken</source>
+        <translation>Impression &amp;noir et blanc</translation>
+    </message>
+    <message>
+        <source>Drucker&amp;einrichtung...</source>
+        <translation>&amp;Configuration de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(kein Drucker)</source>
+        <translation>(aucune imprimante)</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Show Min/Max</source>
+        <translation>&amp;Afficher min./max.</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>

@@ -182,7 +182,11 @@ std::string ToWindows1252(const std::string& utf8) {
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::size_t n = lead < 0x80    ? 1
+                          : lead >= 0xF0 ? 4
+                          : lead >= 0xE0 ? 3
+                          : lead >= 0xC0 ? 2
+                                         : 1;
     const std::optional<char> c = Utf8CharToWindows1252(utf8.substr(i, n));
     out += c ? *c : '?';
     i += n;
@@ -307,9 +311,9 @@ int RunPlot(const CliRequest& request, OpenedFile& file) {
   job.height = request.height;
   job.output = request.arguments.size() > 2 ? request.arguments[2] : request.output;
   const int n = SeriesArgument(request);
-  job.header = PrintHeader(NameWithoutFolder(file.Document().CurrentFileName()) + "[" +
-                               std::to_string(n) + "]",
-                           curves.Description(), request.locale);
+  job.header = PrintHeader(
+      NameWithoutFolder(file.Document().CurrentFileName()) + "[" + std::to_string(n) + "]",
+      curves.Description(), request.locale);
   std::string error;
   if (!Renderer()(job, error)) throw EGaugData(error);
   return kExitOk;

@@ -52,7 +52,7 @@ struct CliRequest {
   int width = 900, height = 600;
   std::optional<std::string> from, to;
   std::optional<std::string> curve;
-  CsvOptions csv;          // export: the layout of a .csv target
+  CsvOptions csv;  // export: the layout of a .csv target
 };
 
 // Wrong usage: the message and the command it concerns (null: none known).

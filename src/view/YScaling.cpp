@@ -75,10 +75,19 @@ std::optional<std::string> ApplyYScaling(const YScalingForm& form, AxisScale& ax
     return std::nullopt;
   }
   const auto lo = ParseScaleValue(form.minText, locale);
-  if (!lo) return FormatText(Translate(kYScalingNotANumber), {form.minText});
+  if (!lo)
+    return FormatText(Translate("Keine g\xFC"
+                                "ltige Zahl: %s"),
+                      {form.minText});
   const auto hi = ParseScaleValue(form.maxText, locale);
-  if (!hi) return FormatText(Translate(kYScalingNotANumber), {form.maxText});
-  if (*lo > *hi) return Translate(kYScalingMinAboveMax);
+  if (!hi)
+    return FormatText(Translate("Keine g\xFC"
+                                "ltige Zahl: %s"),
+                      {form.maxText});
+  if (*lo > *hi)
+    return Translate(
+        "Das Minimum ist gr\xF6\xDF"
+        "er als das Maximum");
   axis.userMin = *lo;
   axis.userMax = *hi;
   axis.manual = true;

@@ -44,11 +44,4 @@ YScalingForm OpenYScaling(const AxisScale& axis, const std::string& axisName, co
 std::optional<std::string> ApplyYScaling(const YScalingForm& form, AxisScale& axis,
                                          const Locale& locale);
 
-inline constexpr const char* kYScalingNotANumber =
-    "Keine g\xFC"
-    "ltige Zahl: %s";
-inline constexpr const char* kYScalingMinAboveMax =
-    "Das Minimum ist gr\xF6\xDF"
-    "er als das Maximum";
-
 }  // namespace gd

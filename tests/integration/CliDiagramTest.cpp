@@ -33,8 +33,8 @@ TEST(CliStats, ReverseSampleNumbersExcludeTheMarkedPart) {
   const CliResult all = RunCli({"stats", kDemo, "2", "--curve", "B:MEASURE"});
   ASSERT_EQ(all.status, 0) << all.err;
   EXPECT_EQ(SplitLines(all.out)[4], "Valid points       \t48 of 48");
-  const CliResult r =
-      RunCli({"stats", kDemo, "2", "--curve", "B:MEASURE", "--from", "10", "--to", "5", "--locale", "en"});
+  const CliResult r = RunCli(
+      {"stats", kDemo, "2", "--curve", "B:MEASURE", "--from", "10", "--to", "5", "--locale", "en"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = SplitLines(r.out);
   EXPECT_EQ(lines[0], "Curve              \tB:MEASURE");

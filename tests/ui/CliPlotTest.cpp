@@ -95,15 +95,16 @@ void CliPlotTest::ZoomedSvgAndPdfPage() {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
     QSKIP("pdftoppm is not installed");
   QProcess r;
-  r.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                       QStringLiteral("60"), pdf,
-                                       dir.filePath(QStringLiteral("page"))});
+  r.start(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+           dir.filePath(QStringLiteral("page"))});
   QVERIFY(r.waitForFinished(30000));
   const QImage page(dir.filePath(QStringLiteral("page-1.png")));
   QVERIFY(!page.isNull());
   QVERIFY(page.width() > page.height());  // A4 landscape
   QVERIFY(CountColour(page, QRect(0, 0, page.width(), page.height() / 5), Ink) > 30);
-  QVERIFY(CountColour(page, QRect(0, page.height() / 4, page.width(), page.height() / 2), Reddish) > 20);
+  QVERIFY(CountColour(page, QRect(0, page.height() / 4, page.width(), page.height() / 2), Reddish) >
+          20);
 }
 
 QTEST_GUILESS_MAIN(CliPlotTest)

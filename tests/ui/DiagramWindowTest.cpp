@@ -25,10 +25,10 @@
 #include <functional>
 #include <set>
 
+#include "ScreenshotSupport.h"
 #include "app/InterfaceLanguage.h"
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
-#include "ScreenshotSupport.h"
 #include "view/ui/CrvGraph.h"
 #include "view/ui/DiagrammDlg.h"
 #include "view/ui/StatisticsDlg.h"
@@ -40,7 +40,8 @@ namespace {
 
 // Opens the demo file, selects `row` and runs `check` inside the diagram
 // window while it is shown modally; the window is closed afterwards.
-void WithDiagram(gd::ui::TVELTRIXMAIN& w, int row, const std::function<void(TDLG_Diagramm&)>& check) {
+void WithDiagram(gd::ui::TVELTRIXMAIN& w, int row,
+                 const std::function<void(TDLG_Diagramm&)>& check) {
   w.SeriesList()->selectRow(row);
   bool ran = false;
   auto* timer = new QTimer(&w);
@@ -121,7 +122,8 @@ void DiagramWindowTest::SingleChannelZoomScalingStatisticsAndRebuildSkip() {
   long double start = 0, end = 0;
   WithDiagram(w, 0, [&](TDLG_Diagramm& d) {
     QVERIFY(d.Curves().CurveCount() >= 1);
-    for (const std::string& name : Names(d)) QVERIFY2(name.find(':') == std::string::npos, name.c_str());
+    for (const std::string& name : Names(d))
+      QVERIFY2(name.find(':') == std::string::npos, name.c_str());
 
     // Markers at a quarter and at half of the time axis, then zoom to them.
     gd::TcrvHorizontalGraphAxis& time = *d.Curves().TimeAxis();
@@ -134,7 +136,8 @@ void DiagramWindowTest::SingleChannelZoomScalingStatisticsAndRebuildSkip() {
     QCOMPARE(d.SB_FixeWidth()->value(), d.Graph()->FixedWidth());
     const int xs = time.ValueToPixel(start), xe = time.ValueToPixel(end);
     const gd::GraphRect plot = d.Graph()->Model().PlotRect();
-    QVERIFY2(xs >= plot.left && xe <= d.Graph()->width(), qPrintable(QString("%1 %2").arg(xs).arg(xe)));
+    QVERIFY2(xs >= plot.left && xe <= d.Graph()->width(),
+             qPrintable(QString("%1 %2").arg(xs).arg(xe)));
     gd::testing::SaveScreenshot(d, "diagram-de-zoomed.png");
 
     // Statistics: the dialog's text is the model's; OK marks min and max.
@@ -238,9 +241,9 @@ void DiagramWindowTest::PrintsToPdfAndSavesPictures() {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
     QSKIP("pdftoppm is not installed");
   QProcess p;
-  p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                       QStringLiteral("50"), pdf.fileName(),
-                                       dir.filePath(QStringLiteral("page"))});
+  p.start(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), pdf.fileName(),
+           dir.filePath(QStringLiteral("page"))});
   QVERIFY(p.waitForFinished(30000));
   QCOMPARE(p.exitCode(), 0);
   const QImage page(dir.filePath(QStringLiteral("page-1.png")));
@@ -253,7 +256,7 @@ void DiagramWindowTest::PrintsToPdfAndSavesPictures() {
     return ink;
   };
   const int h = page.height(), wd = page.width();
-  QVERIFY(inkIn(QRect(0, 0, wd, h / 5)) > 50);             // header rows
+  QVERIFY(inkIn(QRect(0, 0, wd, h / 5)) > 50);               // header rows
   QVERIFY(inkIn(QRect(0, h / 4, wd, h * 3 / 4 - 1)) > 500);  // axes and curves
   const QByteArray keep = qgetenv("GAUGDATA_SCREENSHOT_DIR");
   if (!keep.isEmpty()) {
@@ -284,7 +287,8 @@ void DiagramWindowTest::ScreenshotsInEnglish() {
   });
   WithDiagram(w, 0, [](TDLG_Diagramm& d) {
     gd::TcrvHorizontalGraphAxis& time = *d.Curves().TimeAxis();
-    d.ZoomTo(gd::ZoomRange{time.min + (time.max - time.min) / 3, time.min + (time.max - time.min) / 2});
+    d.ZoomTo(
+        gd::ZoomRange{time.min + (time.max - time.min) / 3, time.min + (time.max - time.min) / 2});
     gd::testing::SaveScreenshot(d, "diagram-en-zoomed.png");
   });
 }

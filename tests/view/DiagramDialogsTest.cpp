@@ -52,7 +52,8 @@ TEST(YScaling, OkStoresTheRangeOrRefusesBadInput) {
   f.maxText = "nan";
   EXPECT_TRUE(ApplyYScaling(f, axis, de));
   f.maxText = "1";
-  EXPECT_EQ(ApplyYScaling(f, axis, de), kYScalingMinAboveMax);
+  EXPECT_EQ(ApplyYScaling(f, axis, de), std::string("Das Minimum ist gr\xF6\xDF"
+                                                    "er als das Maximum"));
   EXPECT_EQ(axis.userMin, before.userMin);
   EXPECT_EQ(axis.userMax, before.userMax);
   EXPECT_TRUE(axis.manual);

@@ -17,9 +17,9 @@
 
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
-#include "view/ui/DiagrammDlg.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/ui/AnsiText.h"
+#include "view/ui/DiagrammDlg.h"
 
 namespace gd::ui {
 namespace {

@@ -47,8 +47,8 @@ bool RenderPlot(PlotJob& job, std::string& error) {
       buffer.open(QIODevice::WriteOnly);
       QPdfWriter pdf(&buffer);
       pdf.setResolution(300);
-      pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                    QMarginsF(0, 0, 0, 0)));
+      pdf.setPageLayout(
+          QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
       pdf.setTitle(QStringLiteral("GaugData"));
       if (!ui::PrintDiagramPage(pdf, *job.graph, size, job.header, false, &message)) {
         error = message.toStdString();

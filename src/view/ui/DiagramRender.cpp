@@ -1,12 +1,12 @@
 #include "view/ui/DiagramRender.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPalette>
-#include <QBuffer>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
@@ -20,7 +20,9 @@
 namespace gd::ui {
 namespace {
 
-QSize Bounded(QSize size) { return QSize(std::clamp(size.width(), 1, 20000), std::clamp(size.height(), 1, 20000)); }
+QSize Bounded(QSize size) {
+  return QSize(std::clamp(size.width(), 1, 20000), std::clamp(size.height(), 1, 20000));
+}
 
 void LayOut(GraphModel& graph, const GraphTextMetrics& metrics, QSize size) {
   graph.Layout(metrics, GraphRect{0, 0, size.width(), size.height()});

@@ -84,18 +84,17 @@ class CurveItemDelegate final : public QStyledItemDelegate {
     }
     const TcrvLineGraphLayer& layer = dialog_.Curves().Layer(k);
     p->save();
-    if (option.state & QStyle::State_Selected)
-      p->fillRect(option.rect, option.palette.highlight());
-    const QRect box(option.rect.left() + 2, option.rect.top() + (option.rect.height() - 12) / 2,
-                    24, 12);
+    if (option.state & QStyle::State_Selected) p->fillRect(option.rect, option.palette.highlight());
+    const QRect box(option.rect.left() + 2, option.rect.top() + (option.rect.height() - 12) / 2, 24,
+                    12);
     const GraphModel* g = layer.Graph();
     PaintStylePreview(*p, box, layer.color, layer.markStyle, layer.drawLines,
                       ToQColor(g ? g->color : kGraphWhite), layer.visible);
     QFont f = option.font;
     f.setItalic(!layer.visible);
     p->setFont(f);
-    p->setPen(option.palette.color(
-        option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    p->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
     p->drawText(option.rect.adjusted(box.width() + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                 index.data().toString());
     p->restore();
@@ -118,8 +117,8 @@ class MarkItemDelegate final : public QStyledItemDelegate {
   void paint(QPainter* p, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
     QStyledItemDelegate::paint(p, option, index);
-    const QRect box(option.rect.left() + 2, option.rect.top() + (option.rect.height() - 12) / 2,
-                    24, 12);
+    const QRect box(option.rect.left() + 2, option.rect.top() + (option.rect.height() - 12) / 2, 24,
+                    12);
     PaintStylePreview(*p, box, kGraphBlack, index.row(), true, Qt::white, false);
   }
 };
@@ -254,8 +253,8 @@ void TDLG_Diagramm::CreateControls() {
   graph_->OnLayerChange = [this](TcrvGraph&, int index) { LayerChanged(index); };
   graph_->OnCursorValue = [this](TcrvGraph&, int layer, long double y, long double x,
                                  std::int32_t index) { CursorValue(layer, y, x, index); };
-  graph_->OnAxisRightClick = [this](TcrvGraph&, Qt::MouseButton, TcrvVerticalGraphAxis* axis,
-                                    int x, int y) {
+  graph_->OnAxisRightClick = [this](TcrvGraph&, Qt::MouseButton, TcrvVerticalGraphAxis* axis, int x,
+                                    int y) {
     scalingTarget_ = axis;
     UpdatePopup3();
     popup3_->popup(graph_->mapToGlobal(QPoint(x, y)));
@@ -264,37 +263,38 @@ void TDLG_Diagramm::CreateControls() {
 }
 
 void TDLG_Diagramm::CreateActions() {
-  auto add = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-    QAction* a = menu->addAction(Tr(caption));
+  auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+    QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
   popup1_ = new QMenu(this);
   popup1_->setObjectName("PopupMenu1");
-  add(popup1_, "ACT_SetStartMarker", "Start-Marker", &TDLG_Diagramm::ACT_SetStartMarkerExecute)
+  add(popup1_, "ACT_SetStartMarker", Tr("Start-Marker"), &TDLG_Diagramm::ACT_SetStartMarkerExecute)
       ->setCheckable(true);
-  add(popup1_, "ACT_SetEndMarker", "End-Marker", &TDLG_Diagramm::ACT_SetEndMarkerExecute)
+  add(popup1_, "ACT_SetEndMarker", Tr("End-Marker"), &TDLG_Diagramm::ACT_SetEndMarkerExecute)
       ->setCheckable(true);
-  add(popup1_, "ACT_ClearMarker", "Clear Markers", &TDLG_Diagramm::ACT_ClearMarkerExecute);
+  add(popup1_, "ACT_ClearMarker", Tr("Clear Markers"), &TDLG_Diagramm::ACT_ClearMarkerExecute);
   popup1_->addSeparator();
-  add(popup1_, "ACT_ZoomMarkers", "Zoom to Markers", &TDLG_Diagramm::ACT_ZoomMarkersExecute);
-  add(popup1_, "ACT_ZoomReset", "Reset Zoom", &TDLG_Diagramm::ACT_ZoomResetExecute);
-  add(popup1_, "ACT_MinMaxZoom", "Zoom to Min/Max", &TDLG_Diagramm::ACT_MinMaxZoomExecute);
+  add(popup1_, "ACT_ZoomMarkers", Tr("Zoom to Markers"), &TDLG_Diagramm::ACT_ZoomMarkersExecute);
+  add(popup1_, "ACT_ZoomReset", Tr("Reset Zoom"), &TDLG_Diagramm::ACT_ZoomResetExecute);
+  add(popup1_, "ACT_MinMaxZoom", Tr("Zoom to Min/Max"), &TDLG_Diagramm::ACT_MinMaxZoomExecute);
   popup1_->addSeparator();
-  add(popup1_, "ACT_MinMaxCurve", "Min/Max:  Curve", &TDLG_Diagramm::ACT_MinMaxCurveExecute);
-  add(popup1_, "ACT_MinMaxAllCurves", "Min/Max:  All Curves",
+  add(popup1_, "ACT_MinMaxCurve", Tr("Min/Max:  Curve"), &TDLG_Diagramm::ACT_MinMaxCurveExecute);
+  add(popup1_, "ACT_MinMaxAllCurves", Tr("Min/Max:  All Curves"),
       &TDLG_Diagramm::ACT_MinMaxAllCurvesExecute);
-  add(popup1_, "ACT_MinMaxClearAll", "Min/Max:  Clear all",
+  add(popup1_, "ACT_MinMaxClearAll", Tr("Min/Max:  Clear all"),
       &TDLG_Diagramm::ACT_MinMaxClearAllExecute);
-  add(popup1_, "ACT_StatisticsExecute", "&Statistics...", &TDLG_Diagramm::ACT_StatisticsExecute);
+  add(popup1_, "ACT_StatisticsExecute", Tr("&Statistics..."),
+      &TDLG_Diagramm::ACT_StatisticsExecute);
   popup1_->addSeparator();
-  add(popup1_, "POP_Farbe1", "Farbe...", [this] {
+  add(popup1_, "POP_Farbe1", Tr("Farbe..."), [this] {
     GraphColor c = graph_->Model().color;
     if (AskColor(c)) SetBackgroundColor(c);
   });
   popup1_->addSeparator();
-  QAction* close = add(popup1_, "ACT_Close", "Close", &QDialog::reject);
+  QAction* close = add(popup1_, "ACT_Close", Tr("Close"), &QDialog::reject);
   close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
   addAction(close);
   connect(popup1_, &QMenu::aboutToShow, this, &TDLG_Diagramm::UpdatePopup1);
@@ -302,12 +302,13 @@ void TDLG_Diagramm::CreateActions() {
 
   popup3_ = new QMenu(this);
   popup3_->setObjectName("PopupMenu3");
-  add(popup3_, "ACT_ScalingDlg", "Scaling of axis  %s ...", &TDLG_Diagramm::ACT_ScalingDlgExecute);
-  add(popup3_, "ACT_ScaleCurrentMinMaxValues", "Scale  %s  axis to Min/Max ",
+  add(popup3_, "ACT_ScalingDlg", Tr("Scaling of axis  %s ..."),
+      &TDLG_Diagramm::ACT_ScalingDlgExecute);
+  add(popup3_, "ACT_ScaleCurrentMinMaxValues", Tr("Scale  %s  axis to Min/Max "),
       &TDLG_Diagramm::ACT_ScaleCurrentMinMaxValuesExecute);
-  add(popup3_, "ACT_ScaleToBounds", "Scale all axis to curves Min/Max",
+  add(popup3_, "ACT_ScaleToBounds", Tr("Scale all axis to curves Min/Max"),
       &TDLG_Diagramm::ACT_ScaleToBoundsExecute);
-  add(popup3_, "ACT_ScaleAutoAll", "Automatic scaling to all axis",
+  add(popup3_, "ACT_ScaleAutoAll", Tr("Automatic scaling to all axis"),
       &TDLG_Diagramm::ACT_ScaleAutoAllExecute);
 
   auto* all = new QAction(Tr("Alle sichtbar"), cbLayer_);
@@ -347,7 +348,8 @@ void TDLG_Diagramm::Build() {
     WaitCursor wait;
     result = curves_.Build(engine_, series_, language_, progress);
   }
-  if (result == DiagramCurves::BuildResult::kKept || result == DiagramCurves::BuildResult::kNoEngine)
+  if (result == DiagramCurves::BuildResult::kKept ||
+      result == DiagramCurves::BuildResult::kNoEngine)
     return;
   StoreStyles();
   lavValue_->clear();
@@ -363,6 +365,7 @@ void TDLG_Diagramm::Build() {
   }
   diagram_.Bind(graph_->Model(), curves_);
   diagram_.ApplyStyles(store_);
+  graph_->Model().decimalSeparator = locale_.decimalSeparator;
   FillCurveCombo();
   {
     const QSignalBlocker block(sbZoom_);
@@ -514,8 +517,8 @@ void TDLG_Diagramm::CursorValue(int layer, long double y, long double x, std::in
     if (index >= 0) lavValue_->setText(FromAnsi(NoValueText(y)));
   }
   if (index >= 0) {
-    QString time = FromAnsi(CursorTimeText(diagram_.XMode(), diagram_.SeriesStart(), x, index,
-                                           locale_));
+    QString time =
+        FromAnsi(CursorTimeText(diagram_.XMode(), diagram_.SeriesStart(), x, index, locale_));
     lavTime_->setText(time.replace(QLatin1Char('\r'), QLatin1Char('\n')));
     panElapsed_->setText(FromAnsi(ElapsedText(diagram_.XMode(), diagram_.SeriesStart(), x)));
   }
@@ -563,8 +566,7 @@ void TDLG_Diagramm::ACT_ClearMarkerExecute() {
 void TDLG_Diagramm::ZoomTo(const ZoomRange& range) {
   QtGraphTextMetrics metrics(graph_);
   const GraphRect client{0, 0, graph_->width(), graph_->height()};
-  const ZoomRequest z =
-      ZoomGraphTo(graph_->Model(), metrics, client, range, diagram_.OneSecond());
+  const ZoomRequest z = ZoomGraphTo(graph_->Model(), metrics, client, range, diagram_.OneSecond());
   {
     const QSignalBlocker block(sbZoom_);
     sbZoom_->setValue(z.fixedWidth);
@@ -676,8 +678,8 @@ std::vector<PrintHeaderLine> TDLG_Diagramm::Header() const {
 bool TDLG_Diagramm::PrintTo(QPrinter& printer, bool blackAndWhite) {
   printer.setFullPage(true);
   QString error;
-  const bool ok = PrintDiagramPage(printer, graph_->Model(), graph_->size(), Header(),
-                                   blackAndWhite, &error);
+  const bool ok =
+      PrintDiagramPage(printer, graph_->Model(), graph_->size(), Header(), blackAndWhite, &error);
   Relayout();  // the graph's own frame back
   if (!ok) QMessageBox::critical(this, windowTitle(), error);
   return ok;

@@ -28,7 +28,9 @@ TDLG_Statistics::TDLG_Statistics(QWidget* parent) : QDialog(parent) {
   row->addStretch();
   showMinMax_ = new QPushButton(Tr("&Show Min/Max"), this);
   showMinMax_->setObjectName("BitBtn1");
-  close_ = new QPushButton(Tr("&Schlie\xDF" "en"), this);
+  close_ = new QPushButton(Tr("&Schlie\xDF"
+                              "en"),
+                           this);
   close_->setObjectName("BitBtn2");
   close_->setDefault(true);
   row->addWidget(showMinMax_);

@@ -47,8 +47,7 @@ TDLG_Yscaling::TDLG_Yscaling(QWidget* parent) : QDialog(parent) {
   connect(butMax_, &QPushButton::clicked, this, [this] { ediMax_->setText(butMax_->text()); });
 }
 
-void TDLG_Yscaling::Load(const AxisScale& axis, const std::string& axisName,
-                         const Locale& locale) {
+void TDLG_Yscaling::Load(const AxisScale& axis, const std::string& axisName, const Locale& locale) {
   axis_ = axis;
   locale_ = locale;
   const YScalingForm f = OpenYScaling(axis, axisName, locale);
