@@ -2,7 +2,7 @@
 
 namespace gd {
 
-void GraphColorsStore::WriteTo(TIniFile& ini) const {
+void GraphColorsStore::WriteTo(IniFile& ini) const {
   for (const auto& [key, value] : written_) ini.WriteString(kGraphColorsSection, key, value);
 }
 

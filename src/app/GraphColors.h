@@ -15,18 +15,18 @@ namespace gd {
 class GraphColorsStore {
  public:
   // Takes the keys of the section as the file holds them.
-  void Load(const TIniFile& ini) {
+  void Load(const IniFile& ini) {
     read_ = ini;
     written_.clear();
   }
   // Writes every key the diagram wrote into `ini`.
-  void WriteTo(TIniFile& ini) const;
+  void WriteTo(IniFile& ini) const;
   // The store the diagram reads and writes through; it keeps `colors`
   // alive, so the diagram may store its styles whenever it is destroyed.
   static GraphStyleStore Store(std::shared_ptr<GraphColorsStore> colors);
 
  private:
-  TIniFile read_;
+  IniFile read_;
   std::map<std::string, std::string> written_;  // key (as written) -> value
 };
 

@@ -79,7 +79,7 @@ std::set<std::string> Names(TDLG_Diagramm& d) {
 class DiagramWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void cleanup() { gd::ui::TDictionary::Instance().SetLanguage(gd::kLanguageGerman); }
+  void cleanup() { gd::ui::Dictionary::Instance().SetLanguage(gd::kLanguageGerman); }
   void TwoChannelSeriesHasPrefixesAndSharedAxes();
   void SingleChannelZoomScalingStatisticsAndRebuildSkip();
   void HidingAllCurvesDisablesPrinting();
@@ -267,7 +267,7 @@ void DiagramWindowTest::PrintsToPdfAndSavesPictures() {
 }
 
 void DiagramWindowTest::ScreenshotsInEnglish() {
-  QVERIFY(gd::ui::TDictionary::Instance().SetLanguage(gd::kLanguageEnglish));
+  QVERIFY(gd::ui::Dictionary::Instance().SetLanguage(gd::kLanguageEnglish));
   gd::ui::TVELTRIXMAIN w;
   QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
   WithDiagram(w, 1, [](TDLG_Diagramm& d) {

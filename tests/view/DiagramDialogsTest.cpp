@@ -88,7 +88,7 @@ TEST(DiagramPrint, HeaderNamesFileStartDurationAndMeasuringPoints) {
     s.records.push_back(r);
   }
   const sb::ByteVec bytes = sb::BuildStream(spec);
-  TParsedStream parsed = ParseStream(ByteView(bytes));
+  ParsedStream parsed = ParseStream(ByteView(bytes));
   TVXAblage nav(ByteView(bytes), parsed);
   TSeriesDescription d;
   nav.GetSeriesDescription(1, d);

@@ -35,7 +35,7 @@ void TVELTRIXMAIN::ShowDiagram() {
     diagram_->SetConfiguration(GraphColorsStore::Store(graphColors_));
   }
   diagram_->SetLocale(locale_);
-  diagram_->SetLanguage(TDictionary::Instance().Language());
+  diagram_->SetLanguage(Dictionary::Instance().Language());
   diagram_->SetSource(converter_.get(), series);
   const std::string name = file_->Received()
                                ? DisplayName(true, file_->CurrentFileName())
