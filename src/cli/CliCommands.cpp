@@ -203,7 +203,7 @@ PlotRenderer& Renderer() {
 void BuildCurves(const CliRequest& request, OpenedFile& file, TVXASCIIOUT& engine,
                  DiagramCurves& curves) {
   const int n = SeriesArgument(request);
-  CheckSeriesNumber(file.Document(), n);
+  file.Document().CheckSeriesNumber(n);
   NullProgress quiet;
   curves.Build(&engine, n, 0, quiet);
 }
@@ -250,9 +250,9 @@ std::optional<long double> PlotTime(const std::string& text, const DiagramCurves
 }
 
 int RunStats(const CliRequest& request, OpenedFile& file, std::ostream& out) {
-  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, file.Document());
+  TVXASCIIOUT& engine = *file.Document().Converter();
   DiagramCurves curves;
-  BuildCurves(request, file, *engine, curves);
+  BuildCurves(request, file, engine, curves);
   GraphModel graph;
   DiagramGraph diagram;
   diagram.Bind(graph, curves);
@@ -282,9 +282,9 @@ int RunStats(const CliRequest& request, OpenedFile& file, std::ostream& out) {
 
 int RunPlot(const CliRequest& request, OpenedFile& file) {
   if (!Renderer()) throw EGaugData("plot: this build of gaugdata-cli cannot draw");
-  const std::unique_ptr<TVXASCIIOUT> engine = MakeConverter(request, file.Document());
+  TVXASCIIOUT& engine = *file.Document().Converter();
   DiagramCurves curves;
-  BuildCurves(request, file, *engine, curves);
+  BuildCurves(request, file, engine, curves);
   PlotJob job;
   if (request.from || request.to) {
     ZoomRange range{curves.TimeMin(), curves.TimeMax()};
@@ -311,9 +311,8 @@ int RunPlot(const CliRequest& request, OpenedFile& file) {
   job.height = request.height;
   job.output = request.arguments.size() > 2 ? request.arguments[2] : request.output;
   const int n = SeriesArgument(request);
-  job.header = PrintHeader(
-      NameWithoutFolder(file.Document().CurrentFileName()) + "[" + std::to_string(n) + "]",
-      curves.Description(), request.locale);
+  job.header = PrintHeader(file.Document().WindowName() + "[" + std::to_string(n) + "]",
+                           curves.Description(), request.locale);
   std::string error;
   if (!Renderer()(job, error)) throw EGaugData(error);
   return kExitOk;

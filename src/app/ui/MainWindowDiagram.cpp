@@ -9,6 +9,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/MessageTexts.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ui/DiagrammDlg.h"
@@ -23,8 +24,8 @@ void TVELTRIXMAIN::CreateDiagramAction() {
 }
 
 void TVELTRIXMAIN::ShowDiagram() {
-  if (!converter_ || !file_->IsOpen() || file_->SeriesCount() <= 0) {
-    messages_->Show(MessageKind::Information, Translate("Keine Messwertreihen verfuegbar"));
+  if (!document_->IsOpen() || !document_->File().IsOpen() || document_->SeriesCount() <= 0) {
+    messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
     return;
   }
   const int selected = SelectedSeriesNumber();
@@ -36,10 +37,8 @@ void TVELTRIXMAIN::ShowDiagram() {
   }
   diagram_->SetLocale(locale_);
   diagram_->SetLanguage(Dictionary::Instance().Language());
-  diagram_->SetSource(converter_.get(), series);
-  const std::string name = file_->Received()
-                               ? DisplayName(true, file_->CurrentFileName())
-                               : ToAnsi(QFileInfo(FromAnsi(file_->CurrentFileName())).fileName());
+  diagram_->SetSource(document_->Converter(), series);
+  const std::string name = document_->WindowName();
   diagram_->setWindowTitle(FromAnsi(name) + "[" + QString::number(series) + "]");
   diagram_->Build();
   diagram_->exec();
