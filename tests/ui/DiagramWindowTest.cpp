@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 #include <set>
 
@@ -83,6 +85,7 @@ class DiagramWindowTest : public QObject {
   void TwoChannelSeriesHasPrefixesAndSharedAxes();
   void SingleChannelZoomScalingStatisticsAndRebuildSkip();
   void HidingAllCurvesDisablesPrinting();
+  void CrosshairReadOuts();
   void PrintsToPdfAndSavesPictures();
   void ScreenshotsInEnglish();
 };
@@ -207,6 +210,37 @@ void DiagramWindowTest::HidingAllCurvesDisablesPrinting() {
     d.SetAllVisible(true);
     QVERIFY(d.BUT_Print()->isEnabled());
     QVERIFY(!d.PAN_ZeitSeitStart()->isHidden());
+  });
+}
+
+void DiagramWindowTest::CrosshairReadOuts() {
+  gd::ui::TVELTRIXMAIN w;
+  QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+  WithDiagram(w, 0, [](TDLG_Diagramm& d) {
+    // Series 1 starts 12.03.2007 00:00:00, a value every 10 minutes.
+    gd::TcrvHorizontalGraphAxis& time = *d.Curves().TimeAxis();
+    const int x = time.ValueToPixel(600 * 20);  // sample 21, 03:20:00
+    const gd::GraphRect plot = d.Graph()->Model().PlotRect();
+    auto move = [&](QPoint p) {
+      QMouseEvent event(QEvent::MouseMove, QPointF(p), QPointF(d.Graph()->mapToGlobal(p)),
+                        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(d.Graph(), &event);
+    };
+    move(QPoint(x, (plot.top + plot.bottom) / 2));
+    QCOMPARE(d.LAV_RealTime()->text(), QStringLiteral("03:20:00\n12.03.2007 [21] "));
+    QCOMPARE(d.PAN_ZeitSeitStart()->text(), QStringLiteral("03:20:00"));
+    const gd::TcrvLineGraphLayer& layer = d.Curves().Layer(0);
+    const QString value = d.LAV_AktVal()->text();
+    QVERIFY2(value.endsWith(QStringLiteral(" m3/h")), qPrintable(value));
+    QCOMPARE(value.section(QLatin1Char(' '), 0, 0)
+                 .replace(QLatin1Char(','), QLatin1Char('.'))
+                 .toDouble(),
+             std::round(static_cast<double>(layer.y.GetValue(20)) * 100) / 100);
+    gd::testing::SaveScreenshot(d, "diagram-de-crosshair.png");
+    // Out of the plot: the read-outs empty again.
+    move(QPoint(1, 1));
+    QVERIFY(d.LAV_AktVal()->text().isEmpty());
+    QVERIFY(d.LAV_RealTime()->text().isEmpty());
   });
 }
 

@@ -215,6 +215,9 @@ void TDLG_Diagramm::CreateControls() {
   panElapsed_->setFrameShape(QFrame::Panel);
   panElapsed_->setFrameShadow(QFrame::Sunken);
   readOuts->addWidget(panElapsed_, 2);
+  // The time read-out has two lines (time of day, date and sample).
+  const int twoLines = 2 * fontMetrics().height() + 6;
+  for (QLabel* l : {panName_, lavValue_, lavTime_, panElapsed_}) l->setMinimumHeight(twoLines);
   layout->addLayout(readOuts);
 
   auto* panel = new QWidget(this);
