@@ -16,6 +16,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -123,6 +125,39 @@ class MarkItemDelegate final : public QStyledItemDelegate {
   }
 };
 
+// A combo box whose closed face shows what its owner-drawn items show: a
+// style preview before the text.
+class PreviewComboBox final : public QComboBox {
+ public:
+  using Preview = std::function<void(QPainter&, const QRect& box, int index, QFont& font)>;
+  PreviewComboBox(Preview preview, QWidget* parent)
+      : QComboBox(parent), preview_(std::move(preview)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QString text = option.currentText;
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    if (currentIndex() < 0) return;
+    const QRect box(field.left() + 2, field.top() + (field.height() - 12) / 2, 24, 12);
+    QFont font = this->font();
+    preview_(painter, box, currentIndex(), font);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(field.adjusted(box.width() + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     text);
+  }
+
+ private:
+  Preview preview_;
+};
+
 class EventsProgress final : public IProgress {
  public:
   void SetMaximum(std::int64_t) override {}
@@ -159,7 +194,15 @@ void TDLG_Diagramm::CreateControls() {
   layout->setSpacing(3);
 
   auto* top = new QHBoxLayout;
-  cbLayer_ = new QComboBox(this);
+  cbLayer_ = new PreviewComboBox(
+      [this](QPainter& p, const QRect& box, int k, QFont& font) {
+        if (k >= diagram_.CurveCount()) return;
+        const TcrvLineGraphLayer& layer = diagram_.Layer(k);
+        PaintStylePreview(p, box, layer.color, layer.markStyle, layer.drawLines,
+                          ToQColor(graph_->Model().color), layer.visible);
+        font.setItalic(!layer.visible);
+      },
+      this);
   cbLayer_->setObjectName("CB_LayerInDiagramm");
   cbLayer_->setItemDelegate(new CurveItemDelegate(*this, cbLayer_));
   cbLayer_->setMinimumContentsLength(18);
@@ -168,7 +211,11 @@ void TDLG_Diagramm::CreateControls() {
   butColor_ = new QPushButton(Tr("Farbe..."), this);
   butColor_->setObjectName("BUT_SelColor");
   top->addWidget(butColor_);
-  cbMark_ = new QComboBox(this);
+  cbMark_ = new PreviewComboBox(
+      [](QPainter& p, const QRect& box, int k, QFont&) {
+        PaintStylePreview(p, box, kGraphBlack, k, true, Qt::white, false);
+      },
+      this);
   cbMark_->setObjectName("CB_MarkPointInDiagramm");
   cbMark_->setItemDelegate(new MarkItemDelegate(cbMark_));
   for (const char* text : {"      ", "      ", "      ", "      "})
