@@ -196,6 +196,13 @@ std::vector<std::string> StatisticsLines(const StatisticsRecord& r, const Statis
   return lines;
 }
 
+int StatisticsImageIndex(bool startSet, long double start, bool endSet, long double end) {
+  if (startSet && endSet) return start <= end ? 33 : 34;
+  if (startSet) return 29;
+  if (endSet) return 30;
+  return 0;
+}
+
 std::string StatisticsText(const StatisticsRecord& r, const StatisticsCurve& curve,
                            const Locale& locale, const char* newline) {
   std::string text;

@@ -74,4 +74,9 @@ std::vector<std::string> StatisticsLines(const StatisticsRecord& r, const Statis
 std::string StatisticsText(const StatisticsRecord& r, const StatisticsCurve& curve,
                            const Locale& locale, const char* newline = "\r\n");
 
+// The image of the statistics action for the markers as they stand: 0 none
+// set, 29 only the start, 30 only the end, 33 both with start <= end, 34
+// both with the start after the end (the part between them left out).
+int StatisticsImageIndex(bool startSet, long double start, bool endSet, long double end);
+
 }  // namespace gd

@@ -135,6 +135,8 @@ void DiagramWindowTest::SingleChannelZoomScalingStatisticsAndRebuildSkip() {
     d.Curves().ToggleStartMarker(start);
     d.Curves().ToggleEndMarker(end);
     d.ACT_ZoomMarkersExecute();
+    QCOMPARE(d.StatisticsImage(), 33);
+    QVERIFY(!d.BUT_Statistics()->icon().isNull());
     QVERIFY(d.Graph()->FixedWidth() > d.Graph()->width());
     QCOMPARE(d.SB_FixeWidth()->value(), d.Graph()->FixedWidth());
     const int xs = time.ValueToPixel(start), xe = time.ValueToPixel(end);

@@ -87,6 +87,14 @@ TEST(StatisticsRanges, MarkersOutsideTheCurveStayInsideIt) {
   EXPECT_EQ(r.minimumSample, -1);
 }
 
+TEST(StatisticsRanges, ActionImageFollowsTheMarkers) {
+  EXPECT_EQ(StatisticsImageIndex(false, 0, false, 0), 0);
+  EXPECT_EQ(StatisticsImageIndex(true, 5, false, 0), 29);
+  EXPECT_EQ(StatisticsImageIndex(false, 0, true, 5), 30);
+  EXPECT_EQ(StatisticsImageIndex(true, 5, true, 5), 33);
+  EXPECT_EQ(StatisticsImageIndex(true, 6, true, 5), 34);
+}
+
 TEST(StatisticsAccumulation, NoValuesMeanAndSampleStandardDeviation) {
   // 2 4 4 4 5 5 7 9: mean 5, squares 32, sample deviation sqrt(32 / 7).
   const std::vector<long double> s = {2, kNotMeasured, 4, 4, 4, kNotStored, 5, 5, 7, 9, -2e38L};

@@ -8,11 +8,13 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -157,6 +159,41 @@ class PreviewComboBox final : public QComboBox {
  private:
   Preview preview_;
 };
+
+// The statistics action's images: the plot with its markers, the part left
+// out hatched (29 start only, 30 end only, 33 both, 34 both reversed).
+QIcon StatisticsIcon(int image) {
+  if (image == 0) return QIcon();
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::white);
+  QPainter p(&pixmap);
+  const QBrush hatch(Qt::black, Qt::BDiagPattern);
+  const int a = 5, b = 10;  // x of the start and end markers
+  auto hatchSpan = [&](int from, int to) { p.fillRect(QRect(from, 1, to - from, 14), hatch); };
+  switch (image) {
+    case 29:
+      hatchSpan(0, a);
+      break;
+    case 30:
+      hatchSpan(b + 1, 16);
+      break;
+    case 33:
+      hatchSpan(0, a);
+      hatchSpan(b + 1, 16);
+      break;
+    case 34:
+      hatchSpan(a + 1, b);
+      break;
+    default:
+      break;
+  }
+  p.setPen(QPen(Qt::blue, 1));
+  if (image != 30) p.drawLine(image == 34 ? b : a, 0, image == 34 ? b : a, 15);
+  if (image != 29) p.drawLine(image == 34 ? a : b, 0, image == 34 ? a : b, 15);
+  p.setPen(Qt::black);
+  p.drawRect(0, 0, 15, 15);
+  return QIcon(pixmap);
+}
 
 class EventsProgress final : public IProgress {
  public:
@@ -425,6 +462,7 @@ void TDLG_Diagramm::Build() {
   Relayout();
   cbLayer_->setCurrentIndex(diagram_.CurveCount() > 0 ? 0 : -1);
   SelectCurve(diagram_.CurveCount() > 0 ? 0 : -1);
+  ACT_StatisticsUpdate();
   firstBuild_ = false;
 }
 
@@ -440,6 +478,19 @@ void TDLG_Diagramm::Relayout() { graph_->Layout(); }
 void TDLG_Diagramm::RepaintPlot() {
   graph_->RepaintPlot();
   cbLayer_->update();
+  ACT_StatisticsUpdate();
+}
+
+void TDLG_Diagramm::ACT_StatisticsUpdate() {
+  const GraphModel& g = graph_->Model();
+  const int image =
+      StatisticsImageIndex(g.startMarker != -1, g.startMarker, g.endMarker != -1, g.endMarker);
+  if (image == statisticsImage_) return;  // the glyph only when it changes
+  statisticsImage_ = image;
+  const QIcon icon = StatisticsIcon(image);
+  butStatistics_->setIcon(icon);
+  Action("ACT_StatisticsExecute")->setIcon(icon);
+  Action("ACT_ScaleCurrentMinMaxValues")->setIcon(icon);
 }
 
 void TDLG_Diagramm::SyncZoomBar() {
@@ -623,6 +674,7 @@ void TDLG_Diagramm::ZoomTo(const ZoomRange& range) {
   }
   graph_->SetFixedWidth(z.fixedWidth);
   graph_->SetScrollPosition(z.scrollPosition);
+  ACT_StatisticsUpdate();
 }
 
 void TDLG_Diagramm::ACT_ZoomMarkersExecute() { ZoomTo(diagram_.MarkersRange()); }

@@ -119,6 +119,7 @@ class TDLG_Diagramm final : public QDialog {
   QMenu* PopupMenu1() const { return popup1_; }
   QMenu* PopupMenu3() const { return popup3_; }
   QAction* Action(const char* name) const;
+  int StatisticsImage() const { return statisticsImage_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -135,6 +136,8 @@ class TDLG_Diagramm final : public QDialog {
   void Relayout();
   void RepaintPlot();
   void SyncZoomBar();
+  // ACT_StatisticsUpdate: the statistics action's image follows the markers.
+  void ACT_StatisticsUpdate();
   std::vector<PrintHeaderLine> Header() const;
   bool AskColor(GraphColor& color);
   int Exec(QDialog& dialog);
@@ -148,7 +151,8 @@ class TDLG_Diagramm final : public QDialog {
   DiagramCurves curves_;
   DiagramGraph diagram_;
   TcrvVerticalGraphAxis* scalingTarget_ = nullptr;
-  long double popupX_ = -1;  // the X under the mouse when PopupMenu1 opened
+  long double popupX_ = -1;   // the X under the mouse when PopupMenu1 opened
+  int statisticsImage_ = -1;  // image the statistics button shows
 
   TcrvGraph* graph_ = nullptr;
   QLabel* panName_ = nullptr;
