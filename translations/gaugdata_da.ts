@@ -1045,6 +1045,10 @@ Vælg et andet filnavn!</translation>
         <source>Automatic</source>
         <translation>Automatisk</translation>
     </message>
+    <message>
+        <source>Tabellenwerte zeigen</source>
+        <translation>Vis tabelværdier</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

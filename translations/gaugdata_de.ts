@@ -1042,6 +1042,10 @@ Choose another filename !</source>
         <source>Automatic</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tabellenwerte zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

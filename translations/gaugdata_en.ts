@@ -1045,6 +1045,10 @@ Choose another file name!</translation>
         <source>Automatic</source>
         <translation>Automatic</translation>
     </message>
+    <message>
+        <source>Tabellenwerte zeigen</source>
+        <translation>Show table values</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

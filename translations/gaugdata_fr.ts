@@ -1045,6 +1045,10 @@ Choisissez un autre nom de fichier !</translation>
         <source>Automatic</source>
         <translation>Automatique</translation>
     </message>
+    <message>
+        <source>Tabellenwerte zeigen</source>
+        <translation>Afficher les valeurs de la table</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

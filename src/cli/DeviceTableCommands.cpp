@@ -28,8 +28,8 @@ class HostWait final : public WaitWindow {
   TSondAmComPort& link_;
 };
 
-void PrintList(const TNoSortStringCollection& list, std::ostream& out) {
-  for (const std::string& line : list) out << Windows1252ToUtf8(line) << '\n';
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+  for (const std::string& line : lines) out << Windows1252ToUtf8(line) << '\n';
 }
 
 // One set: its list text and descriptor, then the ten values in two rows.
@@ -47,43 +47,32 @@ void PrintSet(const CoefficientListItem& item, std::ostream& out) {
 
 }  // namespace
 
-bool ParseDeviceTableChoice(const std::string& word, DeviceTableChoice& choice) {
+bool ParseDeviceTableMode(const std::string& word, DeviceTableMode& mode) {
   if (word == "languages") {
-    choice = DeviceTableChoice::kLanguages;
+    mode = DeviceTableMode::kLanguages;
   } else if (word == "materials") {
-    choice = DeviceTableChoice::kMaterials;
+    mode = DeviceTableMode::kMaterials;
   } else if (word == "media") {
-    choice = DeviceTableChoice::kMedia;
+    mode = DeviceTableMode::kMedia;
   } else {
     return false;
   }
   return true;
 }
 
-int RunDeviceTable(TSondAmComPort& link, DeviceTables& tables, DeviceTableChoice choice,
+int RunDeviceTable(TSondAmComPort& link, DeviceTables& tables, DeviceTableMode mode,
                    bool withValues, std::ostream& out) {
-  TNoSortStringCollection list;
+  DeviceTableDialogModel dialog(
+      mode, tables, [&](DeviceTableMode m, DeviceTables& t) { LoadTableFor(link, m, t); },
+      [&] { return link.SerialNumber(); });
   try {
-    // The table is loaded again on every call, replacing what was loaded.
-    switch (choice) {
-      case DeviceTableChoice::kLanguages:
-        tables.languages.Clear();
-        RenderLanguages(list, tables.languages, [&] { LoadLanguages(link, tables); });
-        break;
-      case DeviceTableChoice::kMaterials:
-        tables.materials.Clear();
-        RenderMaterials(list, tables.materials, withValues, [&] { LoadMaterials(link, tables); });
-        break;
-      case DeviceTableChoice::kMedia:
-        tables.media.Clear();
-        RenderMedia(list, tables.media, withValues, [&] { LoadMedia(link, tables); });
-        break;
-    }
+    dialog.Open();
   } catch (...) {
-    PrintList(list, out);
+    PrintLines(dialog.Lines(), out);
     throw;
   }
-  PrintList(list, out);
+  if (withValues) dialog.SetShowValues(true);
+  PrintLines(dialog.Lines(), out);
   return kExitOk;
 }
 

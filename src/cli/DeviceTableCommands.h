@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "device/DeviceTableDialogModel.h"
 #include "device/DeviceTables.h"
 
 namespace gd {
@@ -18,15 +19,13 @@ class TSondAmComPort;
 
 namespace gd::cli {
 
-enum class DeviceTableChoice { kLanguages, kMaterials, kMedia };
-
 // "languages", "materials", "media"; false for anything else.
-bool ParseDeviceTableChoice(const std::string& word, DeviceTableChoice& choice);
+bool ParseDeviceTableMode(const std::string& word, DeviceTableMode& mode);
 
 // Loads the table from the meter and prints its rendering (UTF-8, one line
 // each). A failed load prints the rendering up to ">>KANN LISTE NICHT
 // LADEN<<" and rethrows. Returns the exit status.
-int RunDeviceTable(TSondAmComPort& link, DeviceTables& tables, DeviceTableChoice choice,
+int RunDeviceTable(TSondAmComPort& link, DeviceTables& tables, DeviceTableMode mode,
                    bool withValues, std::ostream& out);
 
 struct CoefficientRequest {

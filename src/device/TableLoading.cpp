@@ -136,6 +136,20 @@ void LoadUserCoefficients(TSondAmComPort& link, TFRD_Tabelle& table) {
   LoadDeviceTable(link, kTableUserCoefficients, table);
 }
 
+void LoadTableFor(TSondAmComPort& link, DeviceTableMode mode, DeviceTables& tables) {
+  switch (mode) {
+    case DeviceTableMode::kLanguages:
+      LoadLanguages(link, tables);
+      break;
+    case DeviceTableMode::kMaterials:
+      LoadMaterials(link, tables);
+      break;
+    case DeviceTableMode::kMedia:
+      LoadMedia(link, tables);
+      break;
+  }
+}
+
 std::uint8_t SendUserSet(TSondAmComPort& link, std::uint8_t slot, ByteView record) {
   link.RequireCoefficientFirmware();
   if (record.size() != TWMMKoeffs::kRecordSize) {

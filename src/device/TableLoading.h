@@ -11,6 +11,7 @@
 
 #include "core/Bytes.h"
 #include "device/CoefficientDialogModel.h"
+#include "device/DeviceTableDialogModel.h"
 #include "device/DeviceTables.h"
 
 namespace gd {
@@ -30,6 +31,8 @@ void LoadMaterials(TSondAmComPort& link, DeviceTables& tables);
 void LoadMedia(TSondAmComPort& link, DeviceTables& tables);
 void LoadFactoryCoefficients(TSondAmComPort& link, TFRD_Tabelle& table);
 void LoadUserCoefficients(TSondAmComPort& link, TFRD_Tabelle& table);
+// The table the device-table dialog shows in `mode`.
+void LoadTableFor(TSondAmComPort& link, DeviceTableMode mode, DeviceTables& tables);
 
 // Command 0x5A with sub-command 3: one user set (its 62-byte record) into
 // `slot`. Returns the meter's status: 0 when it took the set, non-zero when

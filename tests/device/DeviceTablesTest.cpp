@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/Real48.h"
+#include "device/DeviceTableDialogModel.h"
 #include "device/DeviceTables.h"
 
 namespace gd {
@@ -149,6 +150,43 @@ TEST(DeviceTables, MenuAndTabClearAndEditMarks) {
   EXPECT_TRUE(table.name.empty());
   EXPECT_FALSE(table.loaded);
   EXPECT_TRUE(table.editable.none());
+}
+
+TEST(DeviceTableDialogModel, OpenAlwaysReloadsAndTheCheckBoxOnlyRenders) {
+  DeviceTables tables;
+  int loads = 0;
+  bool fail = false;
+  DeviceTableDialogModel dialog(
+      DeviceTableMode::kMaterials, tables,
+      [&](DeviceTableMode mode, DeviceTables& t) {
+        EXPECT_EQ(mode, DeviceTableMode::kMaterials);
+        ++loads;
+        if (fail) throw std::runtime_error("RECEIVE TIMEOUT");
+        t.materials = Materials();
+      },
+      [] { return std::string("SN4711"); });
+  EXPECT_TRUE(dialog.CheckBoxVisible());
+  EXPECT_EQ(DeviceTableDialogModel::CheckBoxText(), "Tabellenwerte zeigen");
+  dialog.Open();
+  dialog.Open();
+  EXPECT_EQ(loads, 2);  // loaded again on every opening
+  EXPECT_EQ(dialog.Caption(), "SN4711");
+  EXPECT_EQ(dialog.Lines().size(), 4u);
+  dialog.SetShowValues(true);
+  EXPECT_EQ(loads, 2);
+  EXPECT_EQ(dialog.Lines().size(), 12u);
+  dialog.SetShowValues(false);
+  EXPECT_EQ(dialog.Lines().size(), 4u);
+
+  fail = true;
+  EXPECT_THROW(dialog.Open(), std::runtime_error);
+  EXPECT_EQ(dialog.Caption(), "");
+  EXPECT_FALSE(tables.materials.loaded);  // the old table is gone
+  EXPECT_EQ(dialog.Lines(),
+            (std::vector<std::string>{"*** MATERIALIEN ***", ">>KANN LISTE NICHT LADEN<<"}));
+
+  DeviceTableDialogModel languages(DeviceTableMode::kLanguages, tables, nullptr, nullptr);
+  EXPECT_FALSE(languages.CheckBoxVisible());
 }
 
 }  // namespace
