@@ -21,6 +21,11 @@ namespace gd::cli {
 
 // "languages", "materials", "media"; false for anything else.
 bool ParseDeviceTableMode(const std::string& word, DeviceTableMode& mode);
+// The same under the names the device dispatch uses.
+using DeviceTableChoice = DeviceTableMode;
+inline bool ParseDeviceTableChoice(const std::string& word, DeviceTableChoice& choice) {
+  return ParseDeviceTableMode(word, choice);
+}
 
 // Loads the table from the meter and prints its rendering (UTF-8, one line
 // each). A failed load prints the rendering up to ">>KANN LISTE NICHT
