@@ -10,6 +10,7 @@
 #include "app/OpenDocument.h"
 #include "app/ParameterSetCommand.h"
 #include "app/SeriesList.h"
+#include "cli/CliDevice.h"
 #include "cli/CliRun.h"
 #include "cli/CliText.h"
 #include "cli/TerminalProgress.h"
@@ -331,6 +332,7 @@ int RunInfo(OpenedFile& file, std::ostream& out) {
 void SetPlotRenderer(PlotRenderer renderer) { Renderer() = std::move(renderer); }
 
 int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) {
+  if (request.command->command == Command::kDevice) return RunDeviceCommand(request, out, err);
   OpenedFile file(request, err);
   switch (request.command->command) {
     case Command::kInfo:
@@ -347,6 +349,8 @@ int RunCommand(const CliRequest& request, std::ostream& out, std::ostream& err) 
       return RunPlot(request, file);
     case Command::kStats:
       return RunStats(request, file, out);
+    case Command::kDevice:
+      break;
   }
   throw EGaugData(std::string("command not available: ") + request.command->name);
 }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "cli/CliDevice.h"
 #include "cli/CliText.h"
 #include "convert/LabelTable.h"
 
@@ -115,6 +116,21 @@ const std::vector<CommandSpec> kCommands = {
      "fields, firmware options, interfaces, name lists, coefficient sets and the\n"
      "input and output tables, one line per entry.\n",
      1, 1, ""},
+    {Command::kDevice, "device", "ACTION [ARGUMENT]", "talk to a meter on a serial port",
+     "Talks to a meter on a serial port. ACTION is one of:\n", 1, 2,
+     "  --port NAME|PATH      the serial port: COM1 .. COM9, a system name\n"
+     "                        (ttyUSB0) or a path (/dev/serial/by-id/...);\n"
+     "                        default COM2\n"
+     "  --baud N              110 .. 256000 (default 9600)\n"
+     "  --data N              data bits 5 .. 8 (default 8)\n"
+     "  --parity P            none, odd, even, mark or space (default even)\n"
+     "  --stop N              stop bits 1, 1.5 or 2 (default 2)\n"
+     "  --flow rtscts|none    RTS/CTS handshake (default rtscts)\n"
+     "  --timeout MS          receive time-out per byte, 1 .. 600000 (default 2000)\n"
+     "  --block-size N        bytes per values block of a download, 8 .. 2048\n"
+     "                        (default 2048)\n"
+     "  --trace FILE          log every byte sent and received with a time stamp\n"
+     "                        in milliseconds\n"},
 };
 
 [[noreturn]] void Fail(const std::string& message, const CommandSpec* command) {
@@ -174,6 +190,7 @@ bool KnownOption(const std::string& name, const CommandSpec& command) {
       name == "language") {
     return true;
   }
+  if (command.command == Command::kDevice) return IsDeviceOption(name);
   if (name == "time") return command.command == Command::kList;
   if (name == "output" || name == "size") return command.command == Command::kPlot;
   if (name == "curve") return command.command == Command::kStats;
@@ -227,6 +244,9 @@ void ApplyOption(const std::string& name, const std::string& value, CliRequest& 
     } else {
       Fail("--time: \"" + value + "\" is not one of start, end, duration", command);
     }
+  } else if (command->command == Command::kDevice) {
+    ApplyDeviceOption(name, value, request.device,
+                      [command](const std::string& message) { Fail(message, command); });
   } else if (name == "output") {
     if (value.empty()) Fail("-o: OUT is an empty name", command);
     request.output = value;
@@ -327,8 +347,13 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
       ApplyOption("output", arguments[++i], request);
       continue;
     }
-    if (arg[1] != '-') Fail("unknown option " + arg + " for " + command->name, command);
-    std::string name = arg.substr(2);
+    std::string name;
+    if (arg == "-o" && command->command == Command::kDevice) {
+      name = "output";
+    } else {
+      if (arg[1] != '-') Fail("unknown option " + arg + " for " + command->name, command);
+      name = arg.substr(2);
+    }
     std::string value;
     const std::size_t equals = name.find('=');
     const bool inlineValue = equals != std::string::npos;
@@ -344,7 +369,9 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
       request.csv.excelDe = true;
       continue;
     }
-    if (!inlineValue) {
+    if (!inlineValue && command->command == Command::kDevice && IsDeviceFlag(name)) {
+      value = "1";
+    } else if (!inlineValue) {
       if (i + 1 >= arguments.size()) Fail("option --" + name + " needs a value", command);
       value = arguments[++i];
     }
@@ -359,6 +386,11 @@ CliRequest ParseCommandLine(const std::vector<std::string>& arguments) {
     Fail("unexpected argument \"" +
              request.arguments[static_cast<std::size_t>(command->maxArguments)] + "\"",
          command);
+  }
+  if (command->command == Command::kDevice) {
+    CheckDeviceArguments(request.arguments, request.device,
+                         [command](const std::string& message) { Fail(message, command); });
+    return request;
   }
   if (request.arguments[0].empty()) Fail("FILE is an empty name", command);
   if (command->command == Command::kExport && request.arguments[1].empty()) {
@@ -406,7 +438,9 @@ std::string CommandUsage(const CommandSpec& command) {
   std::ostringstream out;
   out << "Usage: " << kProgram << ' ' << command.name << ' ' << command.arguments
       << " [OPTIONS]\n\n"
-      << command.description << '\n';
+      << command.description;
+  if (command.command == Command::kDevice) out << DeviceActionsHelp();
+  out << '\n';
   if (*command.extraOptions != '\0') out << "Options:\n" << command.extraOptions << '\n';
   out << CommonOptionsHelp();
   return out.str();

@@ -20,7 +20,7 @@
 
 namespace gd::cli {
 
-enum class Command { kList, kDetails, kParams, kInfo, kExport, kPlot, kStats };
+enum class Command { kList, kDetails, kParams, kInfo, kExport, kPlot, kStats, kDevice };
 
 struct CommandSpec {
   Command command;
@@ -36,6 +36,25 @@ struct CommandSpec {
 // The commands the tool offers, in the order of the overview.
 const std::vector<CommandSpec>& Commands();
 const CommandSpec* FindCommand(const std::string& name);
+
+// Options of the device commands (`gaugdata-cli device ...`).
+struct DeviceOptions {
+  std::string port = "COM2";  // --port: "COMn", a system name or a path
+  int baudOrdinal = 7;        // --baud 9600
+  int dataOrdinal = 3;        // --data 8
+  int parityOrdinal = 2;      // --parity even
+  int stopOrdinal = 2;        // --stop 2
+  bool hardwareFlow = true;   // --flow rtscts|none
+  int timeoutMs = 2000;       // --timeout MS
+  int blockSize = 2048;       // --block-size N (8 .. 2048)
+  std::string trace;          // --trace FILE
+  std::string output;         // -o / --output FILE
+  bool set = false;           // --set (clock)
+  bool force = false;         // --force: overwrite the output file
+  bool values = false;        // --values (tables)
+  std::string save;           // --save FILE (coefficients)
+  std::string send;           // --send FILE (coefficients)
+};
 
 struct CliRequest {
   enum class Action { kRun, kHelp, kVersion };
@@ -53,6 +72,7 @@ struct CliRequest {
   std::optional<std::string> from, to;
   std::optional<std::string> curve;
   CsvOptions csv;  // export: the layout of a .csv target
+  DeviceOptions device;    // device: ACTION is arguments[0]
 };
 
 // Wrong usage: the message and the command it concerns (null: none known).

@@ -65,8 +65,8 @@ class ISerialPort {
   // Takes up to bytes.size() received bytes; returns how many were taken.
   virtual std::size_t Read(std::span<std::uint8_t> bytes) = 0;
 
-  // Returns when input arrived or after at most `timeoutMs` (it may return
-  // earlier). Lets the port's own machinery run; never busy-spins.
+  // Returns when new input arrived (beyond what is waiting already) or after
+  // at most `timeoutMs`. Lets the port's own machinery run; never busy-spins.
   virtual void WaitForInput(int timeoutMs) = 0;
   // Returns when the send queue is empty or after at most `timeoutMs`.
   virtual void WaitForSent(int timeoutMs) = 0;

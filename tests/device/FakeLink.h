@@ -23,8 +23,12 @@ namespace gd::test {
 
 using ByteList = std::vector<std::uint8_t>;
 
-// The bytes of a text, without a terminating zero.
-inline ByteList B(std::string_view text) { return ByteList(text.begin(), text.end()); }
+// The bytes of a text literal (zero bytes inside included), without its
+// terminating zero.
+template <std::size_t N>
+ByteList B(const char (&text)[N]) {
+  return ByteList(text, text + N - 1);
+}
 // Several byte lists joined.
 inline ByteList Cat(std::initializer_list<ByteList> parts) {
   ByteList all;
@@ -143,7 +147,6 @@ class FakePort final : public ISerialPort {
     return n;
   }
   void WaitForInput(int timeoutMs) override {
-    if (!line_.input.empty()) return;
     // Jump to the next arrival within the time-out, else to the time-out.
     std::int64_t until = line_.now + timeoutMs;
     for (const auto& p : line_.pending) until = std::min(until, std::max(p.at, line_.now));
