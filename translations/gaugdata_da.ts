@@ -1049,6 +1049,18 @@ Vælg et andet filnavn!</translation>
         <source>Tabellenwerte zeigen</source>
         <translation>Vis tabelværdier</translation>
     </message>
+    <message>
+        <source>%s-Zeit ist:</source>
+        <translation>%s-tid er:</translation>
+    </message>
+    <message>
+        <source>PC-Zeit war:</source>
+        <translation>PC-tid var:</translation>
+    </message>
+    <message>
+        <source>%s-Zeit war:</source>
+        <translation>%s-tid var:</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

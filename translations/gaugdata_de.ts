@@ -1046,6 +1046,18 @@ Choose another filename !</source>
         <source>Tabellenwerte zeigen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%s-Zeit ist:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC-Zeit war:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s-Zeit war:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

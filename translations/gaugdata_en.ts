@@ -1049,6 +1049,18 @@ Choose another file name!</translation>
         <source>Tabellenwerte zeigen</source>
         <translation>Show table values</translation>
     </message>
+    <message>
+        <source>%s-Zeit ist:</source>
+        <translation>%s time is:</translation>
+    </message>
+    <message>
+        <source>PC-Zeit war:</source>
+        <translation>PC time was:</translation>
+    </message>
+    <message>
+        <source>%s-Zeit war:</source>
+        <translation>%s time was:</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1049,6 +1049,18 @@ Choisissez un autre nom de fichier !</translation>
         <source>Tabellenwerte zeigen</source>
         <translation>Afficher les valeurs de la table</translation>
     </message>
+    <message>
+        <source>%s-Zeit ist:</source>
+        <translation>Heure %s :</translation>
+    </message>
+    <message>
+        <source>PC-Zeit war:</source>
+        <translation>Heure du PC (avant) :</translation>
+    </message>
+    <message>
+        <source>%s-Zeit war:</source>
+        <translation>Heure %s (avant) :</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -46,6 +46,7 @@ Configuration ReadConfiguration(const IniFile& ini) {
   c.stopBitsOrd = ini.ReadInteger(ini::kComPort, "Stops(ORD)", 2);
   c.chunkSize = ini.ReadInteger(ini::kComPort, "SHUNKS", 2048);
   c.timeout = ini.ReadInteger(ini::kComPort, "TIMEOUT", 2000);
+  c.comPortPath = ini.ReadString(ini::kComPort, "PATH", "");
   return c;
 }
 

@@ -45,6 +45,9 @@ struct Configuration {
   int stopBitsOrd = 2;
   int chunkSize = 2048;  // SHUNKS
   int timeout = 2000;    // TIMEOUT, read only, never written
+  // PATH: the system port or path that stands for COM<n> (empty: the system's
+  // default mapping, see device/port/SystemSerialPort.h). Read only.
+  std::string comPortPath;
 };
 
 // Reads every key; values that are missing or do not parse take the defaults.

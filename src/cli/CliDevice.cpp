@@ -8,6 +8,7 @@
 #include "app/Edition.h"
 #include "cli/CliRun.h"
 #include "cli/CliText.h"
+#include "cli/DeviceTableCommands.h"
 #include "cli/TerminalProgress.h"
 #include "core/DateTime.h"
 #include "core/Errors.h"
@@ -126,7 +127,11 @@ int RunDownload(const CliRequest& request, DeviceSession* session, std::ostream&
   MeasurementFile document(files, handler, messages);
   document.SetLocale(request.locale);
   document.Open(temp, true);
-  if (!document.SaveReceivedAs(request.device.output)) return kExitError;
+  const std::string& target = request.device.output;
+  const bool existed = std::filesystem::exists(target, ignored);
+  if (!document.SaveReceivedAs(target)) return kExitError;
+  // Saving keeps the previous content as "<name>.~SD"; a new file has none.
+  if (!existed) std::filesystem::remove(ChangeFileExt(target, kBackupExtension), ignored);
   out << "received " << document.StreamSize() << " bytes";
   if (document.SeriesCount() > 0) out << ", " << document.SeriesCount() << " series";
   out << " into " << request.device.output << '\n';
@@ -156,12 +161,29 @@ int RunClock(const CliRequest& request, DeviceSession* session, std::ostream& ou
   return kExitOk;
 }
 
+int RunTable(const CliRequest& request, DeviceSession* session, std::ostream& out, std::ostream&) {
+  DeviceTableChoice choice{};
+  ParseDeviceTableChoice(request.arguments.at(1), choice);
+  return RunDeviceTable(session->Link(), session->Tables(), choice, request.device.values, out);
+}
+
+int RunCoefficients(const CliRequest& request, DeviceSession* session, std::ostream& out,
+                    std::ostream& err) {
+  DownloadMessages messages(err, false);
+  CoefficientRequest coefficients{request.device.save, request.device.send};
+  return RunDeviceCoefficients(session->Link(), session->Tables(), coefficients, messages, out);
+}
+
 const std::vector<DeviceAction> kActions = {
     {"ports", "", "list the system's serial ports", 0, RunPorts, false},
     {"identify", "", "serial number, firmware version and date of the meter", 0, RunIdentify},
     {"download", "-o FILE.sdx [--force]",
      "fetch the meter's measurement memory into a measurement file", 0, RunDownload},
     {"clock", "[--set]", "show the meter's clock; --set sets it to the PC's time", 0, RunClock},
+    {"table", "languages|materials|media [--values]", "show one of the meter's tables", 1,
+     RunTable},
+    {"coefficients", "[--save FILE.wmm] [--send FILE.wmm]",
+     "list, save or send the heat-flow coefficient sets", 0, RunCoefficients},
 };
 
 }  // namespace
@@ -288,6 +310,14 @@ void CheckDeviceArguments(const std::vector<std::string>& arguments, const Devic
   } else if (!options.output.empty()) {
     fail("-o is an option of device download only");
   }
+  if (name == "table") {
+    DeviceTableChoice choice{};
+    if (arguments.size() < 2 || !ParseDeviceTableChoice(arguments[1], choice))
+      fail("device table needs languages, materials or media");
+  }
+  if (options.values && name != "table") fail("--values is an option of device table only");
+  if ((!options.save.empty() || !options.send.empty()) && name != "coefficients")
+    fail("--save and --send are options of device coefficients only");
   if (options.set && name != "clock") fail("--set is an option of device clock only");
   if (options.force && name != "download") fail("--force is an option of device download only");
 }

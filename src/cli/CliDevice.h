@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "device/DeviceTables.h"
 #include "device/SondAmComPort.h"
 
 namespace gd::cli {
@@ -84,6 +85,8 @@ class DeviceSession {
   void Connect();
   TSondAmComPort& Link() { return *link_; }
   CliLinkHost& Host() { return host_; }
+  // The tables loaded from the meter, held beside the link.
+  DeviceTables& Tables() { return tables_; }
   std::ostream& Err() { return err_; }
 
  private:
@@ -93,6 +96,7 @@ class DeviceSession {
   std::ofstream traceFile_;
   std::unique_ptr<ISerialPort> tracePort_;
   std::unique_ptr<TSondAmComPort> link_;
+  DeviceTables tables_;
   int portIndex_ = 0;
   std::string portName_;
 };

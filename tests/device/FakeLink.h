@@ -29,6 +29,9 @@ template <std::size_t N>
 ByteList B(const char (&text)[N]) {
   return ByteList(text, text + N - 1);
 }
+// The bytes of a text.
+inline ByteList B(std::string_view text) { return ByteList(text.begin(), text.end()); }
+inline ByteList B(const std::string& text) { return ByteList(text.begin(), text.end()); }
 // Several byte lists joined.
 inline ByteList Cat(std::initializer_list<ByteList> parts) {
   ByteList all;
