@@ -71,8 +71,8 @@ struct CliRequest {
   int width = 900, height = 600;
   std::optional<std::string> from, to;
   std::optional<std::string> curve;
-  CsvOptions csv;  // export: the layout of a .csv target
-  DeviceOptions device;    // device: ACTION is arguments[0]
+  CsvOptions csv;        // export: the layout of a .csv target
+  DeviceOptions device;  // device: ACTION is arguments[0]
 };
 
 // Wrong usage: the message and the command it concerns (null: none known).
