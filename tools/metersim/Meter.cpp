@@ -319,8 +319,8 @@ void Meter::ClockSet() {
   const unsigned month = b[2], day = b[3], hour = b[5], minute = b[6], second = b[7];
   const bool valid = month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month) &&
                      hour < 24 && minute < 60 && second < 60;
-  log_.Write(Format("cmd 7b Set HostDateTime %s: %02u.%02u.%04u %02u:%02u:%02u (byte 4 = %u)",
-                    valid ? "" : "refused", day, month, year, hour, minute, second, b[4]));
+  log_.Write(Format("cmd 7b Set HostDateTime%s: %02u.%02u.%04u %02u:%02u:%02u (byte 4 = %u)",
+                    valid ? "" : " refused", day, month, year, hour, minute, second, b[4]));
   if (!valid) return;
   clockBase_ = DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
   clockSetAt_ = SteadySeconds();
