@@ -1,5 +1,6 @@
 #include "Meter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -361,6 +362,8 @@ bool Meter::Faulty(const BlockFault& fault, int block, std::set<int>& done) {
 
 void Meter::Download(bool checked) {
   const auto start = std::chrono::steady_clock::now();
+  acks_ = 0;
+  ackWaitMs_ = ackWaitMaxMs_ = 0;
   log_.Write(Format("cmd %02x Measuring Values (%s)", checked ? 0xBB : 0xDB,
                     checked ? "checksummed blocks" : "plain blocks"));
   if (settings_.noData) {
@@ -387,6 +390,11 @@ void Meter::Download(bool checked) {
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   log_.Write(Format("download: done, %zu bytes of memory in %.0f ms", memory_.Bytes().size(), ms));
+  if (acks_ > 0) {
+    // From the block's last byte to the answer: what the program adds per block.
+    log_.Write(Format("download: %d answers to values blocks, %.1f ms on average, %.1f ms at most",
+                      acks_, ackWaitMs_ / acks_, ackWaitMaxMs_));
+  }
 }
 
 void Meter::SendCheckedBlocks(std::size_t blockSize) {
@@ -430,7 +438,14 @@ void Meter::SendCheckedBlocks(std::size_t blockSize) {
         log_.Write(Format("download: block %d sent without one byte (fault)", block));
       }
       line_.Send(sent);
+      const auto sentAt = std::chrono::steady_clock::now();
       const std::uint8_t reply = Ack(Format("values block %d", block).c_str());
+      const double wait =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - sentAt)
+              .count();
+      ackWaitMs_ += wait;
+      ackWaitMaxMs_ = std::max(ackWaitMaxMs_, wait);
+      ++acks_;
       if (reply == sum) break;
       log_.Write(Format("download: block %d refused with %02x (try %d)", block, reply, tries));
       if (tries >= settings_.maxTries) {

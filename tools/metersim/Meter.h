@@ -90,6 +90,9 @@ class Meter {
   bool recalled_ = false;
   int readbacks_ = 0;
   std::set<int> corrupted_, dropped_;
+  int acks_ = 0;  // answers to values blocks in the running download, and their waits
+  double ackWaitMs_ = 0;
+  double ackWaitMaxMs_ = 0;
 };
 
 }  // namespace gd::sim
