@@ -8,54 +8,10 @@
 #include <fstream>
 #include <memory>
 
-#include "CliProcess.h"
-#include "support/MeterSimProcess.h"
-#include "support/StreamBuilder.h"
+#include "DeviceCliFixture.h"
 
 namespace gd::test {
 namespace {
-
-namespace fs = std::filesystem;
-using ::testing::HasSubstr;
-using ::testing::Not;
-
-class DeviceCli : public ::testing::Test {
- protected:
-  // Starts the meter; a failure when it does not come up.
-  bool Meter(std::vector<std::string> args) {
-    meter_.reset();
-    meter_ = std::make_unique<MeterSim>(args, dir_.Path("meter.log"));
-    EXPECT_TRUE(meter_->Ok()) << meter_->Error();
-    return meter_->Ok();
-  }
-
-  // `gaugdata-cli device <args> --port <the meter>`.
-  CliResult Device(std::vector<std::string> args) {
-    args.insert(args.begin(), "device");
-    args.push_back("--port");
-    args.push_back(meter_->Port());
-    return RunCli(args);
-  }
-
-  // The memory as the meter serves it, saved by the meter.
-  std::string MemoryOf(std::vector<std::string> args) {
-    const std::string path = dir_.Path("memory-" + std::to_string(++memories_) + ".bin").string();
-    args.push_back("--write-memory");
-    args.push_back(path);
-    if (!Meter(args)) return {};
-    return ReadFileBytes(path);
-  }
-
-  // A small valid measurement file, for transfers with many small blocks.
-  std::string SmallMemoryFile() {
-    sb::StreamSpec spec;
-    return dir_.Put("small.sdx", sb::BuildStream(spec));
-  }
-
-  ScratchDir dir_;
-  std::unique_ptr<MeterSim> meter_;
-  int memories_ = 0;
-};
 
 // The received file holds the memory byte for byte, apart from the reception
 // stamp (prolog bytes 154..159) and the saved file's user-data flag (bit 0 of
@@ -218,51 +174,6 @@ TEST_F(DeviceCli, WrongHandshakeIsNotRetried) {
   EXPECT_EQ(meter_->Count("handshake 2"), 0);
 }
 
-TEST_F(DeviceCli, TablesWithAndWithoutValues) {
-  ASSERT_TRUE(Meter({}));
-  const CliResult languages = Device({"table", "languages"});
-  ASSERT_EQ(languages.status, 0) << languages.err;
-  EXPECT_THAT(languages.out, HasSubstr("*** SPRACHEN ***\n"));
-  EXPECT_THAT(languages.out, HasSubstr("DE= Deutsch\n"));
-  EXPECT_THAT(languages.out, HasSubstr("NL= Nederlands\n"));
-
-  const CliResult materials = Device({"table", "materials"});
-  ASSERT_EQ(materials.status, 0) << materials.err;
-  EXPECT_THAT(materials.out, HasSubstr("*** MATERIALIEN ***\n"));
-  EXPECT_THAT(materials.out, HasSubstr("-Stahl"));
-  EXPECT_THAT(materials.out, HasSubstr("-Grauguß"));
-  EXPECT_THAT(materials.out, HasSubstr("-Benutzer 1" + std::string(6, ' ') + " EDITIERBAR"));
-  EXPECT_THAT(materials.out, Not(HasSubstr("Descriptor")));
-  const CliResult materialValues = Device({"table", "materials", "--values"});
-  ASSERT_EQ(materialValues.status, 0) << materialValues.err;
-  EXPECT_THAT(materialValues.out, HasSubstr(" Descriptor      : 00001\n"));
-  EXPECT_THAT(materialValues.out, HasSubstr(" c_trans_MIN     :   3100.0  m/s\n"));
-  EXPECT_THAT(materialValues.out, HasSubstr(" Rauhigkeit      :      0.5  mm\n"));
-
-  const CliResult media = Device({"table", "media"});
-  ASSERT_EQ(media.status, 0) << media.err;
-  EXPECT_THAT(media.out, HasSubstr("*** MEDIEN ***\n"));
-  EXPECT_THAT(media.out, HasSubstr("-Heizöl EL"));
-  EXPECT_THAT(media.out, Not(HasSubstr("Roh")));
-  const CliResult mediaValues = Device({"table", "media", "--values"});
-  ASSERT_EQ(mediaValues.status, 0) << mediaValues.err;
-  EXPECT_THAT(mediaValues.out, HasSubstr(" Descriptor      : 10001\n"));
-  EXPECT_THAT(mediaValues.out, HasSubstr(" Roh             :     1.00  g/cm³\n"));
-  EXPECT_THAT(mediaValues.out, HasSubstr(" Viskositaet_MAX :     1.79  mm²/s\n"));
-  EXPECT_THAT(mediaValues.out, HasSubstr(" c_medium_MIN    :   1400.0  m/s\n"));
-  // The user's medium carries the default code.
-  EXPECT_THAT(mediaValues.out, HasSubstr(" Descriptor      : 10000\n"));
-}
-
-TEST_F(DeviceCli, NamedTableOf256Entries) {
-  ASSERT_TRUE(Meter({"--materials", "256"}));
-  const CliResult r = Device({"table", "materials"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_THAT(r.out, HasSubstr("-Material 256"));
-  EXPECT_EQ(meter_->Count("cmd 64 Return from Slave"), 1);
-  EXPECT_EQ(meter_->Count("ignored"), 0) << "the line stayed in step: " << meter_->Log();
-}
-
 TEST_F(DeviceCli, ClockSetAndReadBack) {
   ASSERT_TRUE(Meter({"--clock", "2026-12-07 04:30:00"}));
   const CliResult before = Device({"clock"});
@@ -280,67 +191,6 @@ TEST_F(DeviceCli, ClockSetAndReadBack) {
   const CliResult after = Device({"clock"});
   ASSERT_EQ(after.status, 0) << after.err;
   EXPECT_THAT(after.out, HasSubstr(today));
-}
-
-TEST_F(DeviceCli, CoefficientsToAMeterWithEightSlots) {
-  ASSERT_TRUE(Meter({"--user-slots", "8"}));
-  const CliResult r = Device({"coefficients", "--send", GAUGDATA_DEMO_WMM});
-  ASSERT_EQ(r.status, 0) << r.err << meter_->Log();
-  // Three sets, five cleared slots, the ninth slot refused.
-  EXPECT_EQ(meter_->Count("cmd 5a 3 user set slot"), 9);
-  EXPECT_EQ(meter_->Count("user set slot 1: descriptor 10001"), 1);
-  EXPECT_EQ(meter_->Count("user set slot 2: descriptor 10002"), 1);
-  EXPECT_EQ(meter_->Count("user set slot 3: descriptor 10003"), 1);
-  EXPECT_EQ(meter_->Count("(empty)"), 5);
-  EXPECT_EQ(meter_->Count("user set slot 9: no such slot"), 1);
-  EXPECT_EQ(meter_->Count("cmd 5a 4 store"), 1);
-  EXPECT_EQ(meter_->Count("cmd 5a 5 recall"), 1);
-  EXPECT_THAT(r.out, HasSubstr("sent 3 of 3 sets; user slots in the meter: 8"));
-
-  // Saving what the meter now holds gives the three sets back.
-  const std::string saved = dir_.Path("back.wmm").string();
-  const CliResult save = Device({"coefficients", "--save", saved});
-  ASSERT_EQ(save.status, 0) << save.err;
-  const std::string text = ReadFileBytes(saved);
-  EXPECT_THAT(text, HasSubstr("\\DESCRIPTOR=10001"));
-  EXPECT_THAT(text, HasSubstr("\\DESCRIPTOR=10003"));
-}
-
-TEST_F(DeviceCli, ReadBackDifferenceCausesExactlyOneResend) {
-  for (const char* fault : {"--readback-fault=once", "--readback-fault=always"}) {
-    SCOPED_TRACE(fault);
-    ASSERT_TRUE(Meter({"--user-slots", "8", fault}));
-    const CliResult r = Device({"coefficients", "--send", GAUGDATA_DEMO_WMM});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(meter_->Count("cmd 5a 3 user set slot"), 18) << meter_->Log();
-    EXPECT_EQ(meter_->Count("cmd 5a 4 store"), 1);
-  }
-}
-
-TEST_F(DeviceCli, TooOldFirmwareIsRefusedBeforeAnyByteOfTheOperation) {
-  ASSERT_TRUE(Meter({"--firmware", "3.11"}));
-  const CliResult materials = Device({"table", "materials"});
-  EXPECT_EQ(materials.status, 1);
-  EXPECT_THAT(materials.err, HasSubstr("V 3.11 wird nicht unterstützt"));
-  EXPECT_EQ(meter_->Count("cmd 58"), 0) << meter_->Log();
-  EXPECT_EQ(meter_->Count("cmd 64 Return from Slave"), 1);
-
-  // The coefficient dialog loads the media table first, so a meter older
-  // than 3.02 is refused with the named table's text, still before any byte.
-  ASSERT_TRUE(Meter({"--firmware", "3.01"}));
-  const CliResult coefficients = Device({"coefficients"});
-  EXPECT_EQ(coefficients.status, 1);
-  EXPECT_THAT(coefficients.err, HasSubstr("V 3.01 wird nicht unterstützt"));
-  EXPECT_EQ(meter_->Count("cmd 58"), 0) << meter_->Log();
-  EXPECT_EQ(meter_->Count("cmd 74"), 0);
-  EXPECT_EQ(meter_->Count("cmd 5a"), 0);
-
-  // A 3.12 meter gets its media table and then both coefficient tables.
-  ASSERT_TRUE(Meter({"--firmware", "3.12"}));
-  const CliResult newer = Device({"coefficients"});
-  EXPECT_EQ(newer.status, 0) << newer.err;
-  EXPECT_EQ(meter_->Count("cmd 74 table 26"), 1);
-  EXPECT_EQ(meter_->Count("ignored"), 0) << meter_->Log();
 }
 
 }  // namespace
