@@ -116,7 +116,7 @@ TEST_F(DeviceCli, CorruptedOrShortBlockIsReceivedAgain) {
     const std::string memory = MemoryOf({fault, "3"});
     const std::string target = dir_.Path(std::string("retried") + fault + ".sdx").string();
     const CliResult r =
-        Device({"download", "-o", target, "--block-size", "1024", "--timeout", "500"});
+        Device({"download", "-o", target, "--block-size", "1024", "--timeout", "1000"});
     ASSERT_EQ(r.status, 0) << r.err << meter_->Log();
     ExpectSameMemory(ReadFileBytes(target), memory);
     EXPECT_EQ(meter_->Count("download: block 3 refused"), 1);
@@ -155,7 +155,7 @@ TEST_F(DeviceCli, SilentMeterTimesOutAndTheConnectionIsTriedOnce) {
   ASSERT_TRUE(Meter({"--silent-after", "1000"}));
   const std::string target = dir_.Path("silent.sdx").string();
   const std::string trace = dir_.Path("silent.trace").string();
-  const CliResult d = Device({"download", "-o", target, "--timeout", "300", "--trace", trace});
+  const CliResult d = Device({"download", "-o", target, "--timeout", "500", "--trace", trace});
   EXPECT_EQ(d.status, 1);
   EXPECT_THAT(d.err, HasSubstr("RECEIVE TIMEOUT"));
   EXPECT_FALSE(fs::exists(target));
