@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/Messages.h"
+#include "core/TextTools.h"
 #include "export/XlsWriter.h"
 #if defined(GAUGDATA_WITH_XLSX)
 #include "export/XlsxWriter.h"
