@@ -69,6 +69,54 @@ void ValuesTable::EndRow() {
   ++rowCount_;
 }
 
+namespace {
+
+std::vector<std::string> ItemsOf(const TSeriesDescription& d) {
+  std::vector<std::string> items;
+  const int channels = std::clamp<int>(d.channelCount, 1, static_cast<int>(kMaxChannels));
+  for (int k = 0; k < channels; ++k) {
+    std::string item(1, static_cast<char>(d.channels[static_cast<std::size_t>(k)].letter));
+    items.push_back(item + ":");
+  }
+  return items;
+}
+
+}  // namespace
+
+std::vector<std::string> ValuesTable::ChannelItemsOf(TVXASCIIOUT& engine, int series) {
+  if (!engine.Usable()) return {};
+  TVXAblage& nav = engine.Navigator();
+  if (series < 1 || series > nav.SeriesCount()) return {};
+  TSeriesDescription d;
+  nav.GetSeriesDescription(series, d);
+  return ItemsOf(d);
+}
+
+std::string ValuesTable::SelectionText(const std::vector<TableRange>& ranges,
+                                       const TVXASCIIOUT& engine) const {
+  std::string text;
+  for (const TableRange& range : ranges) {
+    for (int r = range.top; r <= range.bottom; ++r) {
+      std::string line;
+      for (int c = range.left; c <= range.right; ++c) {
+        line += Cell(r, c);
+        engine.ColumnSeparator(line);
+      }
+      text += line;
+      text += "\r\n";
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> ValuesTable::ParameterSetLines(TVXASCIIOUT& engine) const {
+  std::vector<std::string> lines;
+  if (series_ <= 0) return lines;
+  const TSeriesDescription& d = description_;
+  engine.WriteParameterSet(&lines, d.entry, channel_, channel_, &d.valueCounts, d);
+  return lines;
+}
+
 ValuesTable::FillResult ValuesTable::Fill(TVXASCIIOUT& engine, int series, int channel,
                                           IProgress& progress) {
   Reset();
@@ -83,11 +131,8 @@ ValuesTable::FillResult ValuesTable::Fill(TVXASCIIOUT& engine, int series, int c
   }
   nav.GetSeriesDescription(series, description_);
   const TSeriesDescription& d = description_;
-  const int channels = std::clamp<int>(d.channelCount, 1, static_cast<int>(kMaxChannels));
-  for (int k = 0; k < channels; ++k) {
-    std::string item(1, static_cast<char>(d.channels[static_cast<std::size_t>(k)].letter));
-    channelItems_.push_back(item + ":");
-  }
+  channelItems_ = ItemsOf(d);
+  const int channels = static_cast<int>(channelItems_.size());
   channel_ = channel >= 0 && channel < channels ? channel : 0;
   valueCount_ = std::max<std::int32_t>(0, d.valueCounts[static_cast<std::size_t>(channel_ + 1)]);
   progress.SetMaximum(valueCount_);

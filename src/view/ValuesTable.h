@@ -28,9 +28,21 @@ inline constexpr const char* kTableCaptionText =
     "Me\xDF"
     "wertreihe aus %s";
 
+// A rectangle of grid cells, inclusive on all sides (data rows, grid columns).
+struct TableRange {
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
+};
+
 class ValuesTable {
  public:
   enum class FillResult { kFilled, kCancelled, kNoSeries };
+
+  // The channel items ("A:", "B:", ...) of series `series` (1-based) before
+  // any fill, for the channel choice; empty when the engine has no such series.
+  static std::vector<std::string> ChannelItemsOf(TVXASCIIOUT& engine, int series);
 
   // Walks series `series` (1-based) and takes the records of `channel`
   // (0-based; a channel the series lacks becomes channel 0). Records of other
@@ -64,6 +76,13 @@ class ValuesTable {
   int RowCount() const { return rowCount_; }
   // Data row 0.. and grid column 0..; an empty view outside the table.
   std::string_view Cell(int row, int column) const;
+
+  // The copied text of the ranges: per row the cells of the range, each
+  // followed by the engine's column separator, the row ended by CR LF.
+  std::string SelectionText(const std::vector<TableRange>& ranges, const TVXASCIIOUT& engine) const;
+  // The parameter-set lines of the filled series and channel; throws what
+  // the engine throws.
+  std::vector<std::string> ParameterSetLines(TVXASCIIOUT& engine) const;
 
   // Keeps the first `rows` data rows (headers and column map stay) and gives
   // the memory of the others back; the window does so when it closes.

@@ -127,6 +127,39 @@ TEST(ValuesTable, RowsOfOneChannelCarryTheExportTexts) {
   }
 }
 
+TEST(ValuesTable, ChannelChoiceCopiedTextAndParameterSetOfTheWindow) {
+  Engine e(TwoChannels());
+  // The channel choice before any fill; nothing for a series the file lacks.
+  EXPECT_EQ(ValuesTable::ChannelItemsOf(*e.out, 1), (std::vector<std::string>{"A:", "B:"}));
+  EXPECT_TRUE(ValuesTable::ChannelItemsOf(*e.out, 0).empty());
+  EXPECT_TRUE(ValuesTable::ChannelItemsOf(*e.out, 2).empty());
+
+  ValuesTable table;
+  EXPECT_TRUE(table.ParameterSetLines(*e.out).empty());  // nothing filled yet
+  Recorder progress;
+  ASSERT_EQ(table.Fill(*e.out, 1, 0, progress), ValuesTable::FillResult::kFilled);
+  ASSERT_GE(table.ColumnCount(), 3);
+
+  // Each cell is followed by the separator, each row ended by CR LF; ranges
+  // follow one another.
+  std::string sep;
+  e.out->ColumnSeparator(sep);
+  ASSERT_FALSE(sep.empty());
+  auto cell = [&](int r, int c) { return std::string(table.Cell(r, c)); };
+  const std::string expected = cell(0, 0) + sep + cell(0, 1) + sep + "\r\n" + cell(1, 0) + sep +
+                               cell(1, 1) + sep + "\r\n" + cell(2, 2) + sep + "\r\n";
+  EXPECT_EQ(table.SelectionText({{0, 0, 1, 1}, {2, 2, 2, 2}}, *e.out), expected);
+  EXPECT_EQ(table.SelectionText({}, *e.out), "");
+
+  // The parameter set of the filled channel, as the engine writes it.
+  std::vector<std::string> direct;
+  const TSeriesDescription& d = table.Description();
+  e.out->WriteParameterSet(&direct, d.entry, 0, 0, &d.valueCounts, d);
+  const std::vector<std::string> lines = table.ParameterSetLines(*e.out);
+  EXPECT_FALSE(lines.empty());
+  EXPECT_EQ(lines, direct);
+}
+
 TEST(ValuesTable, CancelEndsWithBreakRowAndMissingChannelFallsBack) {
   sb::StreamSpec spec;
   for (int i = 0; i < 100; ++i) {

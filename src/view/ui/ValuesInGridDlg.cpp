@@ -215,16 +215,9 @@ void TDLG_ValuesInGrid::Prepare(const std::string& sourceName, TVXASCIIOUT* engi
   // The channel letters of the series; the caller's channel, or the first.
   refilling_ = true;
   combKanal_->clear();
-  if (engine_ && engine_->Usable()) {
-    TVXAblage& nav = engine_->Navigator();
-    if (series_ >= 1 && series_ <= nav.SeriesCount()) {
-      TSeriesDescription d;
-      nav.GetSeriesDescription(series_, d);
-      const int channels = std::clamp<int>(d.channelCount, 1, static_cast<int>(kMaxChannels));
-      for (int k = 0; k < channels; ++k) {
-        combKanal_->addItem(QString(QChar(d.channels[static_cast<std::size_t>(k)].letter)) + ":");
-      }
-    }
+  if (engine_) {
+    for (const std::string& item : ValuesTable::ChannelItemsOf(*engine_, series_))
+      combKanal_->addItem(FromAnsi(item));
   }
   if (channel_ < 0 || channel_ >= combKanal_->count()) channel_ = 0;
   combKanal_->setCurrentIndex(combKanal_->count() > 0 ? channel_ : -1);
@@ -396,11 +389,9 @@ bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
 
 void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
   if (!engine_ || table_.Series() <= 0) return;
-  const TSeriesDescription& d = table_.Description();
   std::vector<std::string> lines;
   try {
-    engine_->WriteParameterSet(&lines, d.entry, table_.Channel(), table_.Channel(), &d.valueCounts,
-                               d);
+    lines = table_.ParameterSetLines(*engine_);
   } catch (const std::exception& e) {
     QMessageBox::critical(this, windowTitle(), FromAnsi(e.what()));
     return;
@@ -444,19 +435,10 @@ void TDLG_ValuesInGrid::FONT1Click() {
 QString TDLG_ValuesInGrid::SelectionText() const {
   const QItemSelectionModel* selection = grid_->selectionModel();
   if (!selection || !engine_) return {};
-  std::string text;
-  for (const QItemSelectionRange& range : selection->selection()) {
-    for (int r = range.top(); r <= range.bottom(); ++r) {
-      std::string line;
-      for (int c = range.left(); c <= range.right(); ++c) {
-        line += table_.Cell(r, c);
-        engine_->ColumnSeparator(line);
-      }
-      text += line;
-      text += "\r\n";
-    }
-  }
-  return FromAnsi(text);
+  std::vector<TableRange> ranges;
+  for (const QItemSelectionRange& range : selection->selection())
+    ranges.push_back({range.top(), range.left(), range.bottom(), range.right()});
+  return FromAnsi(table_.SelectionText(ranges, *engine_));
 }
 
 void TDLG_ValuesInGrid::CopySelection() const {
