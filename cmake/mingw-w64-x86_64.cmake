@@ -1,7 +1,7 @@
 # Cross build for 64-bit Windows with MinGW-w64 (Debian g++-mingw-w64-x86-64).
-# CI uses it to build what does not need Qt:
+# CI uses it to build the pure libraries, which need no Qt:
 #   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#         -DGAUGDATA_BUILD_GUI=OFF -DGAUGDATA_BUILD_TESTS=OFF -DGAUGDATA_BUILD_BENCH=OFF
+#         -DGAUGDATA_PURE_ONLY=ON
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
