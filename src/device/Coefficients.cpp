@@ -149,10 +149,22 @@ std::string CoefficientBannerLine(const CoefficientFileStyle& style) {
 }
 
 std::string CoefficientValueText(long double value, char decimalSeparator) {
+  // General format with as few significant digits as give the meter's value
+  // back: at most twelve for every value that twelve digits hold, up to
+  // fourteen for the few that need more, so a set read from the meter,
+  // saved and sent again stays bit for bit the same. Fourteen digits always
+  // fit the 20 characters.
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
-  std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
+  std::string text;
+  const Real48 stored = LongDoubleToReal48(value);
+  for (int precision = 1; precision <= 14; ++precision) {
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
+    if (result.ec != std::errc()) break;
+    text.assign(buffer, result.ptr);
+    long double back = 0;
+    if (ParseDecimal(text, back) && LongDoubleToReal48(back) == stored) break;
+  }
   for (char& c : text) {
     if (c == '.') c = decimalSeparator;
   }

@@ -80,9 +80,11 @@ struct CoefficientFileStyle {
 // and the device of the edition that writes the file.
 std::string CoefficientBannerLine(const CoefficientFileStyle& style);
 
-// A coefficient as the file writes it: general format with at most twelve
-// significant digits, left-aligned in twelve characters, a '+' in front of
-// values without a '-', never longer than 20 characters.
+// A coefficient as the file writes it: general format with the fewest
+// significant digits that read back as the same 6-byte value (at most twelve
+// where twelve suffice, else up to fourteen), left-aligned in twelve
+// characters, a '+' in front of values without a '-', never longer than 20
+// characters.
 std::string CoefficientValueText(long double value, char decimalSeparator = '.');
 
 // The whole file (Windows-1252, CR LF after every line) for these sets.

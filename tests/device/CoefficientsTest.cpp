@@ -82,7 +82,9 @@ TEST(CoefficientFileWriter, ValueTextsAndWholeFile) {
   EXPECT_EQ(CoefficientValueText(-2.25L), "-2.25       ");
   EXPECT_EQ(CoefficientValueText(1.5L, ','), "+1,5         ");
   EXPECT_EQ(CoefficientValueText(0), "+0           ");
-  EXPECT_EQ(CoefficientValueText(123456789012345.0L), "+1.23456789012e+14");
+  // Twelve digits do not tell this value's 6-byte neighbours apart: thirteen.
+  EXPECT_EQ(CoefficientValueText(123456789012345.0L), "+1.234567890123e+14");
+  EXPECT_EQ(CoefficientValueText(123456789012.0L), "+123456789012");
   EXPECT_EQ(CoefficientValueText(-1.0e-20L), "-1e-20      ");
 
   NamedCoefficientSet entry{"Wasser", MakeSet(10000, 1.5L)};
@@ -130,6 +132,24 @@ TEST(CoefficientFileReader, WrittenFileReadsBackEqual) {
       EXPECT_EQ(read.sets[i].name, sets[i].name);
       EXPECT_EQ(read.sets[i].set.comment, sets[i].set.comment);
     }
+  }
+}
+
+TEST(CoefficientFileReader, EveryStoredValueReadsBackBitForBit) {
+  std::mt19937_64 random(5);
+  std::vector<NamedCoefficientSet> sets(50);
+  for (auto& entry : sets) {
+    for (auto& c : entry.set.coefficients) {
+      for (auto& b : c) b = static_cast<std::uint8_t>(random());
+      if (c[0] == 0) c = Real48{};
+    }
+  }
+  sets[0].set.SetValue(0, 8.7e-5L);  // 12 digits would write 8.69999999999e-05
+  EXPECT_EQ(CoefficientValueText(sets[0].set.Value(0)), "+8.7e-05     ");
+  const CoefficientFileContent read = ParseCoefficientFile(BuildCoefficientFile(sets));
+  ASSERT_EQ(read.sets.size(), sets.size());
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    EXPECT_EQ(read.sets[i].set.coefficients, sets[i].set.coefficients) << i;
   }
 }
 
