@@ -16,7 +16,9 @@ using test::Cat;
 using test::Exchange;
 
 ByteList Str(std::string_view text) {
-  return Cat({ByteList{static_cast<std::uint8_t>(text.size())}, B(text)});
+  ByteList out{static_cast<std::uint8_t>(text.size())};
+  out.insert(out.end(), text.begin(), text.end());
+  return out;
 }
 
 class TableLoadingTest : public ::testing::Test {
