@@ -12,38 +12,6 @@ constexpr std::uint8_t kHasNotMeasured = 2;
 constexpr std::uint8_t kHasNotStored = 4;
 }  // namespace
 
-void EnvelopeSpan::Add(const EnvelopeSpan& other) {
-  if (other.hasValue) {
-    if (!hasValue) {
-      min = other.min;
-      max = other.max;
-      hasValue = true;
-    } else {
-      min = std::min(min, other.min);
-      max = std::max(max, other.max);
-    }
-  }
-  hasNotMeasured = hasNotMeasured || other.hasNotMeasured;
-  hasNotStored = hasNotStored || other.hasNotStored;
-}
-
-void EnvelopeSpan::AddSample(long double v) {
-  if (IsPlottable(v)) {
-    if (!hasValue) {
-      min = max = v;
-      hasValue = true;
-    } else if (v < min) {
-      min = v;
-    } else if (v > max) {
-      max = v;
-    }
-  } else if (IsNotMeasured(v)) {
-    hasNotMeasured = true;
-  } else {
-    hasNotStored = true;
-  }
-}
-
 EnvelopeSpan CurveEnvelope::FromEntry(const Entry& e) {
   EnvelopeSpan s;
   s.hasValue = (e.flags & kHasValue) != 0;

@@ -21,8 +21,36 @@ struct EnvelopeSpan {
   bool hasNotMeasured = false;
   bool hasNotStored = false;
 
-  void Add(const EnvelopeSpan& other);
-  void AddSample(long double v);
+  void Add(const EnvelopeSpan& other) {
+    if (other.hasValue) {
+      if (!hasValue) {
+        min = other.min;
+        max = other.max;
+        hasValue = true;
+      } else {
+        if (other.min < min) min = other.min;
+        if (other.max > max) max = other.max;
+      }
+    }
+    hasNotMeasured = hasNotMeasured || other.hasNotMeasured;
+    hasNotStored = hasNotStored || other.hasNotStored;
+  }
+  void AddSample(long double v) {
+    if (v < 1e38L && v > -1e38L) {
+      if (!hasValue) {
+        min = max = v;
+        hasValue = true;
+      } else if (v < min) {
+        min = v;
+      } else if (v > max) {
+        max = v;
+      }
+    } else if (v >= 1e38L) {
+      hasNotMeasured = true;
+    } else {
+      hasNotStored = true;
+    }
+  }
 };
 
 class CurveEnvelope {

@@ -379,6 +379,9 @@ class CurveBuilder {
     const int cStart = std::max(Px(first_), plot_.left - 2);
     const int cEnd = std::min(Px(last_), xa_.clipRight);
     std::int64_t s = std::max<std::int64_t>(first_, boundary(cStart));
+    bool joined = false;  // the previous column's last level joins this column
+    int joinY = 0;
+    out_.columns.reserve(static_cast<std::size_t>(std::max(0, cEnd - cStart + 1)));
     for (int c = cStart; c <= cEnd && s <= last_; ++c) {
       const std::int64_t e = std::min<std::int64_t>(last_, boundary(c + 1) - 1);
       if (e < s) continue;
@@ -387,9 +390,9 @@ class CurveBuilder {
       const int yl = Py(level_);
       if (HasBreakIn(s, e)) {
         out_.breaks.push_back({c - 1, yl - 20, c + 1, yl + 20});
-        Flush();
+        joined = false;
       }
-      if (span.hasNotStored) Flush();
+      if (span.hasNotStored) joined = false;
       if (span.hasValue || span.hasNotMeasured) {
         long double lo = span.hasValue ? span.min : level_;
         long double hi = span.hasValue ? span.max : level_;
@@ -398,21 +401,23 @@ class CurveBuilder {
           lo = std::min(lo, level_);
           hi = std::max(hi, level_);
         }
-        const long double entering = IsPlottable(ys[s]) ? ys[s] : level_;
         for (std::int64_t i = e; i >= s; --i) {
           if (IsPlottable(ys[i])) {
             level_ = ys[i];
             break;
           }
         }
-        Add({c, Py(entering)}, false);
-        Add({c, Py(lo)}, false);
-        Add({c, Py(hi)}, false);
-        Add({c, Py(level_)}, false);
+        ColumnSpan column{c, Py(hi), Py(lo)};
+        if (joined) {
+          column.top = std::min(column.top, joinY);
+          column.bottom = std::max(column.bottom, joinY);
+        }
+        if (layer_.drawLines) out_.columns.push_back(column);
+        joinY = Py(level_);
+        joined = true;
       }
       s = e + 1;
     }
-    Flush();
     return true;
   }
 

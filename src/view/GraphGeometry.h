@@ -64,6 +64,14 @@ struct CurveSegment {
   GraphColor color = kGraphBlack;
 };
 
+// One pixel column of a long curve: every sample of the column, and the
+// join from the previous column, lie between top and bottom (inclusive).
+struct ColumnSpan {
+  int x = 0;
+  int top = 0;
+  int bottom = 0;
+};
+
 struct MinMaxMarker {
   int x = 0;
   bool isMaximum = false;
@@ -79,6 +87,7 @@ struct CurvePrimitives {
   GraphRect clip;  // the plot up to the X axis's clip right edge
   std::vector<std::vector<GraphPoint>> polylines;
   std::vector<CurveSegment> segments;  // per-point colours (OnPointColor)
+  std::vector<ColumnSpan> columns;     // long curves: one vertical span per pixel column
   std::vector<GraphRect> notMeasured;
   std::vector<GraphRect> breaks;
   std::vector<CurveMark> marks;

@@ -17,7 +17,9 @@ constexpr long double kPixelLimit = 1e7L;
 
 int ClampPixel(long double p) {
   if (std::isnan(p)) return -1;
-  return static_cast<int>(std::lround(std::clamp(p, -kPixelLimit, kPixelLimit)));
+  p = std::clamp(p, -kPixelLimit, kPixelLimit);
+  // Rounds half away from zero, without a library call.
+  return p >= 0 ? static_cast<int>(p + 0.5L) : -static_cast<int>(0.5L - p);
 }
 
 }  // namespace

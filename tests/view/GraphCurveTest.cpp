@@ -75,13 +75,6 @@ struct Curve {
   GraphModel g;
 };
 
-// All points of all polylines.
-std::vector<GraphPoint> Points(const CurvePrimitives& c) {
-  std::vector<GraphPoint> all;
-  for (const auto& line : c.polylines) all.insert(all.end(), line.begin(), line.end());
-  return all;
-}
-
 TEST(LineCurve, ExactPolylineThroughEverySample) {
   Curve c({1, 5, 2, 8, 3});
   const CurvePrimitives p = c.Draw();
@@ -170,32 +163,59 @@ TEST(LineCurve, LongCurveIsDrawnPerColumnAndKeepsItsSpike) {
   c.layer.minMarkerIndex = 200001;
   const CurvePrimitives p = c.Draw();
   ASSERT_TRUE(p.dense);
-  const std::vector<GraphPoint> pts = Points(p);
-  // Few points: at most four per pixel column.
-  EXPECT_LE(pts.size(), 4u * 600u);
+  // One span per pixel column, no polylines.
+  EXPECT_TRUE(p.polylines.empty());
+  EXPECT_LE(p.columns.size(), 600u);
+  std::map<int, std::pair<int, int>> extent;
+  for (const ColumnSpan& col : p.columns) {
+    ASSERT_TRUE(extent.emplace(col.x, std::make_pair(col.top, col.bottom)).second) << col.x;
+    ASSERT_LE(col.top, col.bottom);
+  }
   const int spikeY = c.axis.ValueToPixel(50);
   const int dipY = c.axis.ValueToPixel(-40);
   const int spikeX = c.time.ValueToPixel(123457);
   const int dipX = c.time.ValueToPixel(200001);
-  EXPECT_TRUE(std::count(pts.begin(), pts.end(), GraphPoint{spikeX, spikeY}) > 0);
-  EXPECT_TRUE(std::count(pts.begin(), pts.end(), GraphPoint{dipX, dipY}) > 0);
-  // Every sample lies inside its column's vertical extent.
-  std::map<int, std::pair<int, int>> extent;
-  for (const GraphPoint& q : pts) {
-    auto [it, fresh] = extent.try_emplace(q.x, q.y, q.y);
-    it->second.first = std::min(it->second.first, q.y);
-    it->second.second = std::max(it->second.second, q.y);
-  }
-  for (int i = 0; i < n; i += 97) {
+  EXPECT_EQ(extent.at(spikeX).first, spikeY);
+  EXPECT_EQ(extent.at(dipX).second, dipY);
+  // Every sample lies inside its column's span.
+  for (int i = 0; i < n; i += 7) {
     const int x = c.time.ValueToPixel(i);
     const int y = c.axis.ValueToPixel(v[static_cast<std::size_t>(i)]);
     ASSERT_TRUE(extent.count(x)) << i;
     ASSERT_LE(extent[x].first, y) << i;
     ASSERT_GE(extent[x].second, y) << i;
   }
+  // Neighbouring columns overlap or touch: the curve has no holes.
+  for (auto it = std::next(extent.begin()); it != extent.end(); ++it) {
+    const auto& prev = std::prev(it)->second;
+    ASSERT_TRUE(it->second.first <= prev.second && it->second.second >= prev.first) << it->first;
+  }
   ASSERT_EQ(p.minMax.size(), 1u);
   EXPECT_EQ(p.minMax[0].x, dipX);
   EXPECT_FALSE(p.minMax[0].isMaximum);
+}
+
+TEST(LineCurve, ExplicitTimeCurveIsDrawnPerColumnToo) {
+  // Days since 1899 with a sample every 2 s, as a triggered series holds them.
+  const int n = 100000;
+  std::vector<long double> v(n, 1);
+  v[77777] = 9;
+  Curve c(v);
+  c.time.xMode = 2;
+  for (int i = 0; i < n; ++i) c.layer.x.SetValue(i, 45000 + i * 2 / 86400.0L);
+  c.time.min = 45000;
+  c.time.max = 45000 + (n - 1) * 2 / 86400.0L;
+  c.g.Layout(c.metrics, {0, 0, 600, 300});
+  const CurvePrimitives p = c.Draw();
+  ASSERT_TRUE(p.dense);
+  const int x = c.time.ValueToPixel(c.layer.IndexToX(77777));
+  const auto it = std::find_if(p.columns.begin(), p.columns.end(),
+                               [&](const ColumnSpan& col) { return col.x == x; });
+  ASSERT_NE(it, p.columns.end());
+  EXPECT_EQ(it->top, c.axis.ValueToPixel(9));
+  // X values that do not grow fall back to the exact drawing.
+  c.layer.x.SetValue(5, 1);
+  EXPECT_FALSE(c.Draw().dense);
 }
 
 TEST(LineCurve, ZoomedInDrawsOnlyTheVisibleSamples) {
@@ -207,14 +227,14 @@ TEST(LineCurve, ZoomedInDrawsOnlyTheVisibleSamples) {
   c.g.Layout(c.metrics, {0, 0, 600, 300});
   c.g.SetScrollPosition(15000);
   const CurvePrimitives p = c.Draw();
-  std::size_t points = Points(p).size();
-  EXPECT_LE(points, 4u * 700u);
-  EXPECT_GT(points, 100u);
-  for (const auto& line : p.polylines)
-    for (const GraphPoint& q : line) {
-      EXPECT_GE(q.x, c.g.PlotRect().left - 2);
-      EXPECT_LE(q.x, c.time.clipRight + 30);
-    }
+  // 30000 pixels for 300000 samples: 10 per column, only the visible ones.
+  ASSERT_TRUE(p.dense);
+  EXPECT_GT(p.columns.size(), 100u);
+  EXPECT_LE(p.columns.size(), 700u);
+  for (const ColumnSpan& col : p.columns) {
+    EXPECT_GE(col.x, c.g.PlotRect().left - 2);
+    EXPECT_LE(col.x, c.time.clipRight);
+  }
 }
 
 }  // namespace

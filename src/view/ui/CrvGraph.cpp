@@ -142,7 +142,9 @@ void TcrvGraph::paintEvent(QPaintEvent* event) {
 }
 
 void TcrvGraph::resizeEvent(QResizeEvent* /*event*/) {
-  if (!scrollBarUpdating_) Layout();
+  if (scrollBarUpdating_) return;
+  const GraphRect client{0, 0, width(), height()};
+  if (model_.LayoutNeeded() || !(model_.ClientRect() == client)) Layout();
 }
 
 // ---- crosshair -------------------------------------------------------------

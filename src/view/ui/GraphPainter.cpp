@@ -154,6 +154,7 @@ void PaintCurve(QPainter& p, const CurvePrimitives& c, const GraphPaintParams& p
       polygon.setPoint(static_cast<int>(i), line[i].x, line[i].y);
     p.drawPolyline(polygon);
   }
+  for (const ColumnSpan& s : c.columns) p.fillRect(s.x, s.top, 1, s.bottom - s.top + 1, color);
   for (const CurveSegment& s : c.segments) {
     p.setPen(QPen(ToQColor(s.color), 0));
     p.drawLine(s.from.x, s.from.y, s.to.x, s.to.y);
