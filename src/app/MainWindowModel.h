@@ -18,7 +18,7 @@ namespace gd {
 // --- Caption and labels ------------------------------------------------------
 
 // "(" + translated "empfangene Daten" + ")" for received data, else the
-// current file name.
+// current file name as a text (PathText).
 std::string DisplayName(bool received, const std::string& currentFileName);
 // "%s - (%s)" with the program's name and the display name.
 std::string MainWindowCaption(const std::string& programName, const std::string& displayName);

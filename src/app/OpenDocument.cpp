@@ -4,6 +4,7 @@
 
 #include "app/MainWindowModel.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/PathText.h"
 #include "core/Errors.h"
 #include "core/FormatText.h"
 #include "core/MessageTexts.h"
@@ -76,7 +77,8 @@ std::string OpenDocument::WindowName() const {
 #else
   const std::size_t slash = path.find_last_of('/');
 #endif
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  // A text for captions: the name in the code page of texts.
+  return PathText(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 void OpenDocument::CheckSeriesNumber(int seriesNumber) const {

@@ -6,6 +6,7 @@
 
 #include "convert/ParameterSetText.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/PathText.h"
 #include "core/ReihenMemoStrings.h"
 
 namespace gd {
@@ -159,7 +160,7 @@ void TVXASCIIOUT::ConvertRecords(int channel, bool headline) {
 }
 
 void TVXASCIIOUT::WriteNoData() {
-  WriteLine("\\SOURCE=" + fileName_ + " (" + SourceVersionText() + ")");
+  WriteLine("\\SOURCE=" + PathText(fileName_) + " (" + SourceVersionText() + ")");
   WriteLine("NO MEASURING DATA");
   WriteLine("\\END");
 }
@@ -202,8 +203,8 @@ bool TVXASCIIOUT::WriteSeries(int selector, std::span<const TReihenMemoStrings> 
   } else if (selector < 0) {
     firstSeries = lastSeries = count + std::max(selector, -count) + 1;
   }
-  const std::string source =
-      "\\SOURCE=" + fileName_ + "[" + TwoDigits(firstSeries) + "] (" + SourceVersionText() + ")";
+  const std::string source = "\\SOURCE=" + PathText(fileName_) + "[" + TwoDigits(firstSeries) +
+                             "] (" + SourceVersionText() + ")";
   const std::string dataLabel(TLabelTable::Fixed(TLabelTable::kLabelData));
   const std::uint32_t style = options_.style;
 

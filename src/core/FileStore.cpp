@@ -11,6 +11,7 @@
 #include "core/Errors.h"
 #include "core/MessageTexts.h"
 #include "core/Messages.h"
+#include "core/PathText.h"
 #include "core/TextTools.h"
 
 namespace gd {
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void Fail(const char* pattern, const std::string& path) {
-  throw EGaugData(FormatMessageText(Translate(pattern), {path}));
+  throw EGaugData(FormatMessageText(Translate(pattern), {PathText(path)}));
 }
 
 constexpr const char* kCannotRead = "Die Datei %s kann nicht gelesen werden";
@@ -35,7 +36,7 @@ struct FileCloser {
 }  // namespace
 
 Bytes DiskFileStore::ReadWhole(const std::string& path) {
-  FileCloser file{std::fopen(path.c_str(), "rb")};
+  FileCloser file{OpenFile(path, "rb")};
   if (!file.f) Fail(kCannotRead, path);
   Bytes data;
   std::uint8_t chunk[65536];
@@ -50,31 +51,32 @@ Bytes DiskFileStore::ReadWhole(const std::string& path) {
 
 bool DiskFileStore::Exists(const std::string& path) {
   std::error_code ec;
-  return fs::exists(fs::path(path), ec);
+  return fs::exists(FsPath(path), ec);
 }
 
 bool DiskFileStore::Remove(const std::string& path) {
   std::error_code ec;
-  fs::remove(fs::path(path), ec);
+  fs::remove(FsPath(path), ec);
   return !ec;
 }
 
 bool DiskFileStore::Rename(const std::string& from, const std::string& to) {
   std::error_code ec;
-  fs::rename(fs::path(from), fs::path(to), ec);
+  fs::rename(FsPath(from), FsPath(to), ec);
   return !ec;
 }
 
 std::string DiskFileStore::CreateTemporary(const std::string& besidePath) {
-  const fs::path beside(besidePath);
-  const std::string stem = beside.filename().string();
+  const fs::path beside = FsPath(besidePath);
+  const fs::path stem = beside.filename();
   for (int i = 0; i < 1000; ++i) {
     fs::path candidate = beside;
-    candidate.replace_filename(stem + ".~tmp" + std::to_string(i));
-    const std::string name = candidate.string();
+    candidate.replace_filename(stem);
+    candidate += ".~tmp" + std::to_string(i);
+    const std::string name = PathString(candidate);
     // "x" makes the open fail when the name exists, so two writers never
     // share one temporary file.
-    std::FILE* f = std::fopen(name.c_str(), "wbx");
+    std::FILE* f = OpenFile(name, "wbx");
     if (f) {
       std::fclose(f);
       return name;
@@ -85,7 +87,7 @@ std::string DiskFileStore::CreateTemporary(const std::string& besidePath) {
 }
 
 void DiskFileStore::WriteWhole(const std::string& path, ByteView data) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = OpenFile(path, "wb");
   if (!f) Fail(kCannotWriteFileText, path);
   bool ok = data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size();
   ok = std::fflush(f) == 0 && ok;
@@ -99,7 +101,7 @@ void DiskFileStore::WriteWhole(const std::string& path, ByteView data) {
 std::optional<std::chrono::system_clock::time_point> DiskFileStore::ModificationTime(
     const std::string& path) {
   std::error_code ec;
-  const fs::file_time_type t = fs::last_write_time(fs::path(path), ec);
+  const fs::file_time_type t = fs::last_write_time(FsPath(path), ec);
   if (ec) return std::nullopt;
   // Carried over through the two clocks' present moments: portable where the
   // standard library has no clock_cast yet, and exact to well below a second.

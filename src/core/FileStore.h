@@ -1,8 +1,7 @@
 // The few file-system operations a measurement file needs, behind an
 // interface so that tests can make any of them fail.
 //
-// Paths are byte strings as the rest of the core holds them (Windows-1252 on
-// Windows, the system's bytes elsewhere). Failures of reading and writing are
+// Paths are the system's file names as UTF-8 (PathText.h). Failures of reading and writing are
 // EGaugData exceptions with a translated message naming the file; the other
 // operations report failure by their result.
 #pragma once

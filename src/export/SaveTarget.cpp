@@ -7,13 +7,14 @@
 #include "core/Errors.h"
 #include "core/MessageTexts.h"
 #include "core/Messages.h"
+#include "core/PathText.h"
 #include "core/TextTools.h"
 
 namespace gd {
 namespace {
 
 constexpr const char* kIsFolder = "%s ist ein Verzeichnis, keine Datei";
-constexpr const char* kNotAFile = "%s ist keine gewoehnliche Datei und wird nicht ersetzt";
+constexpr const char* kNotAFile = "%s ist keine gew\xF6hnliche Datei und wird nicht ersetzt";
 
 std::string LowerExtension(const std::string& path) {
   const std::size_t nameAt = path.find_last_of("\\/:");
@@ -45,7 +46,7 @@ bool IsSameFile(const std::string& target, const std::string& openFile) {
   std::error_code ec;
   // Device and inode (or the volume and file index) of both; false with an
   // error when either does not exist, and a missing file cannot be overwritten.
-  const bool same = std::filesystem::equivalent(target, openFile, ec);
+  const bool same = std::filesystem::equivalent(FsPath(target), FsPath(openFile), ec);
   return !ec && same;
 }
 
@@ -53,15 +54,15 @@ std::string ResolveSaveTarget(const std::string& target) {
   namespace fs = std::filesystem;
   std::error_code ec;
   std::string path = target;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+  if (fs::is_symlink(fs::symlink_status(FsPath(target), ec))) {
     // The file the link names gets the new content; the link stays a link.
-    const fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) path = resolved.string();
+    const fs::path resolved = fs::weakly_canonical(FsPath(target), ec);
+    if (!ec) path = PathString(resolved);
   }
-  const fs::file_status status = fs::status(path, ec);
+  const fs::file_status status = fs::status(FsPath(path), ec);
   if (ec || !fs::exists(status) || fs::is_regular_file(status)) return path;
-  throw EGaugData(
-      FormatMessageText(Translate(fs::is_directory(status) ? kIsFolder : kNotAFile), {target}));
+  throw EGaugData(FormatMessageText(Translate(fs::is_directory(status) ? kIsFolder : kNotAFile),
+                                    {PathText(target)}));
 }
 
 void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data) {
@@ -75,7 +76,7 @@ void WriteInOnePiece(IFileStore& files, const std::string& target, ByteView data
   }
   if (!files.Rename(temp, path)) {
     files.Remove(temp);
-    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target}));
+    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {PathText(target)}));
   }
 }
 
@@ -90,12 +91,12 @@ PendingFile::~PendingFile() {
 }
 
 void PendingFile::Fail() {
-  throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {target_}));
+  throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {PathText(target_)}));
 }
 
 void PendingFile::Write(std::string_view bytes) {
   if (!file_) {
-    file_ = std::fopen(temp_.c_str(), "wb");
+    file_ = OpenFile(temp_, "wb");
     if (!file_) Fail();
   }
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail();

@@ -222,6 +222,35 @@ class MainWindowCommandsTest : public QObject {
     QVERIFY(messages.texts.empty());
   }
 
+  // File and folder names outside ASCII, one character outside Latin-1:
+  // opened, shown, saved with comments and backed up under their own names.
+  void opensAndSavesFilesWithUmlautsAndOtherCharacters() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("\u00c4nderung")));
+    const QString path = dir.filePath(QStringLiteral("\u00c4nderung/M\u00fcller \u03a9.sdx"));
+    QVERIFY(QFile::copy(QStringLiteral(GAUGDATA_DEMO_FILE), path));
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ScriptedMessages messages;
+    gd::ui::TVELTRIXMAIN w;
+    w.RouteMessages(&messages);
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(path));
+    QVERIFY(messages.texts.empty());
+    QCOMPARE(QString::fromStdString(w.File().CurrentFileName()),
+             QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    QVERIFY(w.windowTitle().contains(QStringLiteral("M\u00fcller ?.sdx")));
+    w.SetCommentMode(true);
+    w.SeriesList()->selectRow(0);
+    w.DetailsPanel()->selectAll();
+    QTest::keyClicks(w.DetailsPanel(), QStringLiteral("neu"));
+    w.SeriesList()->selectRow(1);
+    QVERIFY(w.SaveMeasurementFile());
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("\u00c4nderung/M\u00fcller \u03a9.~SD"))));
+    gd::ui::TVELTRIXMAIN reopened;
+    QVERIFY(reopened.OpenMeasurementFile(path));
+    QCOMPARE(reopened.File().Comments().rows[0].Text(), std::string("neu"));
+  }
+
   void savesSeveralSeriesThroughTheSelectionDialog() {
     QTemporaryDir dir;
     const QString path = CopyOfDemo(dir);

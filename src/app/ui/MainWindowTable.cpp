@@ -37,10 +37,10 @@ void TVELTRIXMAIN::ShowValuesTable() {
   }
   const std::string name = document_->WindowName();
   const QString folder = !lastSaveName_.isEmpty()        ? QFileInfo(lastSaveName_).absolutePath()
-                         : !config_.lastSavePath.empty() ? FromAnsi(config_.lastSavePath)
+                         : !config_.lastSavePath.empty() ? FromPath(config_.lastSavePath)
                                                          : QString();
   QStringList saved;
-  for (const std::string& entry : history_.saved.Entries()) saved << FromAnsi(entry);
+  for (const std::string& entry : history_.saved.Entries()) saved << FromPath(entry);
   valuesInGrid_->SetSaveHistory(saved);
   // The channel chosen in the last series information.
   valuesInGrid_->Prepare(name, document_->Converter(), folder, static_cast<int>(selectedChannel_),

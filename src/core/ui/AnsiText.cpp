@@ -45,6 +45,10 @@ std::string ToAnsi(const QString& text) {
   return out;
 }
 
+QString FromPath(const std::string& path) { return QString::fromStdString(path); }
+
+std::string ToPath(const QString& path) { return path.toStdString(); }
+
 QString Tr(const char* german) { return FromAnsi(Translate(german)); }
 
 QString MemoToField(const std::string& text) {

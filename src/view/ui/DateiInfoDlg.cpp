@@ -77,7 +77,7 @@ void TDLG_DateiInfo::Prepare(TVXASCIIOUT* engine, const std::string& fileName, b
   edition_ = edition;
   FileFacts facts;
   facts.parsed = engine ? &engine->Parsed() : nullptr;
-  const QFileInfo file(FromAnsi(fileName));
+  const QFileInfo file(FromPath(fileName));
   if (file.isFile()) {
     facts.fileSize = static_cast<std::uint64_t>(file.size());
     const QDate date = file.lastModified().date();
