@@ -7,8 +7,10 @@
 #include "core/DateTime.h"
 #include "core/Errors.h"
 #include "core/MessageTexts.h"
+#include "core/PathText.h"
 #include "core/StreamParser.h"
 #include "core/TextTools.h"
+#include "core/VXAblage.h"
 
 namespace gd {
 namespace {
@@ -21,6 +23,12 @@ constexpr const char* kBadName = "Ungueltiger Dateiname (*.SDX)";
 constexpr const char* kOverwrite =
     "Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?";
 constexpr const char* kNotWritten = "Die Binaerdatei%S%s%Skonnte nicht geschrieben werden ";
+constexpr const char* kSizeMismatch =
+    "Die Gr\xF6\xDF"
+    "e der Datei %s passt nicht zu ihrem Inhalt (unvollst\xE4ndig oder "
+    "besch\xE4"
+    "digt): Bemerkungen k\xF6nnen nicht in ihr gespeichert werden. Die "
+    "Messwertreihen lassen sich weiterhin als Text oder als neue Messwertdatei speichern.";
 
 // "date time" in the locale's short date and long time formats.
 std::string FileDateText(double dateTime, const Locale& locale) {
@@ -49,6 +57,7 @@ void MeasurementFile::DropStream() {
   stream_.shrink_to_fit();
   streamSize_ = 0;
   open_ = false;
+  sizeMismatch_ = false;
   seriesCount_ = 0;
   // The comments belong to the stream: a new file or download must never
   // inherit the file comment of the previous one.
@@ -76,24 +85,39 @@ void MeasurementFile::Open(const std::string& path, bool received) {
 
   stream_ = files_.ReadWhole(path);
   // The measurement stream proper is the part the prolog's STREAM-SIZE gives;
-  // the user-data block follows it. It must fit the file (saving copies it),
-  // and everything that reads series sees only that part, so no record can be
-  // read out of the comments behind it. Saving keeps only the stream proper,
-  // so it must hold the whole table section by itself too: it is what the
-  // handler parses. A size that does not fit leaves the whole file to the
-  // parse, only to tell a wrong identification from an invalid stream.
+  // the user-data block follows it. Everything that reads series sees only
+  // that part, so no record can be read out of the comments behind it.
+  // A file shorter than STREAM-SIZE (a truncated copy, an interrupted
+  // transfer) is read as far as it goes: the series that run off its end are
+  // damaged, the others intact. A size that leaves no room for the prolog
+  // leaves the whole file to the parse, only to tell a wrong identification
+  // from an invalid stream.
   std::size_t properSize = 0;
+  std::size_t stated = 0;
+  const bool userData = stream_.size() > kUserDataFlagAt && (stream_[kUserDataFlagAt] & 1) != 0;
   if (stream_.size() >= kPrologSize) {
     const std::int32_t size = LoadI32(&stream_[kStreamSizeAt]);
-    if (size >= static_cast<std::int32_t>(kPrologSize) &&
-        static_cast<std::size_t>(size) <= stream_.size()) {
-      properSize = static_cast<std::size_t>(size);
+    if (size >= static_cast<std::int32_t>(kPrologSize)) {
+      stated = static_cast<std::size_t>(size);
+      properSize = std::min(stated, stream_.size());
     }
   }
   const ByteView whole(stream_);
-  const StreamCheck check = handler_.Parse(properSize != 0 ? whole.first(properSize) : whole);
-  const bool usable = properSize != 0 && StreamUsable(check.status) && check.converterCreated;
-  if (usable) streamSize_ = properSize;
+  StreamCheck check = handler_.Parse(properSize != 0 ? whole.first(properSize) : whole);
+  bool usable = properSize != 0 && StreamUsable(check.status) && check.converterCreated;
+  // Without comments, bytes behind a STREAM-SIZE that is too small can only
+  // be records: a series that would be cut off there gets them back.
+  if (usable && !userData && properSize < stream_.size() && AnySeriesDamaged()) {
+    handler_.Discard();
+    properSize = stream_.size();
+    check = handler_.Parse(whole);
+    usable = StreamUsable(check.status) && check.converterCreated;
+  }
+  if (usable) {
+    streamSize_ = properSize;
+    // The size no longer describes the content: saving comments is refused.
+    sizeMismatch_ = properSize != stated;
+  }
   if (!usable) {
     // An empty file cannot carry the identification either.
     const bool tooOld = (check.status & kStreamBadIdentification) != 0 || stream_.empty();
@@ -114,9 +138,23 @@ void MeasurementFile::Open(const std::string& path, bool received) {
     messages_.Show(MessageKind::Information, Translate(kNoSeriesContainedText));
 }
 
+bool MeasurementFile::AnySeriesDamaged() {
+  if (stream_.size() < kPrologSize) return false;
+  const int count = LoadU16(&stream_[kMeasuringSetsAt]);
+  for (int n = 1; n <= count; ++n) {
+    const auto description = handler_.Describe(n);
+    if (!description || description->damaged) return true;
+  }
+  return false;
+}
+
 void MeasurementFile::Save() {
   if (!open_) return;
   const std::string& current = currentFileName_;
+  // The stream would be written with a size that claims bytes it does not
+  // have (or leaves records outside it): refused before anything is touched.
+  if (sizeMismatch_)
+    throw EGaugData(FormatMessageText(Translate(kSizeMismatch), {PathText(current)}));
 
   // Everything is prepared on copies; the document changes only once the new
   // file stands under the current name.
@@ -147,7 +185,7 @@ void MeasurementFile::Save() {
   if (!files_.Rename(temp, current)) {
     if (!files_.Exists(current)) files_.Rename(backup, current);
     files_.Remove(temp);
-    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {current}));
+    throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {PathText(current)}));
   }
 
   std::memcpy(stream_.data(), file.data(), kPrologSize);
@@ -165,7 +203,7 @@ bool MeasurementFile::SaveReceivedAs(const std::string& target) {
   if (files_.Exists(target)) {
     const auto age = files_.ModificationTime(target);
     const std::string date = age ? FileDateText(LocalDateTime(*age), locale_) : std::string("???");
-    const std::string question = FormatMessageText(Translate(kOverwrite), {target, date});
+    const std::string question = FormatMessageText(Translate(kOverwrite), {PathText(target), date});
     if (messages_.Ask(MessageKind::Warning, question) != Answer::Yes) return false;
   }
 
@@ -179,7 +217,8 @@ bool MeasurementFile::SaveReceivedAs(const std::string& target) {
     if (!files_.Rename(temp, target)) throw EGaugData(target);
   } catch (const EGaugData&) {
     if (!temp.empty()) files_.Remove(temp);
-    messages_.Show(MessageKind::Error, FormatMessageText(Translate(kNotWritten), {target}));
+    messages_.Show(MessageKind::Error,
+                   FormatMessageText(Translate(kNotWritten), {PathText(target)}));
     return false;
   }
 

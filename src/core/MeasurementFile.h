@@ -73,8 +73,9 @@ class MeasurementFile {
   // Rewrites the current file with prolog flag, reception stamp and the
   // current comments, keeping the previous file as "<name>.~SD". The new
   // content goes to a temporary file beside it first, so a failure leaves the
-  // previous file in place; failures are thrown. Does nothing when no stream
-  // is open.
+  // previous file in place; failures are thrown (also for a file whose size
+  // does not match its stream, SizeMismatch). Does nothing when no stream is
+  // open.
   void Save();
 
   // Saves received data under the user's name `target` (which must end in
@@ -93,6 +94,10 @@ class MeasurementFile {
   // loaded (and as the last save left its prolog); empty when nothing is open.
   ByteView Stream() const { return ByteView(stream_).first(streamSize_); }
   std::size_t StreamSize() const { return streamSize_; }
+  // The file's length does not match the prolog's STREAM-SIZE: shorter (its
+  // last series are damaged) or, without comments, longer. Such a file opens
+  // with everything it holds, but Save refuses it.
+  bool SizeMismatch() const { return sizeMismatch_; }
 
   CommentSet& Comments() { return comments_; }
   const CommentSet& Comments() const { return comments_; }
@@ -103,6 +108,8 @@ class MeasurementFile {
 
  private:
   void DropStream();
+  // Whether a series of the parsed stream leaves it (or cannot be described).
+  bool AnySeriesDamaged();
   CalendarTime Now() const;
 
   IFileStore& files_;
@@ -117,6 +124,7 @@ class MeasurementFile {
   int seriesCount_ = 0;
   Bytes stream_;
   std::size_t streamSize_ = 0;
+  bool sizeMismatch_ = false;
   CommentSet comments_;
   UserDataReadResult userDataRead_;
 };

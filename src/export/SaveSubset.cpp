@@ -6,6 +6,7 @@
 
 #include "core/Errors.h"
 #include "core/MessageTexts.h"
+#include "core/PathText.h"
 #include "core/StreamLayout.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr const char* kToItself =
     "Current file\r\n%s\r\n can not saved to itself.\r\nChoose another filename !";
 constexpr const char* kNoSuchSeries = "Messwertreihe %s existiert nicht";
-constexpr const char* kTooManySeries = "Zu viele Messwertreihen ausgewaehlt";
+constexpr const char* kTooManySeries = "Zu viele Messwertreihen ausgew\xE4hlt";
 constexpr const char* kTooLarge = "Die Messwertreihen passen nicht in eine Messwertdatei";
 
 // Places in the new file that hold a far address, with the file position
@@ -29,11 +30,12 @@ struct AddressSlot {
 
 void Append(Bytes& out, ByteView bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
 
-// The stream proper: up to STREAM-SIZE when that is plausible, so that a
-// damaged series is never read on into the comments behind it.
+// The stream proper: up to STREAM-SIZE when that is plausible and comments
+// follow, so that a damaged series is never read on into the comments behind
+// it. Without comments every byte behind STREAM-SIZE may be a record.
 ByteView StreamPart(ByteView file, const ParsedStream& parsed) {
   const std::int32_t size = parsed.prolog.StreamSize();
-  if (size >= static_cast<std::int32_t>(parsed.dataStart) &&
+  if (parsed.prolog.HasUserData() && size >= static_cast<std::int32_t>(parsed.dataStart) &&
       static_cast<std::size_t>(size) <= file.size()) {
     return file.first(static_cast<std::size_t>(size));
   }
@@ -93,7 +95,7 @@ std::optional<std::uint32_t> FarAddressOf(std::uint32_t linear) {
 }
 
 std::string SavedToItselfText(const std::string& target) {
-  return FormatMessageText(Translate(kToItself), {target});
+  return FormatMessageText(Translate(kToItself), {PathText(target)});
 }
 
 std::optional<SubsetFile> BuildSubset(const SubsetSource& source, std::span<const int> selection,

@@ -205,7 +205,11 @@ FileInfo BuildFileInfo(const FileFacts& facts, const Locale& locale) {
     info.fileSize = std::to_string(*facts.fileSize) + " Bytes";
     const bool streamSize = prolog.StreamSize() >= 0 &&
                             *facts.fileSize == static_cast<std::uint64_t>(prolog.StreamSize());
-    info.sizeMismatch = !streamSize && !prolog.HasUserData();
+    // A file shorter than its stream is always damaged; a longer one is right
+    // when the comments follow the stream.
+    const bool shorter = prolog.StreamSize() >= 0 &&
+                         *facts.fileSize < static_cast<std::uint64_t>(prolog.StreamSize());
+    info.sizeMismatch = shorter || (!streamSize && !prolog.HasUserData());
   }
   info.receivedDate =
       ReceptionSet(ByteView(prolog.raw)) ? ReceptionText(ByteView(prolog.raw)) : info.savedDate;

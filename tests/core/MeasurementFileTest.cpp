@@ -184,16 +184,14 @@ TEST_F(MeasurementFileTest, RejectsInvalidAndEmptyFilesWithTheTwoTexts) {
 
   const Bytes good = sb::BuildStream(TwoSeries());
   EXPECT_EQ(OpenFailure(Put("cut.sdx", sb::Truncated(good, 200))), invalid);
-  // The prolog's stream size claims more than the file holds.
-  sb::StreamSpec longer = TwoSeries();
-  longer.streamSizeField = static_cast<std::int32_t>(good.size() + 1);
-  EXPECT_EQ(OpenFailure(Put("long.sdx", sb::BuildStream(longer))), invalid);
-  EXPECT_EQ(doc.CurrentFileName(), (dir / "long.sdx").string());
-  EXPECT_EQ(doc.SeriesCount(), 0);
-  // ... or ends inside the tables: saving would cut off tables and records.
+  // With comments behind it, a stream size that ends inside the tables
+  // cannot be the stream: saving would cut off tables and records.
   sb::StreamSpec shorter = TwoSeries();
   shorter.streamSizeField = 200;
+  shorter.patches.push_back({153, {1}});
   EXPECT_EQ(OpenFailure(Put("short.sdx", sb::BuildStream(shorter))), invalid);
+  EXPECT_EQ(doc.CurrentFileName(), (dir / "short.sdx").string());
+  EXPECT_EQ(doc.SeriesCount(), 0);
 
   // Both texts pass through the dictionary.
   SetTranslateFunction([](std::string_view t) { return "T:" + std::string(t); });
@@ -202,6 +200,80 @@ TEST_F(MeasurementFileTest, RejectsInvalidAndEmptyFilesWithTheTwoTexts) {
 
   // A file that cannot be read at all: the file layer's error.
   EXPECT_THROW(doc.Open((dir / "missing.sdx").string(), false), EGaugData);
+}
+
+// Series 1 with 4 records, series 2 with 6, each 3 bytes; series 2's records
+// end the file.
+sb::BuiltStream TwoSeriesWithRecords() {
+  sb::StreamSpec spec = TwoSeries();
+  sb::FlaggedRecord velocity;  // flag byte and a 2-byte velocity
+  velocity.velocity = 100;
+  spec.series[0].records.assign(4, velocity);
+  spec.series[1].records.assign(6, velocity);
+  return sb::Build(spec);
+}
+
+TEST_F(MeasurementFileTest, ATruncatedFileOpensWithWhatItHoldsButRefusesToSaveComments) {
+  const sb::BuiltStream built = TwoSeriesWithRecords();
+  // An interrupted transfer: the file ends inside the last record of series 2.
+  const Bytes cut = sb::Truncated(built.bytes, built.bytes.size() - 2);
+  const std::string path = Put("cut.sdx", cut);
+  doc.Open(path, false);
+  EXPECT_TRUE(doc.IsOpen());
+  EXPECT_TRUE(doc.SizeMismatch());
+  EXPECT_EQ(doc.Stream().size(), cut.size());
+  ASSERT_EQ(doc.SeriesCount(), 2);
+  EXPECT_EQ(doc.Row(1).Description()->damaged, 0);
+  EXPECT_EQ(doc.Row(1).Description()->wholeRecords, 4);
+  EXPECT_EQ(doc.Row(2).Description()->damaged, 1);
+  EXPECT_EQ(doc.Row(2).Description()->wholeRecords, 5);
+
+  // Saving comments would write a size the file does not have: refused with
+  // a message naming the file, nothing touched.
+  doc.Comments().fileCommentField = MemoField{"neu", true};
+  try {
+    doc.Save();
+    ADD_FAILURE() << "saved a truncated file";
+  } catch (const EGaugData& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Get(path), cut);
+  EXPECT_EQ(Names(), std::set<std::string>{"cut.sdx"});
+
+  // The same file with comments announced: the comments are missing, the
+  // series are read as before.
+  Bytes flagged = cut;
+  flagged[153] |= 1;
+  doc.Open(Put("flagged.sdx", flagged), false);
+  EXPECT_TRUE(doc.SizeMismatch());
+  EXPECT_EQ(doc.Row(2).Description()->wholeRecords, 5);
+  EXPECT_FALSE(doc.UserDataRead().found);
+
+  // An intact file is no mismatch.
+  doc.Open(Put("whole.sdx", built.bytes), false);
+  EXPECT_FALSE(doc.SizeMismatch());
+  EXPECT_NO_THROW(doc.Save());
+}
+
+TEST_F(MeasurementFileTest, RecordsBehindAShortStreamSizeAreKeptWhenNoCommentsFollow) {
+  const sb::BuiltStream built = TwoSeriesWithRecords();
+  // The stream size stops 2 bytes before the end: without comments those
+  // bytes belong to the last record and are kept.
+  Bytes file = built.bytes;
+  StoreU32(&file[96], static_cast<std::uint32_t>(file.size() - 2));
+  doc.Open(Put("runs-on.sdx", file), false);
+  EXPECT_TRUE(doc.SizeMismatch());
+  EXPECT_EQ(doc.Stream().size(), file.size());
+  EXPECT_EQ(doc.Row(2).Description()->damaged, 0);
+  EXPECT_EQ(doc.Row(2).Description()->wholeRecords, 6);
+  EXPECT_THROW(doc.Save(), EGaugData);
+
+  // With comments announced, the bytes behind the size are theirs.
+  file[153] |= 1;
+  doc.Open(Put("with-comments.sdx", file), false);
+  EXPECT_FALSE(doc.SizeMismatch());
+  EXPECT_EQ(doc.Stream().size(), file.size() - 2);
+  EXPECT_EQ(doc.Row(2).Description()->damaged, 1);
 }
 
 TEST_F(MeasurementFileTest, ToleratedFlagsOpenNormallyAndNoSeriesIsReported) {

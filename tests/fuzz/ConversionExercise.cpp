@@ -212,8 +212,20 @@ void OpenAsFile(ByteView bytes, ConversionResult& result, CommentSet& comments) 
   }
   ListAndDetails(document.Comments().rows);
 
-  // Saving the comments must give a file that opens again with them.
+  // Saving the comments must give a file that opens again with them; a file
+  // whose size does not match its stream refuses the save and stays as it is.
   if (count > 0) document.Row(1).TakeFromMemo(MemoField{kComment, true});
+  if (document.SizeMismatch()) {
+    const Bytes before = files.files[kFileName];
+    try {
+      document.Save();
+      Fail("a file whose size does not match its stream was saved");
+    } catch (const EGaugData&) {
+    }
+    if (files.files[kFileName] != before) Fail("a refused save changed the file");
+    comments = document.Comments();
+    return;
+  }
   document.Save();
   try {
     document.Open(kFileName, false);
