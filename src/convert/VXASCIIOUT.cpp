@@ -50,7 +50,10 @@ TVXASCIIOUT::TVXASCIIOUT(std::string fileName, TranslateFunction dictionary, std
 TVXASCIIOUT::~TVXASCIIOUT() = default;
 
 TVXAblage& TVXASCIIOUT::Navigator() {
-  if (!navigator_) throw EBinFileInvalid(kBinFileInvalidText);
+  if (!navigator_) {
+    throw EBinFileInvalid(dictionary_ ? dictionary_(kBinFileInvalidText)
+                                      : Translate(kBinFileInvalidText));
+  }
   return *navigator_;
 }
 

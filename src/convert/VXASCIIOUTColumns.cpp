@@ -44,12 +44,22 @@ std::string InputHeadline(std::string_view shortName, std::int16_t word) {
   return name;
 }
 
+// A padded headline fitted into the header field: the blanks in front give
+// way first, so a name is cut only where it is longer than the field itself
+// (ColLength 16 pads to 17 characters; cutting at the end would turn "VELOC"
+// into "VELO" and "T3", "T4" both into "T").
+std::string FitHeader(std::string padded) {
+  if (padded.size() <= kHeaderCapacity) return padded;
+  const std::size_t blanks = std::min(padded.find_first_not_of(' '), padded.size());
+  padded.erase(0, std::min(blanks, padded.size() - kHeaderCapacity));
+  if (padded.size() > kHeaderCapacity) padded.resize(kHeaderCapacity);
+  return padded;
+}
+
 }  // namespace
 
 void TVXASCIIOUT::SetHeader(int index, std::string_view name) {
-  std::string& h = columns_[static_cast<std::size_t>(index)].header;
-  h = PadLeft(name, options_.colLength);
-  if (h.size() > kHeaderCapacity) h.resize(kHeaderCapacity);
+  columns_[static_cast<std::size_t>(index)].header = FitHeader(PadLeft(name, options_.colLength));
 }
 
 void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
@@ -75,12 +85,12 @@ void TVXASCIIOUT::SetupColumns(bool withLetter, std::uint16_t storedValues,
   if (style & kStyleDate) {
     enable(kColDate);
     const int width = static_cast<int>(ShortDateText(now.date, locale_).value_or("").size()) + 1;
-    columns_[kColDate].header = Cut(PadLeft("DATE", width), kHeaderCapacity);
+    columns_[kColDate].header = FitHeader(PadLeft("DATE", width));
   }
   if (style & kStyleTime) {
     enable(kColTime);
     const int width = static_cast<int>(LongTimeText(now.seconds, locale_).value_or("").size()) + 1;
-    columns_[kColTime].header = Cut(PadLeft("TIME", width), kHeaderCapacity);
+    columns_[kColTime].header = FitHeader(PadLeft("TIME", width));
   }
   SetHeader(kColVeloc, "VELOC");
   if (style & kStyleShowVeloc) enable(kColVeloc);

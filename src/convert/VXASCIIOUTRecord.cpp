@@ -177,6 +177,10 @@ void TVXASCIIOUT::TotalsInto(int sumCol, int posCol, int negCol, bool hasPos, lo
     if (valid) {
       if (withText) AppendNumber(col.valueText, 2, v);
       col.numeric = v;
+      // The column's sign marks which total it is; a value stored with the
+      // other sign keeps its own, so the text says what the cell holds.
+      if (v < 0) sign = '-';
+      if (v > 0) sign = '+';
     } else {
       if (withText) col.valueText = padded_.unknown;
       if (invalidAsMarker) col.numeric = kInvalidMarker;
@@ -310,21 +314,18 @@ void TVXASCIIOUT::ConvertRecord(int channel, const TValueRecord& rec) {
     veloc.numeric = invalidVelocity ? kInvalidMarker : rec.velocity / 1000.0L;
     measure.numeric = mValid ? m : kInvalidMarker;
   }
-  // A directly stored measured value replaces the computed one; an invalid
-  // stored value leaves the computed one in place.
+  // A directly stored measured value replaces the computed one. One the
+  // meter stored as invalid is shown as invalid: the meter's verdict wins
+  // over a value computed from the velocity.
   if (f & kFMeasured) {
     const long double stored = Real48ToLongDouble(rec.measuredValue);
-    if (!IsInvalidHeatFlow(stored)) {
-      m = stored;
-      mValid = true;
-    }
     measure.valueText.clear();
-    if (mValid) {
-      AppendNumber(measure.valueText, 2, m);
-      measure.numeric = m;
+    if (!IsInvalidHeatFlow(stored)) {
+      AppendNumber(measure.valueText, 2, stored);
+      measure.numeric = stored;
     } else {
-      measure.valueText = (f & kFVelocity) ? padded_.unknown : padded_.noVelocity;
-      measure.numeric = (f & kFVelocity) ? kInvalidMarker : kNoValueMarker;
+      measure.valueText = padded_.unknown;
+      measure.numeric = kInvalidMarker;
     }
   }
 

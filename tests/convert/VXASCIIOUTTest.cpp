@@ -127,6 +127,16 @@ TEST(VXASCIIOUTCreate, StatusWithoutStreamAndWithBadIdentification) {
   TVXASCIIOUT bad("x", {}, &status, "", kDefaultTextStyle, nullptr, nullptr, ByteView(bytes));
   EXPECT_EQ(status & kStreamBadIdentification, kStreamBadIdentification);
   EXPECT_FALSE(bad.Usable());
+  // The refusal speaks the interface language, through the object's dictionary.
+  TVXASCIIOUT translated(
+      "x", [](std::string_view t) { return "EN:" + std::string(t); }, &status, "",
+      kDefaultTextStyle, nullptr, nullptr, ByteView(bytes));
+  try {
+    translated.Navigator();
+    ADD_FAILURE() << "a navigator over a bad stream";
+  } catch (const EBinFileInvalid& e) {
+    EXPECT_EQ(std::string(e.what()), "EN:BIN\xC4RDATEI IST UNGUELTIG");
+  }
 
   const sb::ByteVec good = sb::BuildStream(sb::StreamSpec{});
   status = 0x7777;
@@ -407,6 +417,39 @@ TEST(VXASCIIOUTSeries, SpreadsheetCellsAndGridRows) {
                              "G2,1=       ???", "G2,2=          ", "G2,3=    ------"}));
 }
 
+// Totals stored with the sign of the other column keep their own sign in
+// text and cell; a measured value the meter stored as invalid stays invalid
+// instead of giving way to the one computed from the velocity.
+TEST(VXASCIIOUTSeries, StoredSignsAndStoredInvalidMeasuredValues) {
+  FlaggedRecord r1 = Rec(1000);
+  r1.positiveTotal = -5.0;
+  r1.negativeTotal = 3.0;
+  FlaggedRecord r2 = Rec(1000);
+  r2.measured = 1.6e38;  // at least 0.95 x 1.678e38: the meter's invalid value
+  FlaggedRecord r3 = Rec(1000);
+  r3.measured = 12.5;
+  sb::StreamSpec spec = VelocitySpec({r1, r2, r3});
+  spec.series[0].channels[0].storedValues = 0xC000;  // both totals
+  const std::uint32_t style = 0x4 | kStyleSeparateQuantCols | kStyleTrimStrings;
+  Fixture f(spec, style);
+  f.out->Navigator().SelectSeries(1);
+  TSeriesDescription d;
+  f.out->Navigator().GetSeriesDescription(1, d);
+  f.out->StartChannelClocks(d.entry, d);
+  f.out->ConvertRecords(1, false);
+  EXPECT_EQ(f.text, Lines({"1000.00;-5.00;+3.00;", "???;;;", "12.50;;;"}));
+
+  Sheet sheet;
+  f.out->SetSpreadsheet(&sheet);
+  f.out->SetRow(0);
+  f.out->Navigator().SelectSeries(1);
+  f.out->StartChannelClocks(d.entry, d);
+  f.out->ConvertRecords(1, false);
+  EXPECT_EQ(sheet.cells, (std::vector<std::string>{"L0,0=MEASURE", "L0,1=Q_POS", "L0,2=Q_NEG",
+                                                   "N1,0=1000.000000", "N1,1=-5.000000",
+                                                   "N1,2=3.000000", "N3,0=12.500000"}));
+}
+
 TEST(VXASCIIOUTColumns, QuantityRules) {
   const sb::ByteVec bytes = sb::BuildStream(sb::StreamSpec{});
   TVXASCIIOUT out("x", {}, nullptr, "", 0, nullptr, nullptr, ByteView(bytes));
@@ -440,6 +483,37 @@ TEST(VXASCIIOUTColumns, QuantityRules) {
   EXPECT_FALSE(out.Column(kColInput5 + 1).enabled);
   EXPECT_TRUE(out.Column(kColSoundSpeed).enabled && out.Column(kColAdx7).enabled);
   EXPECT_FALSE(out.Column(kColSensorTempV).enabled);
+}
+
+// Headlines are padded to ColLength + 1 characters and fit a 16-character
+// field: at ColLength 16 the padding gives way, never the name.
+TEST(VXASCIIOUTColumns, HeadlinesKeepTheirNamesAtEveryColumnLength) {
+  const sb::ByteVec bytes = sb::BuildStream(sb::StreamSpec{});
+  TVXASCIIOUT out("x", {}, nullptr, "", 0, nullptr, nullptr, ByteView(bytes));
+  TParameterSet set;
+  StoreU16(&set.raw[197], 6 | (1 << 3));  // input 1 corrected
+  TInputNames inputs;
+  inputs.shortNames[0].Assign("T1");
+  inputs.shortNames[2].Assign("T3");
+  inputs.shortNames[3].Assign("T4");
+  for (int colLength : {7, 9, 14, 15, 16}) {
+    SCOPED_TRACE(colLength);
+    out.SetColLength(colLength);
+    out.SetupColumns(false, 0x000C, set, 0, inputs);
+    auto expect = [&](int column, std::string name) {
+      const std::string& h = out.Column(column).header;
+      const std::size_t width =
+          std::min<std::size_t>(std::max<std::size_t>(colLength + 1, name.size()), 16);
+      EXPECT_EQ(h, std::string(width - name.size(), ' ') + name);
+    };
+    expect(kColVeloc, "VELOC");
+    expect(kColMeasure, "MEASURE");
+    expect(kColQuant, "(QUANT)");
+    expect(kColFQuant, "(FQUANT)");
+    expect(kColInput1, "T1(KOR)");
+    expect(kColInput3, "T3");
+    expect(kColInput4, "T4");
+  }
 }
 
 // A series of 2-byte records holds velocities only: each one is a value with
