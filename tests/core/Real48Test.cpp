@@ -43,7 +43,9 @@ TEST(Real48, RoundsToNearestAndHandlesRangeEnds) {
   // Below the smallest magnitude: zero; above the largest: saturated.
   EXPECT_EQ(RoundToReal48(std::ldexp(1.0L, -140)), 0.0L);
   EXPECT_EQ(LongDoubleToReal48(std::ldexp(1.0L, 200))[0], 255);
-  EXPECT_EQ(RoundToReal48(0.1L), static_cast<long double>(RoundToReal48(0.1L)));
+  // 0.1 lies between two Real48 values; the nearer one has the 40-bit
+  // significand round(0.1 * 2^43) = 879609302221 (0.8 of a step rounds up).
+  EXPECT_EQ(RoundToReal48(0.1L), std::ldexp(879609302221.0L, -43));
   EXPECT_NEAR(static_cast<double>(RoundToReal48(0.1L)), 0.1, 1e-12);
 }
 

@@ -2,13 +2,17 @@
 // open as a measurement file with the series and comments it promises.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
 #include "DemoFile.h"
+#include "convert/VXASCIIOUT.h"
 #include "core/StreamParser.h"
 #include "core/UserData.h"
 #include "core/VXAblage.h"
+#include "view/InfoTexts.h"
 
 namespace {
 
@@ -67,6 +71,61 @@ TEST(DemoFile, OpensWithItsSeriesAndComments) {
   EXPECT_NE(comments.fileCommentField.text.find("Musterstadt"), std::string::npos);
   EXPECT_TRUE(comments.rows[2].HasText());
   EXPECT_FALSE(comments.rows[1].HasText());
+}
+
+// The number at the start of an information text such as "  1234,56 m3/h".
+double NumberOf(const std::string& text) {
+  std::string number = text.substr(0, text.find(" ", text.find_first_not_of(' ')));
+  for (char& c : number)
+    if (c == ',') c = '.';
+  return std::stod(number);
+}
+
+// What the series information shows must be what a real meter fills in and
+// agree with the table: a known sensor kind, and the smallest and largest
+// value the table of that channel holds.
+TEST(DemoFile, SeriesInformationIsPlausibleAndAgreesWithTheValues) {
+  const auto file = gd::demo::BuildDemoFile();
+  gd::TVXASCIIOUT out("demo.sdx", {}, nullptr, "", gd::kDefaultTextStyle, nullptr, nullptr,
+                      gd::ByteView(file));
+  ASSERT_TRUE(out.Usable());
+  gd::TVXAblage& nav = out.Navigator();
+  for (int n = 1; n <= nav.SeriesCount(); ++n) {
+    gd::TSeriesDescription d;
+    nav.GetSeriesDescription(n, d);
+    for (std::size_t k = 0; k < d.channelCount; ++k) {
+      SCOPED_TRACE("series " + std::to_string(n) + " channel " + std::to_string(k));
+      const gd::ChannelInfo info = gd::BuildChannelInfo(d, k, out.Parsed(), gd::Locale::German());
+      EXPECT_NE(info.sensor, gd::kUnknownSensorText);
+      ASSERT_FALSE(info.smallest.empty());
+      ASSERT_FALSE(info.largest.empty());
+
+      double low = 1e300, high = -1e300;
+      nav.SelectSeries(n);
+      out.StartChannelClocks(d.entry, d);
+      gd::TValueRecord rec;
+      while (nav.NextRecord(rec)) {
+        nav.AttachChannel(rec);
+        int number = -1;
+        if (rec.flags & 0x10) {
+          if (rec.channel != k + 1) continue;
+          number = d.channels[k].head.ChannelNumber();
+        }
+        out.ConvertRecord(number, rec);
+        const double m = static_cast<double>(out.Column(gd::kColMeasure).numeric);
+        if (std::fabs(m) >= 1e38) continue;
+        low = std::min(low, m);
+        high = std::max(high, m);
+      }
+      ASSERT_LT(low, high);
+      const bool heat = d.channels[k].parameterSet.raw[81] == 3;
+      // Heat flow is computed from the coefficient set; the head's extremes
+      // come from the meter's own computation and may differ a little.
+      const double tolerance = heat ? 0.1 * std::fabs(high) : 0.006;
+      EXPECT_NEAR(NumberOf(info.smallest), low, tolerance) << info.smallest;
+      EXPECT_NEAR(NumberOf(info.largest), high, tolerance) << info.largest;
+    }
+  }
 }
 
 }  // namespace

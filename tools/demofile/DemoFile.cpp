@@ -55,12 +55,26 @@ std::int16_t Tenths(double degrees) {
   return static_cast<std::int16_t>(std::lround(degrees * 10.0));
 }
 
+// Sensor kinds as the meter codes them in the channel head: 'A' clamp-on
+// small, 'B' medium, 'C' large.
+constexpr std::uint8_t kClampOnSmall = 'A';
+constexpr std::uint8_t kClampOnMedium = 'B';
+constexpr std::uint8_t kClampOnLarge = 'C';
+
+// The clamp-on sensor a pipe of this outer diameter gets.
+std::uint8_t SensorFor(int outer) {
+  if (outer < 80) return kClampOnSmall;
+  return outer < 200 ? kClampOnMedium : kClampOnLarge;
+}
+
 ChannelSpec Channel(std::uint8_t number, const std::string& point, int outer, int wall) {
   ChannelSpec c;
   c.number = number;
   c.measuringPoint = point;
-  c.sensorCode = 2;
-  c.sensorText = "K1N 2MHZ";
+  c.sensorCode = SensorFor(outer);
+  c.sensorText = c.sensorCode == kClampOnSmall    ? "K1N 4MHZ"
+                 : c.sensorCode == kClampOnMedium ? "K2N 2MHZ"
+                                                  : "M2N 1MHZ";
   c.inputs = {0x21, 0x00, 0x00, 0x00};  // input 1 = T1, input 2 = T2
   // the parameter set holds pipe sizes in tenths of a millimetre
   c.parameters.OuterDiameter(static_cast<std::uint16_t>(outer * 10))
@@ -73,6 +87,23 @@ ChannelSpec Channel(std::uint8_t number, const std::string& point, int outer, in
 
 void SetInterval(ChannelSpec& c, int seconds) {
   c.parameters.StorageInterval(static_cast<std::uint16_t>(seconds));
+}
+
+// The smallest and largest stored velocity of every channel of the series,
+// as the meter keeps them in the channel head (the raw mm/s it measured).
+void SetVelocityExtremes(SeriesSpec& s) {
+  for (std::size_t k = 0; k < s.channels.size(); ++k) {
+    std::int16_t low = 0, high = 0;
+    bool any = false;
+    for (const FlaggedRecord& r : s.records) {
+      if (!r.velocity || (r.channel && *r.channel != k + 1)) continue;
+      low = any ? std::min(low, *r.velocity) : *r.velocity;
+      high = any ? std::max(high, *r.velocity) : *r.velocity;
+      any = true;
+    }
+    s.channels[k].rawMin = low;
+    s.channels[k].rawMax = high;
+  }
 }
 
 // A timestamp on the first record and at every full hour, as the meter writes them.
@@ -117,6 +148,7 @@ SeriesSpec DailyVolumeFlow() {
     s.records.push_back(r);
   }
   StampRecords(s, 3, 12, 0, 600, 1);
+  SetVelocityExtremes(s);
   return s;
 }
 
@@ -151,6 +183,7 @@ SeriesSpec TwoChannels() {
     s.records.push_back(r);
   }
   StampRecords(s, 3, 13, 8 * 3600, 300, 2);
+  SetVelocityExtremes(s);
   return s;
 }
 
@@ -172,6 +205,7 @@ SeriesSpec HeatFlow() {
   s.channels = {c};
   Noise noise(14);
   double energy = 86210.0;
+  double lowest = 0, highest = 0;
   for (int i = 0; i < 64; ++i) {
     const double hour = 6.0 + i * 0.25;
     const double v = 0.9 * DailyVelocity(hour) + noise(20.0);
@@ -179,6 +213,8 @@ SeriesSpec HeatFlow() {
     const double ret = 48.0 + 6.0 * std::sin((hour - 6.0) / 16.0 * std::numbers::pi) + noise(0.4);
     const double kw = AreaM2(60, 3) * v / 1000.0 * 975.0 * 4.19 * (supply - ret);
     energy += kw * 0.25;
+    lowest = i == 0 ? kw : std::min(lowest, kw);
+    highest = i == 0 ? kw : std::max(highest, kw);
     FlaggedRecord r;
     r.velocity = static_cast<std::int16_t>(std::lround(v));
     r.temperatures = {{Tenths(supply), Tenths(ret)}};
@@ -186,6 +222,11 @@ SeriesSpec HeatFlow() {
     s.records.push_back(r);
   }
   StampRecords(s, 3, 14, 6 * 3600, 900, 1);
+  SetVelocityExtremes(s);
+  // A heat-flow channel keeps its extremes as the heat flow in W (the
+  // channel factor 0.001 shows them in kW).
+  s.channels[0].valueMin = std::round(lowest * 1000.0);
+  s.channels[0].valueMax = std::round(highest * 1000.0);
   return s;
 }
 
@@ -214,6 +255,7 @@ SeriesSpec Triggered() {
     r.positiveTotal = std::round(total * 1000.0) / 1000.0;
     s.records.push_back(r);
   }
+  SetVelocityExtremes(s);
   return s;
 }
 
@@ -245,6 +287,7 @@ SeriesSpec TwoRuns() {
       r.timestamp = sb::PackTimestamp(kYear, 3, 16, t / 3600, (t / 60) % 60, t % 60, i == 30);
     s.records.push_back(r);
   }
+  SetVelocityExtremes(s);
   return s;
 }
 
@@ -279,6 +322,7 @@ SeriesSpec Diagnosis() {
     s.records.push_back(r);
   }
   StampRecords(s, 3, 17, 10 * 3600, 300, 1);
+  SetVelocityExtremes(s);
   return s;
 }
 
