@@ -160,20 +160,8 @@
         <translation>%d/%d</translation>
     </message>
     <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Vælg færre serier, eller gem som tekst.</translation>
-    </message>
-    <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Gem som .xlsx (et ark rummer der 1048576 rækker), vælg færre serier, eller gem som tekst.</translation>
-    </message>
-    <message>
         <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
         <translation>Denne udgave kan ikke skrive .xlsx-filer: %s</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
-        <translation>Serie %2.2d er beskadiget: kun %d af dens %d værdier er fuldstændige og blev gemt</translation>
     </message>
     <message>
         <source>Current file<byte value="xd"/>
@@ -186,10 +174,6 @@ Choose another filename !</source>
 Vælg et andet filnavn!</translation>
     </message>
     <message>
-        <source>Zu viele Messwertreihen ausgewaehlt</source>
-        <translation>For mange måleserier valgt</translation>
-    </message>
-    <message>
         <source>Messwertreihe %s existiert nicht</source>
         <translation>Måleserie %s findes ikke</translation>
     </message>
@@ -200,10 +184,6 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>%s ist ein Verzeichnis, keine Datei</source>
         <translation>%s er en mappe, ikke en fil</translation>
-    </message>
-    <message>
-        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
-        <translation>%s er ikke en almindelig fil og erstattes ikke</translation>
     </message>
     <message>
         <source>Speichern von Meßwertreihen</source>
@@ -324,10 +304,6 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>Abbruch</source>
         <translation>Annuller</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
-        <translation>Serie %2.2d er beskadiget: dele af dens kanaldata ligger uden for filen</translation>
     </message>
     <message>
         <source>Aus&amp;waehlen...</source>
@@ -511,7 +487,7 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>&amp;Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oplysninger</translation>
     </message>
     <message>
         <source>Koeffizientensatz mit %d Bytes ist zu kurz (62 Bytes erwartet)</source>
@@ -543,111 +519,111 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>Clamp-On klein</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on lille</translation>
     </message>
     <message>
         <source>Clamp-On mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on mellem</translation>
     </message>
     <message>
         <source>Clamp-On gross</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on stor</translation>
     </message>
     <message>
         <source>Clamp-On Hochtemp</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on højtemp.</translation>
     </message>
     <message>
         <source>Einschweiss-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsvejset sensor</translation>
     </message>
     <message>
         <source>Einsteck-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstikssensor</translation>
     </message>
     <message>
         <source>Gas-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Gassensor</translation>
     </message>
     <message>
         <source>Doppler-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopplersensor</translation>
     </message>
     <message>
         <source>Sonder-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Specialsensor</translation>
     </message>
     <message>
         <source>%d (alle %ds)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (hvert %ds)</translation>
     </message>
     <message>
         <source>Details about</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaljer om</translation>
     </message>
     <message>
         <source>Nur %d Kanaele enthalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun %d kanaler indeholdt</translation>
     </message>
     <message>
         <source>KANAL</source>
-        <translation type="unfinished"></translation>
+        <translation>KANAL</translation>
     </message>
     <message>
         <source>ZUSAETZLICHE ABLAGEN:</source>
-        <translation type="unfinished"></translation>
+        <translation>YDERLIGERE LAGREDE VÆRDIER:</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælp</translation>
     </message>
     <message>
         <source>Datei-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Filoplysninger</translation>
     </message>
     <message>
         <source>&amp;Bemerkungen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bemærkninger</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detaljer...</translation>
     </message>
     <message>
         <source>MESSWERTREIHE:</source>
-        <translation type="unfinished"></translation>
+        <translation>MÅLESERIE:</translation>
     </message>
     <message>
         <source>KANAL:</source>
-        <translation type="unfinished"></translation>
+        <translation>KANAL:</translation>
     </message>
     <message>
         <source>ASCII Text  (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII-tekst  (*.txt)</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Måleværdier</translation>
     </message>
     <message>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>&amp;Beschleunigen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hurtigere</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuller</translation>
     </message>
     <message>
         <source>&amp;Parametersatz...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parametersæt...</translation>
     </message>
     <message>
         <source>Diese Tabelle &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gem denne tabel...</translation>
     </message>
     <message>
         <source>Firmware %s wird nicht unterstuetzt</source>
@@ -707,7 +683,7 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>nicht gemessen</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke målt</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
@@ -720,10 +696,6 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>Tage</source>
         <translation>dage</translation>
-    </message>
-    <message>
-        <source> +</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Koeffizienten für Waermestrommessung</source>
@@ -839,7 +811,7 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil:</translation>
     </message>
     <message>
         <source>Start:</source>
@@ -1026,22 +998,6 @@ Vælg et andet filnavn!</translation>
         <translation>&amp;Luk</translation>
     </message>
     <message>
-        <source>txt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xls</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xlsx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Automatic</source>
         <translation>Automatisk</translation>
     </message>
@@ -1060,6 +1016,122 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>%s-Zeit war:</source>
         <translation>%s-tid var:</translation>
+    </message>
+    <message>
+        <source>Die Größe der Datei %s passt nicht zu ihrem Inhalt (unvollständig oder beschädigt): Bemerkungen können nicht in ihr gespeichert werden. Die Messwertreihen lassen sich weiterhin als Text oder als neue Messwertdatei speichern.</source>
+        <translation>Størrelsen på filen %s passer ikke til dens indhold (ufuldstændig eller beskadiget): bemærkninger kan ikke gemmes i den. Måleserierne kan stadig gemmes som tekst eller som en ny målefil.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: nur %d ihrer %d Werte sind vollständig und wurden gespeichert</source>
+        <translation>Serie %2.2d er beskadiget: kun %d af dens %d værdier er fuldstændige og blev gemt</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>Serie %2.2d er beskadiget: dele af dens kanaldata ligger uden for filen</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen wählen oder als Text speichern.</source>
+        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Gem som .xlsx (et ark rummer der 1048576 rækker), vælg færre serier, eller gem som tekst.</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen wählen oder als Text speichern.</source>
+        <translation>Regnearksfilen %s blev ikke skrevet: fra serie %2.2d passer værdierne ikke længere ind i de %d rækker i et regneark. Vælg færre serier, eller gem som tekst.</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewählt</source>
+        <translation>For mange måleserier valgt</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewöhnliche Datei und wird nicht ersetzt</source>
+        <translation>%s er ikke en almindelig fil og erstattes ikke</translation>
+    </message>
+    <message>
+        <source>Mengen:</source>
+        <translation>Mængder:</translation>
+    </message>
+    <message>
+        <source>Temperaturen:</source>
+        <translation>Temperaturer:</translation>
+    </message>
+    <message>
+        <source>Externe Inputs:</source>
+        <translation>Eksterne indgange:</translation>
+    </message>
+    <message>
+        <source>Sensor Temp.:</source>
+        <translation>Sensortemp.:</translation>
+    </message>
+    <message>
+        <source>Unknown items:</source>
+        <translation>Ukendte elementer:</translation>
+    </message>
+    <message>
+        <source>Schallgeschwindigkeit Fluid</source>
+        <translation>Lydhastighed i væsken</translation>
+    </message>
+    <message>
+        <source>Konzentration</source>
+        <translation>Koncentration</translation>
+    </message>
+    <message>
+        <source>Signalamplitude</source>
+        <translation>Signalamplitude</translation>
+    </message>
+    <message>
+        <source>MESSSTELLE:</source>
+        <translation>MÅLESTED:</translation>
+    </message>
+    <message>
+        <source>START:</source>
+        <translation>START:</translation>
+    </message>
+    <message>
+        <source>DAUER:</source>
+        <translation>VARIGHED:</translation>
+    </message>
+    <message>
+        <source>ENDE:</source>
+        <translation>SLUT:</translation>
+    </message>
+    <message>
+        <source>MESSWERTE:</source>
+        <translation>MÅLEVÆRDIER:</translation>
+    </message>
+    <message>
+        <source>STRECKE:</source>
+        <translation>STRÆKNING:</translation>
+    </message>
+    <message>
+        <source>SENSOR:</source>
+        <translation>SENSOR:</translation>
+    </message>
+    <message>
+        <source>MESSGROESSE:</source>
+        <translation>MÅLESTØRRELSE:</translation>
+    </message>
+    <message>
+        <source>KLEINSTER WERT:</source>
+        <translation>MINDSTE VÆRDI:</translation>
+    </message>
+    <message>
+        <source>GROESSTER WERT:</source>
+        <translation>STØRSTE VÆRDI:</translation>
+    </message>
+    <message>
+        <source>Speichern der Messwertreihen</source>
+        <translation>Gem måleserierne</translation>
+    </message>
+    <message>
+        <source>Extrahiere Messwerte</source>
+        <translation>Udtrækker måleværdier</translation>
+    </message>
+    <message>
+        <source>Meßwertreihe aus %s</source>
+        <translation>Måleserie fra %s</translation>
+    </message>
+    <message>
+        <source>Speichere Tabelle</source>
+        <translation>Gemmer tabel</translation>
     </message>
 </context>
 <context>

@@ -160,19 +160,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -180,10 +168,6 @@
 %s<byte value="xd"/>
  can not saved to itself.<byte value="xd"/>
 Choose another filename !</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zu viele Messwertreihen ausgewaehlt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -196,10 +180,6 @@ Choose another filename !</source>
     </message>
     <message>
         <source>%s ist ein Verzeichnis, keine Datei</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -320,10 +300,6 @@ Choose another filename !</source>
     </message>
     <message>
         <source>Abbruch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -719,10 +695,6 @@ Choose another filename !</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> +</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Koeffizienten für Waermestrommessung</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1023,22 +995,6 @@ Choose another filename !</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>txt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xls</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xlsx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Automatic</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1056,6 +1012,122 @@ Choose another filename !</source>
     </message>
     <message>
         <source>%s-Zeit war:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Größe der Datei %s passt nicht zu ihrem Inhalt (unvollständig oder beschädigt): Bemerkungen können nicht in ihr gespeichert werden. Die Messwertreihen lassen sich weiterhin als Text oder als neue Messwertdatei speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: nur %d ihrer %d Werte sind vollständig und wurden gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen wählen oder als Text speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen wählen oder als Text speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewählt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s ist keine gewöhnliche Datei und wird nicht ersetzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mengen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperaturen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Externe Inputs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Temp.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown items:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schallgeschwindigkeit Fluid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konzentration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signalamplitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSSTELLE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DAUER:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ENDE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSWERTE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STRECKE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SENSOR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSGROESSE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KLEINSTER WERT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GROESSTER WERT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern der Messwertreihen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extrahiere Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meßwertreihe aus %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichere Tabelle</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

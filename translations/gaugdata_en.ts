@@ -160,20 +160,8 @@
         <translation>%d/%d</translation>
     </message>
     <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Choose fewer series or save as text.</translation>
-    </message>
-    <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Save as .xlsx (a sheet holds 1048576 rows there), choose fewer series or save as text.</translation>
-    </message>
-    <message>
         <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
         <translation>This build cannot write .xlsx files: %s</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
-        <translation>Series %2.2d is damaged: only %d of its %d values are complete and were saved</translation>
     </message>
     <message>
         <source>Current file<byte value="xd"/>
@@ -186,10 +174,6 @@ Choose another filename !</source>
 Choose another file name!</translation>
     </message>
     <message>
-        <source>Zu viele Messwertreihen ausgewaehlt</source>
-        <translation>Too many measurement series selected</translation>
-    </message>
-    <message>
         <source>Messwertreihe %s existiert nicht</source>
         <translation>Measurement series %s does not exist</translation>
     </message>
@@ -200,10 +184,6 @@ Choose another file name!</translation>
     <message>
         <source>%s ist ein Verzeichnis, keine Datei</source>
         <translation>%s is a folder, not a file</translation>
-    </message>
-    <message>
-        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
-        <translation>%s is not a regular file and is not replaced</translation>
     </message>
     <message>
         <source>Speichern von Meßwertreihen</source>
@@ -324,10 +304,6 @@ Choose another file name!</translation>
     <message>
         <source>Abbruch</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
-        <translation>Series %2.2d is damaged: parts of its channel data lie outside the file</translation>
     </message>
     <message>
         <source>Aus&amp;waehlen...</source>
@@ -511,7 +487,7 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>&amp;Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Information</translation>
     </message>
     <message>
         <source>Koeffizientensatz mit %d Bytes ist zu kurz (62 Bytes erwartet)</source>
@@ -543,111 +519,111 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>Clamp-On klein</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on small</translation>
     </message>
     <message>
         <source>Clamp-On mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on medium</translation>
     </message>
     <message>
         <source>Clamp-On gross</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on large</translation>
     </message>
     <message>
         <source>Clamp-On Hochtemp</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on high temp.</translation>
     </message>
     <message>
         <source>Einschweiss-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Weld-in sensor</translation>
     </message>
     <message>
         <source>Einsteck-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion sensor</translation>
     </message>
     <message>
         <source>Gas-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas sensor</translation>
     </message>
     <message>
         <source>Doppler-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppler sensor</translation>
     </message>
     <message>
         <source>Sonder-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Special sensor</translation>
     </message>
     <message>
         <source>%d (alle %ds)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (every %ds)</translation>
     </message>
     <message>
         <source>Details about</source>
-        <translation type="unfinished"></translation>
+        <translation>Details about</translation>
     </message>
     <message>
         <source>Nur %d Kanaele enthalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Only %d channels contained</translation>
     </message>
     <message>
         <source>KANAL</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANNEL</translation>
     </message>
     <message>
         <source>ZUSAETZLICHE ABLAGEN:</source>
-        <translation type="unfinished"></translation>
+        <translation>ADDITIONAL STORED ITEMS:</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Datei-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>File information</translation>
     </message>
     <message>
         <source>&amp;Bemerkungen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comments</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details...</translation>
     </message>
     <message>
         <source>MESSWERTREIHE:</source>
-        <translation type="unfinished"></translation>
+        <translation>MEASUREMENT SERIES:</translation>
     </message>
     <message>
         <source>KANAL:</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANNEL:</translation>
     </message>
     <message>
         <source>ASCII Text  (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII text  (*.txt)</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured values</translation>
     </message>
     <message>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <source>&amp;Beschleunigen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speed up</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Parametersatz...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parameter set...</translation>
     </message>
     <message>
         <source>Diese Tabelle &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save this table...</translation>
     </message>
     <message>
         <source>Firmware %s wird nicht unterstuetzt</source>
@@ -707,7 +683,7 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>nicht gemessen</source>
-        <translation type="unfinished"></translation>
+        <translation>not measured</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
@@ -720,10 +696,6 @@ Choose another file name!</translation>
     <message>
         <source>Tage</source>
         <translation>days</translation>
-    </message>
-    <message>
-        <source> +</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Koeffizienten für Waermestrommessung</source>
@@ -839,7 +811,7 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Start:</source>
@@ -1026,22 +998,6 @@ Choose another file name!</translation>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <source>txt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xls</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xlsx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Automatic</source>
         <translation>Automatic</translation>
     </message>
@@ -1060,6 +1016,122 @@ Choose another file name!</translation>
     <message>
         <source>%s-Zeit war:</source>
         <translation>%s time was:</translation>
+    </message>
+    <message>
+        <source>Die Größe der Datei %s passt nicht zu ihrem Inhalt (unvollständig oder beschädigt): Bemerkungen können nicht in ihr gespeichert werden. Die Messwertreihen lassen sich weiterhin als Text oder als neue Messwertdatei speichern.</source>
+        <translation>The size of the file %s does not match its content (incomplete or damaged): comments cannot be saved in it. The measurement series can still be saved as text or as a new measurement file.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: nur %d ihrer %d Werte sind vollständig und wurden gespeichert</source>
+        <translation>Series %2.2d is damaged: only %d of its %d values are complete and were saved</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>Series %2.2d is damaged: parts of its channel data lie outside the file</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen wählen oder als Text speichern.</source>
+        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Save as .xlsx (a sheet holds 1048576 rows there), choose fewer series or save as text.</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen wählen oder als Text speichern.</source>
+        <translation>The spreadsheet file %s was not written: from series %2.2d on, the values no longer fit into the %d rows of a worksheet. Choose fewer series or save as text.</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewählt</source>
+        <translation>Too many measurement series selected</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewöhnliche Datei und wird nicht ersetzt</source>
+        <translation>%s is not a regular file and is not replaced</translation>
+    </message>
+    <message>
+        <source>Mengen:</source>
+        <translation>Totals:</translation>
+    </message>
+    <message>
+        <source>Temperaturen:</source>
+        <translation>Temperatures:</translation>
+    </message>
+    <message>
+        <source>Externe Inputs:</source>
+        <translation>External inputs:</translation>
+    </message>
+    <message>
+        <source>Sensor Temp.:</source>
+        <translation>Sensor temp.:</translation>
+    </message>
+    <message>
+        <source>Unknown items:</source>
+        <translation>Unknown items:</translation>
+    </message>
+    <message>
+        <source>Schallgeschwindigkeit Fluid</source>
+        <translation>Sound speed of the fluid</translation>
+    </message>
+    <message>
+        <source>Konzentration</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source>Signalamplitude</source>
+        <translation>Signal amplitude</translation>
+    </message>
+    <message>
+        <source>MESSSTELLE:</source>
+        <translation>MEASURING POINT:</translation>
+    </message>
+    <message>
+        <source>START:</source>
+        <translation>START:</translation>
+    </message>
+    <message>
+        <source>DAUER:</source>
+        <translation>DURATION:</translation>
+    </message>
+    <message>
+        <source>ENDE:</source>
+        <translation>END:</translation>
+    </message>
+    <message>
+        <source>MESSWERTE:</source>
+        <translation>MEASURED VALUES:</translation>
+    </message>
+    <message>
+        <source>STRECKE:</source>
+        <translation>SECTION:</translation>
+    </message>
+    <message>
+        <source>SENSOR:</source>
+        <translation>SENSOR:</translation>
+    </message>
+    <message>
+        <source>MESSGROESSE:</source>
+        <translation>QUANTITY:</translation>
+    </message>
+    <message>
+        <source>KLEINSTER WERT:</source>
+        <translation>SMALLEST VALUE:</translation>
+    </message>
+    <message>
+        <source>GROESSTER WERT:</source>
+        <translation>LARGEST VALUE:</translation>
+    </message>
+    <message>
+        <source>Speichern der Messwertreihen</source>
+        <translation>Saving the measurement series</translation>
+    </message>
+    <message>
+        <source>Extrahiere Messwerte</source>
+        <translation>Extracting measured values</translation>
+    </message>
+    <message>
+        <source>Meßwertreihe aus %s</source>
+        <translation>Measurement series from %s</translation>
+    </message>
+    <message>
+        <source>Speichere Tabelle</source>
+        <translation>Saving table</translation>
     </message>
 </context>
 <context>

@@ -160,20 +160,8 @@
         <translation>%d/%d</translation>
     </message>
     <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
-    </message>
-    <message>
-        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.</source>
-        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Enregistrez en .xlsx (une feuille y contient 1048576 lignes), choisissez moins de séries ou enregistrez en texte.</translation>
-    </message>
-    <message>
         <source>Diese Ausgabe kann keine .xlsx-Dateien schreiben: %s</source>
         <translation>Cette version ne peut pas écrire de fichiers .xlsx : %s</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert</source>
-        <translation>La série %2.2d est endommagée : seules %d de ses %d valeurs sont complètes et ont été enregistrées</translation>
     </message>
     <message>
         <source>Current file<byte value="xd"/>
@@ -186,10 +174,6 @@ Choose another filename !</source>
 Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
-        <source>Zu viele Messwertreihen ausgewaehlt</source>
-        <translation>Trop de séries de mesures sélectionnées</translation>
-    </message>
-    <message>
         <source>Messwertreihe %s existiert nicht</source>
         <translation>La série de mesures %s n&apos;existe pas</translation>
     </message>
@@ -200,10 +184,6 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>%s ist ein Verzeichnis, keine Datei</source>
         <translation>%s est un dossier, pas un fichier</translation>
-    </message>
-    <message>
-        <source>%s ist keine gewoehnliche Datei und wird nicht ersetzt</source>
-        <translation>%s n&apos;est pas un fichier ordinaire et n&apos;est pas remplacé</translation>
     </message>
     <message>
         <source>Speichern von Meßwertreihen</source>
@@ -324,10 +304,6 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>Abbruch</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
-        <translation>La série %2.2d est endommagée : une partie de ses données de canal est hors du fichier</translation>
     </message>
     <message>
         <source>Aus&amp;waehlen...</source>
@@ -511,7 +487,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>&amp;Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations</translation>
     </message>
     <message>
         <source>Koeffizientensatz mit %d Bytes ist zu kurz (62 Bytes erwartet)</source>
@@ -543,111 +519,111 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Clamp-On klein</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on petit</translation>
     </message>
     <message>
         <source>Clamp-On mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on moyen</translation>
     </message>
     <message>
         <source>Clamp-On gross</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on grand</translation>
     </message>
     <message>
         <source>Clamp-On Hochtemp</source>
-        <translation type="unfinished"></translation>
+        <translation>Clamp-on haute temp.</translation>
     </message>
     <message>
         <source>Einschweiss-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur à souder</translation>
     </message>
     <message>
         <source>Einsteck-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur à insertion</translation>
     </message>
     <message>
         <source>Gas-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur gaz</translation>
     </message>
     <message>
         <source>Doppler-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur Doppler</translation>
     </message>
     <message>
         <source>Sonder-Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur spécial</translation>
     </message>
     <message>
         <source>%d (alle %ds)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (toutes les %ds)</translation>
     </message>
     <message>
         <source>Details about</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails sur</translation>
     </message>
     <message>
         <source>Nur %d Kanaele enthalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement %d canaux contenus</translation>
     </message>
     <message>
         <source>KANAL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANAL</translation>
     </message>
     <message>
         <source>ZUSAETZLICHE ABLAGEN:</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTREMENTS SUPPLÉMENTAIRES :</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Datei-Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le fichier</translation>
     </message>
     <message>
         <source>&amp;Bemerkungen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remarques</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails...</translation>
     </message>
     <message>
         <source>MESSWERTREIHE:</source>
-        <translation type="unfinished"></translation>
+        <translation>SÉRIE DE MESURES :</translation>
     </message>
     <message>
         <source>KANAL:</source>
-        <translation type="unfinished"></translation>
+        <translation>CANAL :</translation>
     </message>
     <message>
         <source>ASCII Text  (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte ASCII  (*.txt)</translation>
     </message>
     <message>
         <source>Messwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs mesurées</translation>
     </message>
     <message>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>&amp;Beschleunigen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accélérer</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Parametersatz...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu de paramètres...</translation>
     </message>
     <message>
         <source>Diese Tabelle &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer ce tableau...</translation>
     </message>
     <message>
         <source>Firmware %s wird nicht unterstuetzt</source>
@@ -707,7 +683,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>nicht gemessen</source>
-        <translation type="unfinished"></translation>
+        <translation>non mesuré</translation>
     </message>
     <message>
         <source>nicht gespeichert</source>
@@ -720,10 +696,6 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>Tage</source>
         <translation>jours</translation>
-    </message>
-    <message>
-        <source> +</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Koeffizienten für Waermestrommessung</source>
@@ -839,7 +811,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Start:</source>
@@ -1026,22 +998,6 @@ Choisissez un autre nom de fichier !</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>txt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xls</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>xlsx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Automatic</source>
         <translation>Automatique</translation>
     </message>
@@ -1060,6 +1016,122 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>%s-Zeit war:</source>
         <translation>Heure %s (avant) :</translation>
+    </message>
+    <message>
+        <source>Die Größe der Datei %s passt nicht zu ihrem Inhalt (unvollständig oder beschädigt): Bemerkungen können nicht in ihr gespeichert werden. Die Messwertreihen lassen sich weiterhin als Text oder als neue Messwertdatei speichern.</source>
+        <translation>La taille du fichier %s ne correspond pas à son contenu (incomplet ou endommagé) : les remarques ne peuvent pas y être enregistrées. Les séries de mesures peuvent toujours être enregistrées en texte ou dans un nouveau fichier de mesures.</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: nur %d ihrer %d Werte sind vollständig und wurden gespeichert</source>
+        <translation>La série %2.2d est endommagée : seules %d de ses %d valeurs sont complètes et ont été enregistrées</translation>
+    </message>
+    <message>
+        <source>Reihe %2.2d ist beschädigt: Teile ihrer Kanalangaben liegen nicht in der Datei</source>
+        <translation>La série %2.2d est endommagée : une partie de ses données de canal est hors du fichier</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen wählen oder als Text speichern.</source>
+        <translation>Le fichier tableur %s n'a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d'une feuille. Enregistrez en .xlsx (une feuille y contient 1048576 lignes), choisissez moins de séries ou enregistrez en texte.</translation>
+    </message>
+    <message>
+        <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen wählen oder als Text speichern.</source>
+        <translation>Le fichier tableur %s n'a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d'une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
+    </message>
+    <message>
+        <source>Zu viele Messwertreihen ausgewählt</source>
+        <translation>Trop de séries de mesures sélectionnées</translation>
+    </message>
+    <message>
+        <source>%s ist keine gewöhnliche Datei und wird nicht ersetzt</source>
+        <translation>%s n'est pas un fichier ordinaire et n'est pas remplacé</translation>
+    </message>
+    <message>
+        <source>Mengen:</source>
+        <translation>Quantités :</translation>
+    </message>
+    <message>
+        <source>Temperaturen:</source>
+        <translation>Températures :</translation>
+    </message>
+    <message>
+        <source>Externe Inputs:</source>
+        <translation>Entrées externes :</translation>
+    </message>
+    <message>
+        <source>Sensor Temp.:</source>
+        <translation>Temp. capteur :</translation>
+    </message>
+    <message>
+        <source>Unknown items:</source>
+        <translation>Éléments inconnus :</translation>
+    </message>
+    <message>
+        <source>Schallgeschwindigkeit Fluid</source>
+        <translation>Vitesse du son du fluide</translation>
+    </message>
+    <message>
+        <source>Konzentration</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source>Signalamplitude</source>
+        <translation>Amplitude du signal</translation>
+    </message>
+    <message>
+        <source>MESSSTELLE:</source>
+        <translation>POINT DE MESURE :</translation>
+    </message>
+    <message>
+        <source>START:</source>
+        <translation>DÉBUT :</translation>
+    </message>
+    <message>
+        <source>DAUER:</source>
+        <translation>DURÉE :</translation>
+    </message>
+    <message>
+        <source>ENDE:</source>
+        <translation>FIN :</translation>
+    </message>
+    <message>
+        <source>MESSWERTE:</source>
+        <translation>VALEURS MESURÉES :</translation>
+    </message>
+    <message>
+        <source>STRECKE:</source>
+        <translation>TRONÇON :</translation>
+    </message>
+    <message>
+        <source>SENSOR:</source>
+        <translation>CAPTEUR :</translation>
+    </message>
+    <message>
+        <source>MESSGROESSE:</source>
+        <translation>GRANDEUR :</translation>
+    </message>
+    <message>
+        <source>KLEINSTER WERT:</source>
+        <translation>PLUS PETITE VALEUR :</translation>
+    </message>
+    <message>
+        <source>GROESSTER WERT:</source>
+        <translation>PLUS GRANDE VALEUR :</translation>
+    </message>
+    <message>
+        <source>Speichern der Messwertreihen</source>
+        <translation>Enregistrement des séries de mesures</translation>
+    </message>
+    <message>
+        <source>Extrahiere Messwerte</source>
+        <translation>Extraction des valeurs mesurées</translation>
+    </message>
+    <message>
+        <source>Meßwertreihe aus %s</source>
+        <translation>Série de mesures de %s</translation>
+    </message>
+    <message>
+        <source>Speichere Tabelle</source>
+        <translation>Enregistrement du tableau</translation>
     </message>
 </context>
 <context>

@@ -25,16 +25,19 @@ constexpr const char* kPendingLine = "Nr%2.2d (%d)";
 constexpr const char* kCurrentSeries = "Reihe %2.2d-->";
 constexpr const char* kSeriesOf = "%d/%d";
 constexpr const char* kShortened =
-    "Reihe %2.2d ist beschaedigt: nur %d ihrer %d Werte sind vollstaendig und wurden gespeichert";
+    "Reihe %2.2d ist besch\xE4"
+    "digt: nur %d ihrer %d Werte sind vollst\xE4"
+    "ndig und wurden gespeichert";
 constexpr const char* kBadChannels =
-    "Reihe %2.2d ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der Datei";
+    "Reihe %2.2d ist besch\xE4"
+    "digt: Teile ihrer Kanalangaben liegen nicht in der Datei";
 constexpr const char* kSheetFull =
     "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
-    "in die %d Zeilen eines Tabellenblatts. Weniger Reihen waehlen oder als Text speichern.";
+    "in die %d Zeilen eines Tabellenblatts. Weniger Reihen w\xE4hlen oder als Text speichern.";
 constexpr const char* kSheetFullTryXlsx =
     "Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr "
     "in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort "
-    "1048576 Zeilen), weniger Reihen waehlen oder als Text speichern.";
+    "1048576 Zeilen), weniger Reihen w\xE4hlen oder als Text speichern.";
 
 // Takes the job's output, progress and grid off the conversion object on
 // every way out, so that its next user never writes into a buffer that is gone.

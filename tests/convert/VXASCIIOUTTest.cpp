@@ -492,7 +492,7 @@ TEST(VXASCIIOUTColumns, HeadlinesKeepTheirNamesAtEveryColumnLength) {
   TVXASCIIOUT out("x", {}, nullptr, "", 0, nullptr, nullptr, ByteView(bytes));
   TParameterSet set;
   StoreU16(&set.raw[197], 6 | (1 << 3));  // input 1 corrected
-  TInputNames inputs;
+  InputNames inputs;
   inputs.shortNames[0].Assign("T1");
   inputs.shortNames[2].Assign("T3");
   inputs.shortNames[3].Assign("T4");

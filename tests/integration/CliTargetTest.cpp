@@ -28,7 +28,7 @@ TEST(CliTarget, SeriesTooLongForASheetWritesNoSpreadsheet) {
   EXPECT_EQ(r.err,
             "gaugdata-cli: Die Tabellendatei long.xls wurde nicht geschrieben: ab Reihe 01 passen "
             "die Werte nicht mehr in die 16384 Zeilen eines Tabellenblatts. Als .xlsx "
-            "speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen waehlen oder als "
+            "speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen w\u00e4hlen oder als "
             "Text speichern.\n");
   EXPECT_EQ(ReadFileBytes(out), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path(".")), fs::directory_iterator()), 2);
@@ -77,7 +77,7 @@ TEST(CliTarget, FoldersAndDevicesAreNeverReplaced) {
     const CliResult toPipe = RunCli({"export", kDemo, pipe.string(), "--series", series});
     EXPECT_EQ(toPipe.status, 1);
     EXPECT_EQ(toPipe.err, "gaugdata-cli: " + pipe.string() +
-                              " ist keine gewoehnliche Datei und wird nicht ersetzt\n");
+                              " ist keine gew\u00f6hnliche Datei und wird nicht ersetzt\n");
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path(".")), fs::directory_iterator()), 2);
@@ -104,14 +104,15 @@ TEST(CliTarget, RecordsMissingFromTheStreamAreReported) {
   const std::string subset = dir.Path("subset.sdx").string();
   const CliResult r = RunCli({"export", damaged, subset, "--series", "2,1"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_THAT(r.err, ::testing::MatchesRegex(
-                         "gaugdata-cli: Reihe 01 ist beschaedigt: nur [0-9]+ ihrer 16777215 Werte "
-                         "sind vollstaendig und wurden gespeichert\n"));
+  EXPECT_THAT(r.err,
+              ::testing::MatchesRegex(
+                  "gaugdata-cli: Reihe 01 ist besch\u00e4digt: nur [0-9]+ ihrer 16777215 Werte "
+                  "sind vollst\u00e4ndig und wurden gespeichert\n"));
   // A text export writes what the stream holds and says so too.
   const std::string text = dir.Path("damaged.txt").string();
   const CliResult asText = RunCli({"export", damaged, text, "--series", "1"});
   ASSERT_EQ(asText.status, 0) << asText.err;
-  EXPECT_THAT(asText.err, HasSubstr("gaugdata-cli: Reihe 01 ist beschaedigt: nur "));
+  EXPECT_THAT(asText.err, HasSubstr("gaugdata-cli: Reihe 01 ist besch\u00e4digt: nur "));
   EXPECT_THAT(ReadFileBytes(text), HasSubstr("** BAD BYTES **"));
   EXPECT_EQ(RunCli({"export", damaged, text, "--series", "2"}).err, "");
 
@@ -119,9 +120,10 @@ TEST(CliTarget, RecordsMissingFromTheStreamAreReported) {
   sb::StreamSpec lost = sb::LargeSpec(1, 20);
   lost.series[0].channels[0].parameterAddress = 0x7FFF0000u;
   const std::string noSet = dir.Put("noset.sdx", sb::BuildStream(lost));
-  EXPECT_EQ(RunCli({"export", noSet, text}).err,
-            "gaugdata-cli: Reihe 01 ist beschaedigt: Teile ihrer Kanalangaben liegen nicht in der "
-            "Datei\n");
+  EXPECT_EQ(
+      RunCli({"export", noSet, text}).err,
+      "gaugdata-cli: Reihe 01 ist besch\u00e4digt: Teile ihrer Kanalangaben liegen nicht in der "
+      "Datei\n");
 
   // The new file counts the records it holds.
   const CliResult listed = RunCli({"list", subset});

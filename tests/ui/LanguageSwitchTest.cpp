@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,6 +31,12 @@ QString MenuTitle(gd::ui::TVELTRIXMAIN& w, const char* name) {
   return menu ? menu->title() : QString();
 }
 
+// The text of Qt's standard Cancel button as a new dialog shows it.
+QString CancelText() {
+  QDialogButtonBox box(QDialogButtonBox::Cancel);
+  return box.button(QDialogButtonBox::Cancel)->text();
+}
+
 }  // namespace
 
 class LanguageSwitchTest : public QObject {
@@ -44,6 +52,11 @@ class LanguageSwitchTest : public QObject {
     w.SeriesList()->selectRow(1);
     QCOMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
     QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
+    // Qt's own buttons speak the interface language too.
+    QCOMPARE(CancelText(), QStringLiteral("Abbrechen"));
+    // The help menu's title and the language button's tip are translated
+    // although they belong to the menu bar.
+    QCOMPARE(MenuTitle(w, "MEN_Hilfe"), QStringLiteral("&Hilfe"));
 
     QVERIFY(Dictionary::Instance().SetLanguage(gd::kLanguageEnglish));
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&File"));
@@ -57,6 +70,9 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(w.SeriesMenu()->title(), QStringLiteral("&Measurement series 02"));
     gd::ui::LanguageMenu* menu = w.LanguageMenu();
     QCOMPARE(menu->MEN_Sprache()->text(), QStringLiteral("Language"));
+    QCOMPARE(MenuTitle(w, "MEN_Hilfe"), QStringLiteral("&Help"));
+    QCOMPARE(menu->TB_Language()->toolTip(), QStringLiteral("Interface language"));
+    QCOMPARE(CancelText(), QStringLiteral("Cancel"));
     QVERIFY(menu->Flag(gd::kLanguageEnglish)->isChecked());
     QVERIFY(!menu->TB_Language()->icon().isNull());
     // no help file beside the test program: the help item is hidden
@@ -86,6 +102,8 @@ class LanguageSwitchTest : public QObject {
     menu->Flag(gd::kLanguageFrench)->trigger();
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Fichier"));
     QCOMPARE(Dictionary::Instance().Country(), 33);
+    QCOMPARE(CancelText(), QStringLiteral("Annuler"));
+    QCOMPARE(MenuTitle(w, "MEN_Hilfe"), QStringLiteral("&Aide"));
     QCOMPARE(menu->About1()->text(), QStringLiteral("\u00C0 &propos..."));
     // accented letters come back as Windows-1252 bytes
     QCOMPARE(gd::Translate("START"),

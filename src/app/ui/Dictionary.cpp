@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPointer>
 
 #include "core/TextTools.h"
@@ -49,6 +50,20 @@ QString Dictionary::FileOf(const InterfaceLanguage& language) const {
   return QFileInfo::exists(external) ? external : builtIn;
 }
 
+// Qt's own texts (standard buttons, file and font dialogs) in the interface
+// language, from the translations installed with Qt. Without them those stay
+// English; a missing file changes nothing else.
+void Dictionary::LoadQtTexts(const InterfaceLanguage& language) {
+  if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
+  qtTranslator_.reset();
+  auto next = std::make_unique<QTranslator>();
+  if (!next->load(QStringLiteral("qtbase_%1").arg(QLatin1String(language.code)),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  qtTranslator_ = std::move(next);
+  QCoreApplication::installTranslator(qtTranslator_.get());
+}
+
 bool Dictionary::Load(const InterfaceLanguage& language) {
   auto next = std::make_unique<QTranslator>();
   if (!next->load(FileOf(language))) {
@@ -60,6 +75,7 @@ bool Dictionary::Load(const InterfaceLanguage& language) {
   if (translator_) QCoreApplication::removeTranslator(translator_.get());
   translator_ = std::move(next);
   if (translator_) QCoreApplication::installTranslator(translator_.get());
+  LoadQtTexts(language);
   return true;
 }
 

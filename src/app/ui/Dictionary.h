@@ -62,9 +62,11 @@ class Dictionary : public QObject {
   explicit Dictionary(QObject* parent);
   QString FileOf(const InterfaceLanguage& language) const;
   bool Load(const InterfaceLanguage& language);
+  void LoadQtTexts(const InterfaceLanguage& language);
 
   LanguageState state_;
   std::unique_ptr<QTranslator> translator_;
+  std::unique_ptr<QTranslator> qtTranslator_;  // Qt's own texts
   QString externalFolder_;
   bool active_ = false;
 };

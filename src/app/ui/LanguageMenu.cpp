@@ -57,8 +57,11 @@ int ChooseLanguage(QWidget* parent) {
 
 LanguageMenu::LanguageMenu(QMainWindow* window) : QObject(window), window_(window) {
   setObjectName("LanguageMenu");
-  menu_ = window->menuBar()->addMenu(tr("&Hilfe"));
+  menu_ = window->menuBar()->addMenu(QString());
   menu_->setObjectName("MEN_Hilfe");
+  // The menu and the language button belong to the menu bar, whose chain of
+  // owners does not lead to this class: Refresh sets their texts itself.
+  SetFixedText(menu_->menuAction());
   menSprache_ = new QAction(FromAnsi(Dictionary::Instance().State().LanguageMenuCaption()), this);
   menSprache_->setObjectName("MEN_Sprache");
   SetFixedText(menSprache_);  // its caption follows the dictionary's state
@@ -98,7 +101,7 @@ LanguageMenu::LanguageMenu(QMainWindow* window) : QObject(window), window_(windo
   button_->setAutoRaise(true);
   button_->setPopupMode(QToolButton::MenuButtonPopup);
   button_->setMenu(popup);
-  button_->setToolTip(tr("Sprache der Oberflaeche"));
+  SetFixedText(button_);
   connect(button_, &QToolButton::clicked, this, &LanguageMenu::MEN_SpracheClick);
   window->menuBar()->setCornerWidget(button_, Qt::TopRightCorner);
   Refresh();
@@ -120,6 +123,8 @@ void LanguageMenu::Refresh() {
   button_->setIcon(image >= 0 ? FlagIcon(image) : QIcon());
   if (QAction* flag = Flag(dictionary.Language())) flag->setChecked(true);
   menSprache_->setText(FromAnsi(dictionary.State().LanguageMenuCaption()));
+  menu_->setTitle(tr("&Hilfe"));
+  button_->setToolTip(tr("Sprache der Oberflaeche"));
   menHelp_->setVisible(QFileInfo::exists(HelpFile()));
 }
 

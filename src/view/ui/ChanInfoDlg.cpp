@@ -25,7 +25,7 @@ TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   int row = 0;
-  AddRow(grid, row++, "MESSSTELLE:", "LB_MESSTELLE", "LBV_MESSTELLE");
+  AddRow(grid, row++, Tr("MESSSTELLE:"), "LB_MESSTELLE", "LBV_MESSTELLE");
   lbKanal_ = new QLabel(Tr("KANAL"), this);
   lbKanal_->setObjectName("LB_KANAL");
   lbvKanal_ = new QLabel(this);
@@ -44,25 +44,25 @@ TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
   channelRow->addStretch();
   grid->addWidget(lbKanal_, row, 0);
   grid->addLayout(channelRow, row++, 1);
-  AddRow(grid, row++, "START:", "LB_START", "LBV_START");
-  AddRow(grid, row++, "DAUER:", "LB_DAUER", "LBV_DAUER");
-  AddRow(grid, row++, "ENDE:", "LB_ENDE", "LBV_ENDE");
-  AddRow(grid, row++, "MESSWERTE:", "LB_AnzMesswerte", "LBV_AnzMesswerte");
+  AddRow(grid, row++, Tr("START:"), "LB_START", "LBV_START");
+  AddRow(grid, row++, Tr("DAUER:"), "LB_DAUER", "LBV_DAUER");
+  AddRow(grid, row++, Tr("ENDE:"), "LB_ENDE", "LBV_ENDE");
+  AddRow(grid, row++, Tr("MESSWERTE:"), "LB_AnzMesswerte", "LBV_AnzMesswerte");
   lbFunction_ = new QLabel(QStringLiteral("FUNCTION"), this);
   lbFunction_->setObjectName("LB_Function");
   grid->addWidget(lbFunction_, row++, 0, 1, 2);
-  AddRow(grid, row, "STRECKE:", "LB_STRECKE", "LBV_STRECKE");
+  AddRow(grid, row, Tr("STRECKE:"), "LB_STRECKE", "LBV_STRECKE");
   lbStrecke_ = findChild<QLabel*>("LB_STRECKE");
-  grid->addWidget(AddRow(grid, row, nullptr, nullptr, "LBV_STRECKE2"), row, 2);
+  grid->addWidget(AddRow(grid, row, QString(), nullptr, "LBV_STRECKE2"), row, 2);
   ++row;
-  AddRow(grid, row, "SENSOR:", "LB_SENSOR", "LBV_SENSOR");
+  AddRow(grid, row, Tr("SENSOR:"), "LB_SENSOR", "LBV_SENSOR");
   lbSensor_ = findChild<QLabel*>("LB_SENSOR");
-  grid->addWidget(AddRow(grid, row, nullptr, nullptr, "LBV_SENSOR2"), row, 2);
+  grid->addWidget(AddRow(grid, row, QString(), nullptr, "LBV_SENSOR2"), row, 2);
   ++row;
-  AddRow(grid, row++, "MESSGROESSE:", "LB_MESSGROESSE", "LBV_MESSGROESSE");
-  AddRow(grid, row++, "KLEINSTER WERT:", "LB_KLEINSTER", "LBV_KLEINSTER");
+  AddRow(grid, row++, Tr("MESSGROESSE:"), "LB_MESSGROESSE", "LBV_MESSGROESSE");
+  AddRow(grid, row++, Tr("KLEINSTER WERT:"), "LB_KLEINSTER", "LBV_KLEINSTER");
   lbKleinster_ = findChild<QLabel*>("LB_KLEINSTER");
-  AddRow(grid, row++, "GROESSTER WERT:", "LB_GROESSTER", "LBV_GROESSTER");
+  AddRow(grid, row++, Tr("GROESSTER WERT:"), "LB_GROESSTER", "LBV_GROESSTER");
   lbGroesster_ = findChild<QLabel*>("LB_GROESSTER");
   layout->addLayout(grid);
 
@@ -90,17 +90,17 @@ TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 }
 
-QLabel* TChanInfoDlg::AddRow(QGridLayout* grid, int row, const char* caption,
+QLabel* TChanInfoDlg::AddRow(QGridLayout* grid, int row, const QString& caption,
                              const char* captionName, const char* valueName) {
-  if (caption) {
-    auto* label = new QLabel(Tr(caption), this);
+  if (!caption.isEmpty()) {
+    auto* label = new QLabel(caption, this);
     label->setObjectName(captionName);
     grid->addWidget(label, row, 0);
   }
   auto* value = new QLabel(this);
   value->setObjectName(valueName);
   value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  if (caption) grid->addWidget(value, row, 1);
+  if (!caption.isEmpty()) grid->addWidget(value, row, 1);
   return value;
 }
 

@@ -44,7 +44,7 @@ class TChanInfoDlg : public QDialog {
 
  private:
   void Show();
-  QLabel* AddRow(QGridLayout* grid, int row, const char* caption, const char* captionName,
+  QLabel* AddRow(QGridLayout* grid, int row, const QString& caption, const char* captionName,
                  const char* valueName);
 
   const TSeriesDescription* series_ = nullptr;
