@@ -238,10 +238,6 @@ Vælg et andet filnavn!</translation>
         <translation>&amp;Diagram</translation>
     </message>
     <message>
-        <source>Oeffnen</source>
-        <translation>Åbn</translation>
-    </message>
-    <message>
         <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
         <translation>Målefiler (*.sdx);;Alle filer (*)</translation>
     </message>
@@ -1132,6 +1128,30 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>Speichere Tabelle</source>
         <translation>Gemmer tabel</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>Öffnen einer Messwertdatei</source>
+        <translation>Åbn en målefil</translation>
+    </message>
+    <message>
+        <source>Speichern der gewählten Messwertreihen</source>
+        <translation>Gem de valgte måleserier</translation>
+    </message>
+    <message>
+        <source>Parametersätze der gewählten Messwertreihe zeigen</source>
+        <translation>Vis parametersættene for den valgte måleserie</translation>
+    </message>
+    <message>
+        <source>Messwerte der gewählten Messwertreihe als Tabelle zeigen</source>
+        <translation>Vis måleværdierne for den valgte måleserie som tabel</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Afslut programmet</translation>
     </message>
 </context>
 <context>

@@ -235,10 +235,6 @@ Choose another filename !</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Oeffnen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1128,6 +1124,30 @@ Choose another filename !</source>
     </message>
     <message>
         <source>Speichere Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen einer Messwertdatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern der gewählten Messwertreihen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parametersätze der gewählten Messwertreihe zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messwerte der gewählten Messwertreihe als Tabelle zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

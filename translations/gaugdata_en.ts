@@ -238,10 +238,6 @@ Choose another file name!</translation>
         <translation>&amp;Diagram</translation>
     </message>
     <message>
-        <source>Oeffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
         <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
         <translation>Measurement files (*.sdx);;All files (*)</translation>
     </message>
@@ -1132,6 +1128,30 @@ Choose another file name!</translation>
     <message>
         <source>Speichere Tabelle</source>
         <translation>Saving table</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öffnen einer Messwertdatei</source>
+        <translation>Open a measurement file</translation>
+    </message>
+    <message>
+        <source>Speichern der gewählten Messwertreihen</source>
+        <translation>Save the chosen measurement series</translation>
+    </message>
+    <message>
+        <source>Parametersätze der gewählten Messwertreihe zeigen</source>
+        <translation>Show the parameter sets of the selected measurement series</translation>
+    </message>
+    <message>
+        <source>Messwerte der gewählten Messwertreihe als Tabelle zeigen</source>
+        <translation>Show the values of the selected measurement series as a table</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Exit the program</translation>
     </message>
 </context>
 <context>

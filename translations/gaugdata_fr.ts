@@ -238,10 +238,6 @@ Choisissez un autre nom de fichier !</translation>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <source>Oeffnen</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
         <source>Messdateien (*.sdx);;Alle Dateien (*)</source>
         <translation>Fichiers de mesures (*.sdx);;Tous les fichiers (*)</translation>
     </message>
@@ -1031,11 +1027,11 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Als .xlsx speichern (ein Blatt fasst dort 1048576 Zeilen), weniger Reihen wählen oder als Text speichern.</source>
-        <translation>Le fichier tableur %s n'a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d'une feuille. Enregistrez en .xlsx (une feuille y contient 1048576 lignes), choisissez moins de séries ou enregistrez en texte.</translation>
+        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Enregistrez en .xlsx (une feuille y contient 1048576 lignes), choisissez moins de séries ou enregistrez en texte.</translation>
     </message>
     <message>
         <source>Die Tabellendatei %s wurde nicht geschrieben: ab Reihe %2.2d passen die Werte nicht mehr in die %d Zeilen eines Tabellenblatts. Weniger Reihen wählen oder als Text speichern.</source>
-        <translation>Le fichier tableur %s n'a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d'une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
+        <translation>Le fichier tableur %s n&apos;a pas été écrit : à partir de la série %2.2d, les valeurs ne tiennent plus dans les %d lignes d&apos;une feuille. Choisissez moins de séries ou enregistrez en texte.</translation>
     </message>
     <message>
         <source>Zu viele Messwertreihen ausgewählt</source>
@@ -1043,7 +1039,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>%s ist keine gewöhnliche Datei und wird nicht ersetzt</source>
-        <translation>%s n'est pas un fichier ordinaire et n'est pas remplacé</translation>
+        <translation>%s n&apos;est pas un fichier ordinaire et n&apos;est pas remplacé</translation>
     </message>
     <message>
         <source>Mengen:</source>
@@ -1132,6 +1128,30 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>Speichere Tabelle</source>
         <translation>Enregistrement du tableau</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Öffnen einer Messwertdatei</source>
+        <translation>Ouvrir un fichier de mesures</translation>
+    </message>
+    <message>
+        <source>Speichern der gewählten Messwertreihen</source>
+        <translation>Enregistrer les séries de mesures choisies</translation>
+    </message>
+    <message>
+        <source>Parametersätze der gewählten Messwertreihe zeigen</source>
+        <translation>Afficher les jeux de paramètres de la série de mesures choisie</translation>
+    </message>
+    <message>
+        <source>Messwerte der gewählten Messwertreihe als Tabelle zeigen</source>
+        <translation>Afficher les valeurs de la série de mesures choisie sous forme de tableau</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Quitter le programme</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "convert/LabelTable.h"
 #include "core/FileStore.h"
 #include "core/FormatText.h"
+#include "core/PathText.h"
 #include "core/TextTools.h"
 
 namespace gd {
@@ -34,7 +35,7 @@ bool HasStreamToSave(const MainWindowState& state) {
 
 std::string DisplayName(bool received, const std::string& currentFileName) {
   if (received) return "(" + Translate("empfangene Daten") + ")";
-  return currentFileName;
+  return PathText(currentFileName);
 }
 
 std::string MainWindowCaption(const std::string& programName, const std::string& displayName) {
@@ -122,8 +123,11 @@ std::string SaveDialogPresetName(const std::string& preset) {
 std::string ApplySaveFilter(const std::string& name, int filterIndex) {
   if (name.empty()) return name;
   switch (filterIndex) {
-    case kSaveFilterText:
-      return LowerExtension(name) == ".sdx" ? ChangeFileExt(name, ".txt") : name;
+    case kSaveFilterText: {
+      // A name without an extension gets the filter's, as with the others.
+      const std::string ext = LowerExtension(name);
+      return ext == ".sdx" || ext.empty() ? ChangeFileExt(name, ".txt") : name;
+    }
     case kSaveFilterMeasurement:
       return ChangeFileExt(name, ".sdx");
     case kSaveFilterSpreadsheet:

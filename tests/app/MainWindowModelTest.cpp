@@ -177,7 +177,9 @@ TEST(MainWindowModelTest, SaveDialogNameRules) {
   EXPECT_EQ(ApplySaveFilter("/m/a.sdx", kSaveFilterText), "/m/a.txt");
   EXPECT_EQ(ApplySaveFilter("/m/a.SDX", kSaveFilterText), "/m/a.txt");
   EXPECT_EQ(ApplySaveFilter("/m/a.xls", kSaveFilterText), "/m/a.xls");
-  EXPECT_EQ(ApplySaveFilter("/m/a", kSaveFilterText), "/m/a");
+  // A name typed without an extension gets the text filter's, as with the others.
+  EXPECT_EQ(ApplySaveFilter("/m/a", kSaveFilterText), "/m/a.txt");
+  EXPECT_EQ(ApplySaveFilter("/m.d/a", kSaveFilterText), "/m.d/a.txt");
   EXPECT_EQ(ApplySaveFilter("/m/a.txt", kSaveFilterMeasurement), "/m/a.sdx");
   EXPECT_EQ(ApplySaveFilter("/m/a", kSaveFilterMeasurement), "/m/a.sdx");
   EXPECT_EQ(ApplySaveFilter("/m/a.txt", kSaveFilterSpreadsheet), "/m/a.xls");

@@ -52,6 +52,61 @@ class ConfigurationWindowTest : public QObject {
     gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
   }
 
+  // The table is offered as double-click action and kept; a stored action
+  // this window does not offer yet (the diagram) is written back unchanged.
+  // The save dialog starts in the folder of the last save.
+  void doubleClickChoiceAndSaveFolderAreKept() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
+    const QString saves = dir.filePath(QStringLiteral("ausgaben"));
+    QVERIFY(QDir().mkpath(saves));
+    auto writeIni = [&](int action) {
+      QFile f(config);
+      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(QStringLiteral("[COMMONS]\r\nLBX-DblClick=%1\r\n[FILEOPTIONS]\r\nLastSavePath=%2\r\n")
+                  .arg(action)
+                  .arg(QDir::toNativeSeparators(saves))
+                  .toUtf8());
+    };
+    auto stored = [&] {
+      QFile f(config);
+      return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    writeIni(2);
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      auto* table = w.SeriesList()->findChild<QAction*>(QStringLiteral("POP_DoubleClick2"));
+      QVERIFY(table);
+      QCOMPARE(table->text(), QStringLiteral("&Tabelle"));
+      QVERIFY(table->isChecked());
+
+      QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+      QString preset;
+      gd::ui::FileDialogs dialogs;
+      dialogs.saveName = [&preset](QWidget*, QString& chosen, int&) {
+        preset = chosen;
+        return false;
+      };
+      w.SetFileDialogs(dialogs);
+      w.IncAllBtnClick();
+      QVERIFY(!w.BTN_SaveFromSelectedClick());
+      QCOMPARE(QFileInfo(preset).absolutePath(), QFileInfo(saves).absoluteFilePath());
+      QVERIFY(w.close());
+    }
+    QVERIFY2(stored().contains(QStringLiteral("LBX-DblClick=2")), qPrintable(stored()));
+
+    writeIni(3);
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      QVERIFY(w.close());
+    }
+    QVERIFY2(stored().contains(QStringLiteral("LBX-DblClick=3")), qPrintable(stored()));
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+
   void damagedFileStartsWithTheDefaults() {
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -102,7 +103,9 @@ class MainWindowSmokeTest : public QObject {
       }
     });
     QVERIFY(!w.OpenMeasurementFile(path));
-    QCOMPARE(shown, QStringLiteral("BIN\u00C4RDATEI IST UNGUELTIG"));
+    // The stream's verdict, with the file it is about.
+    QCOMPARE(shown, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) +
+                        QStringLiteral(":\r\nBIN\u00C4RDATEI IST UNGUELTIG"));
     QCOMPARE(w.SeriesList()->rowCount(), 0);
     QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - (untitled.sdx)"));
   }

@@ -29,6 +29,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
+#include "core/PathText.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 
@@ -40,8 +41,10 @@ FileDialogs QtFileDialogs() {
   d.openName = [](QWidget* parent) {
     // The window keeps the dialog's folder as a property (MainWindowConfig.cpp).
     const QString folder = parent ? parent->property(kOpenFolderProperty).toString() : QString();
-    return QFileDialog::getOpenFileName(parent, Tr("Oeffnen"), folder,
-                                        Tr("Messdateien (*.sdx);;Alle Dateien (*)"));
+    return QFileDialog::getOpenFileName(parent,
+                                        Tr("\xD6"
+                                           "ffnen"),
+                                        folder, Tr("Messdateien (*.sdx);;Alle Dateien (*)"));
   };
   d.saveName = [](QWidget* parent, QString& name, int& filterIndex) {
     QStringList filters;
@@ -72,7 +75,11 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   CreateCentralArea();
   CreateListPopup();
   CreateLanguageMenu();
-  statusBar();
+  // The open file's path stays in the status bar; hints show over it and
+  // give it back when they end.
+  fileLabel_ = new QLabel(this);
+  fileLabel_->setObjectName("STA_File");
+  statusBar()->addWidget(fileLabel_, 1);
   resize(900, 560);
   Reset();
   ReadConfigurationFile();
@@ -147,6 +154,26 @@ void TVELTRIXMAIN::CreateToolBar() {
     bar->addAction(action);
     bar->widgetForAction(action)->setObjectName(name);
   }
+  // The open and save buttons carry the histories of opened and saved files
+  // as their popups.
+  const std::pair<QAction*, QMenu**> popups[] = {{menOpenFile_, &openPopup_},
+                                                 {menSaveFile_, &savePopup_}};
+  for (const auto& [action, popup] : popups) {
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    *popup = new QMenu(button);
+    (*popup)->setObjectName(action == menOpenFile_ ? "POP_OpenHistory" : "POP_SaveHistory");
+    button->setMenu(*popup);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+  }
+  // Status-bar hints: the tool tip says what a button is, the status bar
+  // what it does.
+  menOpenFile_->setStatusTip(
+      Tr("\xD6"
+         "ffnen einer Messwertdatei"));
+  menSaveFile_->setStatusTip(Tr("Speichern der gew\xE4hlten Messwertreihen"));
+  menParameterSets_->setStatusTip(Tr("Parameters\xE4tze der gew\xE4hlten Messwertreihe zeigen"));
+  menTable_->setStatusTip(Tr("Messwerte der gew\xE4hlten Messwertreihe als Tabelle zeigen"));
+  menExit_->setStatusTip(Tr("Programm beenden"));
 }
 
 void TVELTRIXMAIN::CreateCentralArea() {
@@ -171,6 +198,7 @@ void TVELTRIXMAIN::CreateCentralArea() {
   connect(list_, &QTableWidget::itemSelectionChanged, this, &TVELTRIXMAIN::SelectionChanged);
   connect(list_, &QTableWidget::cellDoubleClicked, this,
           [this] { RunDoubleClickAction(doubleClick_); });
+  list_->installEventFilter(this);  // Enter on a row runs the double-click action
   seriesLabel_->setBuddy(list_);
   row->addWidget(list_, 1);
   row->addWidget(CreateQuickSavePanel(top));
@@ -276,13 +304,15 @@ void TVELTRIXMAIN::CreateListPopup() {
   doubleClickGroup_ = new QActionGroup(list_);
   // The diagram joins this group when its window exists.
   for (DoubleClickAction action :
-       {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets, DoubleClickAction::kDiagram}) {
+       {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets, DoubleClickAction::kTable,
+        DoubleClickAction::kDiagram}) {
     QAction* a = doubleClickGroup_->addAction(FromAnsi(DoubleClickActionCaption(action)));
     a->setObjectName("POP_DoubleClick" + QString::number(static_cast<int>(action)));
     a->setCheckable(true);
     a->setChecked(action == doubleClick_);
     connect(a, &QAction::triggered, this, [this, action] {
       doubleClick_ = action;
+      doubleClickChosen_ = true;
       RunDoubleClickAction(action);
     });
     list_->addAction(a);
@@ -315,6 +345,7 @@ void TVELTRIXMAIN::Reset() {
   details_->clear();
   seriesLabel_->setText(FromAnsi(SeriesLabelText(false, false)));
   statusBar()->clearMessage();
+  fileLabel_->clear();
   UpdateCaption();
   UpdateCommands();
   SelectionChanged();
@@ -339,10 +370,14 @@ void TVELTRIXMAIN::UpdateCommands() {
 bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
   Reset();
   try {
-    document_->Open(ToAnsi(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    document_->Open(ToPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
   } catch (const EGaugData& e) {
+    // The stream's own verdict does not say which file it is about.
+    std::string message = e.what();
+    if (dynamic_cast<const EBinFileInvalid*>(&e) != nullptr)
+      message = PathText(ToPath(QDir::toNativeSeparators(path))) + ":\r\n" + message;
     Reset();
-    messages_->Show(MessageKind::Error, e.what());
+    messages_->Show(MessageKind::Error, message);
     return false;
   }
   AfterOpening();
@@ -355,7 +390,7 @@ void TVELTRIXMAIN::AfterOpening() {
   FillSeriesList();
   UpdateCommands();
   if (CommandStates(State()).commentSwitches) SetCommentMode(commentMode_);
-  statusBar()->showMessage(FromAnsi(document_->CurrentFileName()));
+  fileLabel_->setText(FromPath(document_->CurrentFileName()));
   if (list_->rowCount() > 0) list_->selectRow(0);
 }
 

@@ -75,6 +75,9 @@ class TVELTRIXMAIN : public QMainWindow {
   // it to the opened-files history and moves the open dialog's folder to it
   // first (MainWindowConfig.cpp).
   bool OpenAndRemember(const QString& path);
+  // A file named on the command line: opened and remembered when it exists;
+  // otherwise a message on stderr and in the status bar, and nothing else.
+  bool OpenCommandLineFile(const QString& path);
 
   // The configuration file that windows created from now on read when they
   // are created and write when they close; empty (the default) for none, so
@@ -211,6 +214,7 @@ class TVELTRIXMAIN : public QMainWindow {
   void CollectConfiguration();
   void RebuildHistoryMenu();
   void OpenedHistoryClick(const QString& caption);
+  void SavedHistoryClick(const QString& caption);
   void RememberSaved(const QString& target);
 
   Locale locale_ = Locale::German();
@@ -225,6 +229,7 @@ class TVELTRIXMAIN : public QMainWindow {
   bool commentMode_ = false;
   int commentRow_ = 0;  // the series whose comment the panel holds; 0 = none
   DoubleClickAction doubleClick_ = DoubleClickAction::kParameterSets;
+  bool doubleClickChosen_ = false;  // false: the stored choice is one this window lacks
   QString lastSaveName_;
   QString configFile_;    // empty: no configuration file
   Configuration config_;  // as read, updated before it is written
@@ -254,6 +259,9 @@ class TVELTRIXMAIN : public QMainWindow {
   QTableWidget* list_ = nullptr;
   QLabel* seriesLabel_ = nullptr;
   QLabel* detailsLabel_ = nullptr;
+  QLabel* fileLabel_ = nullptr;  // STA_File: the open file's path
+  QMenu* openPopup_ = nullptr;   // SB_OPenFILE's popup: the opened-files history
+  QMenu* savePopup_ = nullptr;   // SB_SaveFile's popup: the saved-files history
   QPlainTextEdit* details_ = nullptr;
   QToolButton* sbMemoAsValues_ = nullptr;
   QToolButton* sbMemoAsComment_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -37,7 +38,10 @@ void TVELTRIXMAIN::ShowPanel() {
   const int selected = SelectedSeriesNumber();
   detailsLabel_->setText(FromAnsi(DetailsPanelLabel(commentMode_, selected)));
   commentRow_ = 0;
-  if (selected <= 0 || selected > document_->SeriesCount()) {
+  // Typing is taken only where it has a comment to go to.
+  const bool hasRow = selected > 0 && selected <= document_->SeriesCount();
+  details_->setReadOnly(!commentMode_ || !hasRow);
+  if (!hasRow) {
     details_->clear();
     return;
   }
@@ -72,6 +76,13 @@ bool TVELTRIXMAIN::CommentsChanged() {
 
 bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
   if (watched == details_ && event->type() == QEvent::FocusOut) CommitComment();
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedSeriesNumber() > 0) {
+      RunDoubleClickAction(doubleClick_);
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

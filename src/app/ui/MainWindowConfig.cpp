@@ -13,11 +13,16 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
+#include <QTextStream>
 
 #include "app/ui/Dictionary.h"
+#include "app/ui/FormTranslator.h"
 #include "app/ui/MainWindow.h"
 #include "convert/VXASCIIOUT.h"
+#include "core/PathText.h"
+#include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ui/DiagrammDlg.h"
 
@@ -42,11 +47,11 @@ void TVELTRIXMAIN::SetConfigurationFile(const QString& path) { ConfigurationFile
 QString TVELTRIXMAIN::ConfigurationFile() { return ConfigurationFileSetting(); }
 
 QString TVELTRIXMAIN::DefaultConfigurationFile() {
-  const std::string program = ToAnsi(QCoreApplication::applicationFilePath());
-  const QString beside = FromAnsi(ConfigurationFilePath(program, true, ""));
+  const std::string program = ToPath(QCoreApplication::applicationFilePath());
+  const QString beside = FromPath(ConfigurationFilePath(program, true, ""));
   const bool exists = QFileInfo::exists(beside);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  return FromAnsi(ConfigurationFilePath(program, exists, ToAnsi(QDir::toNativeSeparators(folder))));
+  return FromPath(ConfigurationFilePath(program, exists, ToPath(QDir::toNativeSeparators(folder))));
 }
 
 // --- Reading and writing ------------------------------------------------------
@@ -54,7 +59,7 @@ QString TVELTRIXMAIN::DefaultConfigurationFile() {
 void TVELTRIXMAIN::ReadConfigurationFile() {
   configFile_ = ConfigurationFile();
   if (configFile_.isEmpty()) return;
-  const IniFile ini = IniFile::Load(files_, ToAnsi(configFile_));
+  const IniFile ini = IniFile::Load(files_, ToPath(configFile_));
   config_ = ReadConfiguration(ini);
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
@@ -69,7 +74,7 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
 void TVELTRIXMAIN::WriteConfigurationFile() {
   if (configFile_.isEmpty()) return;
   CollectConfiguration();
-  const std::string path = ToAnsi(configFile_);
+  const std::string path = ToPath(configFile_);
   QDir().mkpath(QFileInfo(configFile_).absolutePath());
   IniFile ini = IniFile::Load(files_, path);
   WriteConfiguration(ini, config_);
@@ -83,7 +88,7 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
 void TVELTRIXMAIN::ApplyConfiguration() {
   document_->SetTextOptions(config_.textOptions);
   saveEmpty_ = config_.saveEmptyFiles;
-  setProperty(kOpenFolderProperty, FromAnsi(config_.lastOpenPath));
+  setProperty(kOpenFolderProperty, FromPath(config_.lastOpenPath));
   if (config_.showQuickSave) {
     menQuickSave_->setChecked(true);
     SetQuickSaveVisible(true);
@@ -91,11 +96,13 @@ void TVELTRIXMAIN::ApplyConfiguration() {
   SetTimeMode(config_.timeMode);
   if (auto* a = list_->findChild<QAction*>("POP_TimeMode" + QString::number(config_.timeMode)))
     a->setChecked(true);
-  // A double-click action the window does not offer keeps the present one.
+  // A double-click action the window does not offer keeps the present one,
+  // and the stored choice is written back unchanged until the user picks one.
   if (auto* a =
           list_->findChild<QAction*>("POP_DoubleClick" + QString::number(config_.doubleClick))) {
     a->setChecked(true);
     doubleClick_ = static_cast<DoubleClickAction>(config_.doubleClick);
+    doubleClickChosen_ = true;
   }
   if (config_.language != -1) Dictionary::Instance().SetLanguage(config_.language);
   UpdateCommands();
@@ -106,11 +113,11 @@ void TVELTRIXMAIN::CollectConfiguration() {
   config_.saveEmptyFiles = saveEmpty_;
   config_.showQuickSave = menQuickSave_->isChecked();
   config_.timeMode = document_->List().TimeMode();
-  config_.doubleClick = static_cast<int>(doubleClick_);
+  if (doubleClickChosen_) config_.doubleClick = static_cast<int>(doubleClick_);
   config_.language = Dictionary::Instance().Language();
   const QString openFolder = property(kOpenFolderProperty).toString();
-  if (!openFolder.isEmpty()) config_.lastOpenPath = ToAnsi(openFolder);
-  if (!lastSaveName_.isEmpty()) config_.lastSavePath = ToAnsi(FolderOf(lastSaveName_));
+  if (!openFolder.isEmpty()) config_.lastOpenPath = ToPath(openFolder);
+  if (!lastSaveName_.isEmpty()) config_.lastSavePath = ToPath(FolderOf(lastSaveName_));
 }
 
 // --- History ------------------------------------------------------------------
@@ -118,14 +125,28 @@ void TVELTRIXMAIN::CollectConfiguration() {
 bool TVELTRIXMAIN::OpenAndRemember(const QString& path) {
   const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
   setProperty(kOpenFolderProperty, FolderOf(absolute) + QDir::separator());
-  history_.opened.Add(ToAnsi(absolute));
+  // Only a file that opened joins the history: a failed one would push the
+  // files the user works with down the list.
+  if (!OpenMeasurementFile(absolute)) return false;
+  history_.opened.Add(ToPath(absolute));
   RebuildHistoryMenu();
-  return OpenMeasurementFile(absolute);
+  return true;
+}
+
+bool TVELTRIXMAIN::OpenCommandLineFile(const QString& path) {
+  if (QFileInfo(path).isFile()) return OpenAndRemember(path);
+  const QString text = FromAnsi(FormatMessageText(
+      Translate("Die Datei %s kann nicht gelesen werden"), {PathText(ToPath(path))}));
+  QTextStream(stderr) << text << '\n';
+  statusBar()->showMessage(text);
+  return false;
 }
 
 void TVELTRIXMAIN::RememberSaved(const QString& target) {
-  if (!target.endsWith(QStringLiteral(".sdx"), Qt::CaseInsensitive))
-    history_.saved.Add(ToAnsi(target));
+  if (!target.endsWith(QStringLiteral(".sdx"), Qt::CaseInsensitive)) {
+    history_.saved.Add(ToPath(target));
+    RebuildHistoryMenu();
+  }
 }
 
 QList<QAction*> TVELTRIXMAIN::OpenedHistoryActions() const {
@@ -143,23 +164,45 @@ void TVELTRIXMAIN::RebuildHistoryMenu() {
     fileMenu_->removeAction(a);
     a->deleteLater();
   }
+  // The tool buttons' popups hold the same numbered entries.
+  const auto fillPopup = [this](QMenu* popup, const THistoryList& list, auto click) {
+    if (popup == nullptr) return;
+    popup->clear();
+    for (const std::string& caption : list.MenuCaptions()) {
+      QAction* a = popup->addAction(FromPath(caption));
+      SetFixedText(a);  // a path, never translated
+      const QString text = a->text();
+      connect(a, &QAction::triggered, this, [this, click, text] { (this->*click)(text); });
+    }
+  };
+  fillPopup(openPopup_, history_.opened, &TVELTRIXMAIN::OpenedHistoryClick);
+  fillPopup(savePopup_, history_.saved, &TVELTRIXMAIN::SavedHistoryClick);
   const std::vector<std::string> captions = history_.opened.MenuCaptions();
   if (captions.empty()) return;
   QAction* separator = fileMenu_->addSeparator();
   separator->setProperty(kHistoryEntryProperty, true);
   for (const std::string& caption : captions) {
-    QAction* a = fileMenu_->addAction(FromAnsi(caption));
+    QAction* a = fileMenu_->addAction(FromPath(caption));
     a->setProperty(kHistoryEntryProperty, true);
     const QString text = a->text();
     connect(a, &QAction::triggered, this, [this, text] { OpenedHistoryClick(text); });
   }
 }
 
+// A saved-files pick presets the save dialog's folder and name with that
+// file and runs the save command.
+void TVELTRIXMAIN::SavedHistoryClick(const QString& caption) {
+  const std::optional<std::string> path = history_.saved.PathOfCaption(ToPath(caption));
+  if (!path) return;
+  lastSaveName_ = FromPath(*path);
+  MEN_SAVEFILEClick();
+}
+
 // A history pick opens like the open command without its dialog.
 void TVELTRIXMAIN::OpenedHistoryClick(const QString& caption) {
-  const std::optional<std::string> path = history_.opened.PathOfCaption(ToAnsi(caption));
+  const std::optional<std::string> path = history_.opened.PathOfCaption(ToPath(caption));
   if (!path || !CloseQueryAllows()) return;
-  OpenAndRemember(FromAnsi(*path));
+  OpenAndRemember(FromPath(*path));
 }
 
 }  // namespace gd::ui

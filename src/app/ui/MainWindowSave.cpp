@@ -50,11 +50,17 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
   CommitComment();
   QString preset = lastSaveName_;
   if (preset.isEmpty() && !document_->Received() && document_->File().IsOpen())
-    preset = FromAnsi(document_->CurrentFileName());
-  QString name = FromAnsi(SaveDialogPresetName(ToAnsi(preset)));
+    preset = FromPath(document_->CurrentFileName());
+  QString name = FromPath(SaveDialogPresetName(ToPath(preset)));
+  // The dialog opens in the folder of the last save (LastSavePath) when the
+  // preset names none.
+  if (!config_.lastSavePath.empty() &&
+      (name.isEmpty() || QFileInfo(name).path() == QStringLiteral(".")))
+    name = name.isEmpty() ? QDir(FromPath(config_.lastSavePath)).path() + QLatin1Char('/')
+                          : QDir(FromPath(config_.lastSavePath)).filePath(name);
   int filterIndex = kSaveFilterText;
   if (!dialogs_.saveName(this, name, filterIndex)) return false;
-  const std::string target = ApplySaveFilter(ToAnsi(QDir::toNativeSeparators(name)), filterIndex);
+  const std::string target = ApplySaveFilter(ToPath(QDir::toNativeSeparators(name)), filterIndex);
 
   if (SaveReceivedFirst(State())) {
     // Received data become a measurement file under the chosen name first;
@@ -70,7 +76,7 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
     return saved;
   }
 
-  lastSaveName_ = FromAnsi(target);
+  lastSaveName_ = FromPath(target);
   RememberSaved(lastSaveName_);
   const bool written = SaveSeries(lastSaveName_, selection, SaveFilterCsvOptions(filterIndex));
   UpdateCaption();
@@ -87,7 +93,7 @@ bool TVELTRIXMAIN::SaveSeries(const QString& target, const SeriesSelection& sele
   request.openFileName = document_->CurrentFileName();
   request.comments = &document_->Comments();
   request.selection = selection.Numbers();
-  request.target = ToAnsi(QDir::toNativeSeparators(target));
+  request.target = ToPath(QDir::toNativeSeparators(target));
   request.csv = csv;
   try {
     std::string caption;

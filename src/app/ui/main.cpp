@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   const QStringList args = QApplication::arguments();
   for (qsizetype i = 1; i < args.size(); ++i) {
     if (!args[i].startsWith('-')) {
-      window.OpenAndRemember(args[i]);
+      window.OpenCommandLineFile(args[i]);
       break;
     }
   }

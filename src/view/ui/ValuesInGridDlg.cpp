@@ -375,7 +375,7 @@ bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
   bool whole = false;
   std::string failure;
   try {
-    TableSaveRequest request{ToAnsi(target), ToAnsi(windowTitle()), {}};
+    TableSaveRequest request{ToPath(target), ToAnsi(windowTitle()), {}};
     request.csv.excelDe = csvExcelDe_;
     whole = SaveValuesTable(*engine_, table_, request, files_, *this);
   } catch (const std::exception& e) {
