@@ -27,6 +27,7 @@ void WriteGridColumnWidths(IniFile& ini, const GridColumnWidths& widths,
                            const std::vector<int>& columns) {
   for (int index : columns) {
     if (index < 0 || index >= kOutColumnCount) continue;
+    if (widths[static_cast<std::size_t>(index)] < kMinGridColumnWidth) continue;  // none known
     ini.WriteInteger(kGridSection, Key(index), widths[static_cast<std::size_t>(index)]);
   }
 }

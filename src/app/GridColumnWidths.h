@@ -15,7 +15,8 @@
 namespace gd {
 
 inline constexpr const char* kGridSection = "DATAGRID";
-inline constexpr int kDefaultGridColumnWidth = 64;
+// No width stored: the table view sizes such a column to its contents.
+inline constexpr int kDefaultGridColumnWidth = 0;
 // Stored widths outside this range (a hidden or absurd column) are not taken.
 inline constexpr int kMinGridColumnWidth = 8;
 inline constexpr int kMaxGridColumnWidth = 2000;

@@ -28,13 +28,14 @@
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ValuesTableSave.h"
+#include "view/ui/ShowOneParasatz.h"
 
 namespace gd::ui {
 namespace {
 
 // The width of a column the configuration names none for (the main window
 // hands its own widths in before showing the table).
-constexpr int kDefaultColumnWidth = 64;
+constexpr int kDefaultColumnWidth = 0;  // none stored: sized to the contents
 
 // "ASCII Text  (*.txt)|*.txt" in Qt's form, then the workbooks and data
 // tables; the extension of the chosen name decides the kind of file, the
@@ -323,6 +324,8 @@ void TDLG_ValuesInGrid::done(int result) {
   // otherwise hold its memory until the next fill.
   table_.KeepRows(2);
   model_->Sync();
+  // The parameter-set window belongs to this table and closes with it.
+  if (!paraWindow_.isNull()) paraWindow_->close();
   QDialog::done(result);
 }
 
@@ -340,7 +343,14 @@ void TDLG_ValuesInGrid::ApplyColumnWidths() {
   for (int c = 1; c < model_->columnCount() && c < static_cast<int>(map.size()); ++c) {
     const int index = map[static_cast<std::size_t>(c)];
     if (index >= 0 && index < kOutColumnCount) {
-      grid_->setColumnWidth(c, columnWidths_[static_cast<std::size_t>(index)]);
+      const int width = columnWidths_[static_cast<std::size_t>(index)];
+      // Without a stored width the column fits what it shows (dates and
+      // totals are wider than the grid's default).
+      if (width > 0) {
+        grid_->setColumnWidth(c, width);
+      } else {
+        grid_->resizeColumnToContents(c);
+      }
     }
   }
 }
@@ -387,32 +397,25 @@ bool TDLG_ValuesInGrid::SaveTable(const QString& target) {
   return whole && failure.empty();
 }
 
+QDialog* TDLG_ValuesInGrid::ParameterSetWindow() const { return paraWindow_.data(); }
+
 void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
   if (!engine_ || table_.Series() <= 0) return;
-  std::vector<std::string> lines;
-  try {
-    lines = table_.ParameterSetLines(*engine_);
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, windowTitle(), FromAnsi(e.what()));
+  // One parameter-set window per table window: a second click shows it again
+  // with the present channel.
+  if (paraWindow_.isNull()) {
+    paraWindow_ = new TDLG_ShowOneParasatz(this);
+    paraWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  const std::string failure = paraWindow_->Prepare(engine_, table_.Series(), table_.Channel());
+  if (!failure.empty()) {
+    paraWindow_->close();
+    QMessageBox::critical(this, windowTitle(), FromAnsi(failure));
     return;
   }
-  auto* window = new QDialog(this);
-  window->setObjectName("TDLG_ShowOneParasatz");
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  window->setWindowTitle(FromAnsi(sourceName_));
-  auto* layout = new QVBoxLayout(window);
-  auto* text = new QPlainTextEdit(window);
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QFont mono("Monospace");
-  mono.setStyleHint(QFont::TypeWriter);
-  text->setFont(mono);
-  QStringList list;
-  for (const std::string& line : lines) list << FromAnsi(line);
-  text->setPlainText(list.join('\n'));
-  layout->addWidget(text);
-  window->resize(620, 520);
-  window->show();
+  paraWindow_->setWindowTitle(FromAnsi(sourceName_));
+  paraWindow_->show();
+  paraWindow_->raise();
 }
 
 void TDLG_ValuesInGrid::SetGridFont(const QFont& font) {

@@ -12,6 +12,7 @@
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -36,6 +37,8 @@ class QTableView;
 class QWidget;
 
 namespace gd::ui {
+
+class TDLG_ShowOneParasatz;
 
 // The grid's model: the header row and the data rows filled so far.
 class ValuesTableModel final : public QAbstractTableModel {
@@ -124,6 +127,8 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   QPushButton* BUT_SaveThisTable() const { return butSave_; }
   QPushButton* BUT_ShowParasatz() const { return butParams_; }
   QPushButton* OKBtn() const { return okBtn_; }
+  // The parameter-set window while it is open, else null.
+  QDialog* ParameterSetWindow() const;
   QWidget* PAN_ExtractViews() const { return panExtract_; }
   QCheckBox* CB_SpeedUp() const { return cbSpeedUp_; }
   QLabel* LBV_MessreiheNr() const { return lbvSeries_; }
@@ -170,6 +175,7 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   QPushButton* butParams_ = nullptr;
   QPushButton* butSave_ = nullptr;
   QPushButton* okBtn_ = nullptr;
+  QPointer<TDLG_ShowOneParasatz> paraWindow_;  // BUT_ShowParasatz's window, closed with this one
   QTableView* grid_ = nullptr;
 };
 
