@@ -1153,6 +1153,10 @@ Vælg et andet filnavn!</translation>
         <source>Programm beenden</source>
         <translation>Afslut programmet</translation>
     </message>
+    <message>
+        <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
+        <translation>En del af bemærkningerne i filen %s er beskadiget og kunne ikke læses. Ved gemning går de tabt. Filen sikkerhedskopieres først som %s, og denne kopi bevares.%SGem alligevel?</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

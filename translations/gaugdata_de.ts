@@ -1150,6 +1150,10 @@ Choose another filename !</source>
         <source>Programm beenden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

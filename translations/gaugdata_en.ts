@@ -1153,6 +1153,10 @@ Choose another file name!</translation>
         <source>Programm beenden</source>
         <translation>Exit the program</translation>
     </message>
+    <message>
+        <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
+        <translation>Some of the comments in the file %s are damaged and could not be read. Saving loses them. The file is first backed up as %s and that backup is kept.%SSave anyway?</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

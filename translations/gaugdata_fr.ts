@@ -1153,6 +1153,10 @@ Choisissez un autre nom de fichier !</translation>
         <source>Programm beenden</source>
         <translation>Quitter le programme</translation>
     </message>
+    <message>
+        <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
+        <translation>Une partie des remarques du fichier %s est endommagée et n'a pas pu être lue. L'enregistrement la perd. Le fichier est d'abord sauvegardé sous %s et cette sauvegarde est conservée.%SEnregistrer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -4,10 +4,10 @@
 
 #include "app/MainWindowModel.h"
 #include "convert/VXASCIIOUT.h"
-#include "core/PathText.h"
 #include "core/Errors.h"
 #include "core/FormatText.h"
 #include "core/MessageTexts.h"
+#include "core/PathText.h"
 #include "core/TextTools.h"
 
 namespace gd {
@@ -87,10 +87,11 @@ void OpenDocument::CheckSeriesNumber(int seriesNumber) const {
   if (seriesNumber > count) throw EGaugData(FormatText(Translate(kOnlyNSeriesText), {count}));
 }
 
-void OpenDocument::Save() {
+bool OpenDocument::Save() {
   const ByteView before = file_.Stream();
-  file_.Save();
+  const bool saved = file_.Save();
   FollowStream(before);
+  return saved;
 }
 
 bool OpenDocument::SaveReceivedAs(const std::string& target) {
@@ -104,6 +105,8 @@ void OpenDocument::FollowStream(ByteView before) {
   // Saving changes prolog bytes in place. Should the stream ever be held
   // anew, the conversion object must not keep reading the old bytes.
   const ByteView now = file_.Stream();
+  // The file information reads the prolog the save changed.
+  if (converter_) converter_->RefreshProlog(now);
   if (!converter_ || (now.data() == before.data() && now.size() == before.size())) return;
   try {
     CreateConverter();

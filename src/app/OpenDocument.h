@@ -86,7 +86,8 @@ class OpenDocument {
   TVXAblage* Navigator() { return handler_.Navigator(); }
 
   // Rewrites the open file with its comments (MeasurementFile::Save).
-  void Save();
+  // False when the user declined to lose unreadable comments (MeasurementFile::Save).
+  bool Save();
   // Saves received data under `target` (MeasurementFile::SaveReceivedAs);
   // afterwards the document is no longer received data and is called by the
   // new name.

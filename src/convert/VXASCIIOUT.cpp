@@ -49,6 +49,11 @@ TVXASCIIOUT::TVXASCIIOUT(std::string fileName, TranslateFunction dictionary, std
 
 TVXASCIIOUT::~TVXASCIIOUT() = default;
 
+void TVXASCIIOUT::RefreshProlog(ByteView prolog) {
+  if (!parsed_ || prolog.size() < parsed_->prolog.raw.size()) return;
+  std::copy_n(prolog.begin(), parsed_->prolog.raw.size(), parsed_->prolog.raw.begin());
+}
+
 TVXAblage& TVXASCIIOUT::Navigator() {
   if (!navigator_) {
     throw EBinFileInvalid(dictionary_ ? dictionary_(kBinFileInvalidText)

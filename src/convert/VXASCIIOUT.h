@@ -142,6 +142,10 @@ class TVXASCIIOUT {
   bool Usable() const { return navigator_ != nullptr; }
   const std::string& FileName() const { return fileName_; }
   const ParsedStream& Parsed() const { return *parsed_; }
+  // Takes over the prolog bytes a save changed (user-data flag, reception
+  // stamp), so that texts built from the parsed prolog show the file as it is
+  // now. Shorter input changes nothing.
+  void RefreshProlog(ByteView prolog);
   // Throws EBinFileInvalid when the stream is not usable.
   TVXAblage& Navigator();
   const TLabelTable& Labels() const { return labels_; }

@@ -23,6 +23,11 @@ constexpr const char* kBadName = "Ungueltiger Dateiname (*.SDX)";
 constexpr const char* kOverwrite =
     "Das Binaerfile%S%s%S(vom %s) existiert bereits !%SDatei ueberschreiben ?";
 constexpr const char* kNotWritten = "Die Binaerdatei%S%s%Skonnte nicht geschrieben werden ";
+constexpr const char* kUnreadComments =
+    "Ein Teil der Bemerkungen in der Datei %s ist besch\xE4"
+    "digt und konnte nicht gelesen "
+    "werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und "
+    "diese Sicherung bleibt erhalten.%STrotzdem speichern?";
 constexpr const char* kSizeMismatch =
     "Die Gr\xF6\xDF"
     "e der Datei %s passt nicht zu ihrem Inhalt (unvollst\xE4ndig oder "
@@ -58,6 +63,8 @@ void MeasurementFile::DropStream() {
   streamSize_ = 0;
   open_ = false;
   sizeMismatch_ = false;
+  unreadConfirmed_ = false;
+  originalKept_ = false;
   seriesCount_ = 0;
   // The comments belong to the stream: a new file or download must never
   // inherit the file comment of the previous one.
@@ -148,13 +155,23 @@ bool MeasurementFile::AnySeriesDamaged() {
   return false;
 }
 
-void MeasurementFile::Save() {
-  if (!open_) return;
+bool MeasurementFile::Save() {
+  if (!open_) return false;
   const std::string& current = currentFileName_;
   // The stream would be written with a size that claims bytes it does not
   // have (or leaves records outside it): refused before anything is touched.
   if (sizeMismatch_)
     throw EGaugData(FormatMessageText(Translate(kSizeMismatch), {PathText(current)}));
+
+  // Comments that could not be read are lost with this save: the user says
+  // whether to go on, and the backup of the original keeps them.
+  const std::string backup = ChangeFileExt(current, kBackupExtension);
+  if (userDataRead_.incomplete && !unreadConfirmed_) {
+    const std::string question =
+        FormatMessageText(Translate(kUnreadComments), {PathText(current), PathText(backup)});
+    if (messages_.Ask(MessageKind::Warning, question) != Answer::Yes) return false;
+    unreadConfirmed_ = true;
+  }
 
   // Everything is prepared on copies; the document changes only once the new
   // file stands under the current name.
@@ -178,20 +195,24 @@ void MeasurementFile::Save() {
   }
 
   // The previous file becomes the backup; a failing rename leaves no backup
-  // but does not stop the save.
-  const std::string backup = ChangeFileExt(current, kBackupExtension);
-  if (files_.Exists(backup)) files_.Remove(backup);
-  files_.Rename(current, backup);
+  // but does not stop the save. Once the backup holds an original whose
+  // comments could not all be read, later saves leave it alone.
+  if (!originalKept_) {
+    if (files_.Exists(backup)) files_.Remove(backup);
+    files_.Rename(current, backup);
+  }
   if (!files_.Rename(temp, current)) {
     if (!files_.Exists(current)) files_.Rename(backup, current);
     files_.Remove(temp);
     throw EGaugData(FormatMessageText(Translate(kCannotWriteFileText), {PathText(current)}));
   }
 
+  if (userDataRead_.incomplete && files_.Exists(backup)) originalKept_ = true;
   std::memcpy(stream_.data(), file.data(), kPrologSize);
   comments_ = std::move(comments);
   // The file comment is saved now; the close query must not ask about it again.
   comments_.fileCommentField.modified = false;
+  return true;
 }
 
 bool MeasurementFile::SaveReceivedAs(const std::string& target) {

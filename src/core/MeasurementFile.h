@@ -76,7 +76,11 @@ class MeasurementFile {
   // previous file in place; failures are thrown (also for a file whose size
   // does not match its stream, SizeMismatch). Does nothing when no stream is
   // open.
-  void Save();
+  // Before a save that would drop comments that could not be read when the
+  // file was opened, asks (Yes/No) and returns false unless the answer is
+  // Yes; the backup of that original is then kept through later saves.
+  // Returns true when the file was saved.
+  bool Save();
 
   // Saves received data under the user's name `target` (which must end in
   // ".sdx", any case); asks before overwriting. Copies the download file,
@@ -125,6 +129,8 @@ class MeasurementFile {
   Bytes stream_;
   std::size_t streamSize_ = 0;
   bool sizeMismatch_ = false;
+  bool unreadConfirmed_ = false;  // the user agreed to lose unreadable comments
+  bool originalKept_ = false;     // the backup holds the original with them
   CommentSet comments_;
   UserDataReadResult userDataRead_;
 };

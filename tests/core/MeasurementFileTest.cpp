@@ -276,6 +276,46 @@ TEST_F(MeasurementFileTest, RecordsBehindAShortStreamSizeAreKeptWhenNoCommentsFo
   EXPECT_EQ(doc.Row(2).Description()->damaged, 1);
 }
 
+// A comment block that cannot be read is lost by the next save: the user is
+// asked first, and the backup of the original keeps it through later saves.
+TEST_F(MeasurementFileTest, UnreadableCommentsAreDroppedOnlyWhenAgreedAndTheOriginalIsKept) {
+  Bytes file = sb::BuildStream(TwoSeries());
+  file[153] |= 1;
+  CommentSet comments;
+  comments.fileCommentField = MemoField{"Datei", true};
+  comments.rows.emplace_back(1);
+  comments.rows.emplace_back(2);
+  comments.rows[0].TakeFromMemo(MemoField{"eins", true});
+  comments.rows[1].TakeFromMemo(MemoField{std::string(40, 'z'), true});
+  WriteUserData(file, comments, CalendarTime{});
+  file.resize(file.size() - 10);  // the last block's text runs off the end
+  const std::string path = Put("damaged.sdx", file);
+  const std::string backup = (dir / "damaged.~SD").string();
+
+  doc.Open(path, false);
+  ASSERT_TRUE(doc.UserDataRead().incomplete);
+  EXPECT_EQ(doc.Row(1).Text(), "eins");
+  messages.answer = Answer::No;
+  EXPECT_FALSE(doc.Save());
+  ASSERT_EQ(messages.asked.size(), 1u);
+  EXPECT_EQ(messages.asked[0].first, MessageKind::Warning);
+  EXPECT_NE(messages.asked[0].second.find(path), std::string::npos);
+  EXPECT_NE(messages.asked[0].second.find(backup), std::string::npos);
+  EXPECT_EQ(Get(path), file);
+  EXPECT_EQ(Names(), std::set<std::string>{"damaged.sdx"});
+
+  messages.answer = Answer::Yes;
+  EXPECT_TRUE(doc.Save());
+  EXPECT_EQ(Get(backup), file);
+  // A second save asks no more and keeps the original as the backup.
+  EXPECT_TRUE(doc.Save());
+  EXPECT_EQ(messages.asked.size(), 2u);
+  EXPECT_EQ(Get(backup), file);
+  doc.Open(path, false);
+  EXPECT_FALSE(doc.UserDataRead().incomplete);
+  EXPECT_EQ(doc.Row(1).Text(), "eins");
+}
+
 TEST_F(MeasurementFileTest, ToleratedFlagsOpenNormallyAndNoSeriesIsReported) {
   sb::StreamSpec moved = TwoSeries();
   moved.tableSectionTail = {1, 2, 3};  // table section ends early: flag 0x0100

@@ -226,7 +226,13 @@ void OpenAsFile(ByteView bytes, ConversionResult& result, CommentSet& comments) 
     comments = document.Comments();
     return;
   }
-  document.Save();
+  // Comments that could not be read are dropped only when the user agrees;
+  // these messages never do, and nothing is written then.
+  if (!document.Save()) {
+    if (!document.UserDataRead().incomplete) Fail("a save was refused without a reason");
+    comments = document.Comments();
+    return;
+  }
   try {
     document.Open(kFileName, false);
   } catch (const EGaugData& e) {

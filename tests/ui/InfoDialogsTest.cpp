@@ -55,6 +55,30 @@ void WhenShown(std::function<void(T&)> step) {
 class InfoDialogsTest : public QObject {
   Q_OBJECT
  private slots:
+  // A save stamps the reception time into a file that had none; the file
+  // information shows it at once, not only after the file is opened again.
+  void fileInformationShowsWhatTheSaveWrote() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("demo.sdx"));
+    QVERIFY(QFile::copy(QStringLiteral(GAUGDATA_DEMO_FILE), path));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.seek(154));
+    f.write(QByteArray(6, '\0'));  // no reception stamp
+    f.close();
+    gd::ui::TVELTRIXMAIN w;
+    QVERIFY(w.OpenMeasurementFile(path));
+    QVERIFY(w.SaveMeasurementFile());
+    QString received;
+    WhenShown<gd::ui::TDLG_DateiInfo>([&received](gd::ui::TDLG_DateiInfo& d) {
+      received = d.Value("LAB_Empfangsdat")->text();
+      d.accept();
+    });
+    w.MEN_DatiInformationenClick();
+    // The stamp's text carries the time of day: "dd.mm yyyy / hh:mm".
+    QVERIFY2(received.contains(QStringLiteral(" / ")), qPrintable(received));
+  }
+
   void fileRemarksAreAskedForAndSaved() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("demo.sdx"));

@@ -89,7 +89,7 @@ bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
 bool TVELTRIXMAIN::SaveMeasurementFile() {
   CommitComment();
   try {
-    document_->Save();
+    if (!document_->Save()) return false;
   } catch (const EGaugData& e) {
     messages_->Show(MessageKind::Error, e.what());
     return false;
