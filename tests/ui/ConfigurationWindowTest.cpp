@@ -107,6 +107,29 @@ class ConfigurationWindowTest : public QObject {
     gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
   }
 
+  // TryExternalDict: a dictionary file beside the program is used, and the
+  // language menu shows that in its upper-case caption.
+  void externalDictionaryBesideTheProgram() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
+    QFile ini(config);
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[COMMONS]\r\nTryExternalDict=1\r\n");
+    ini.close();
+    const QString external =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("gaugdata_de.qm"));
+    QFile::remove(external);
+    QVERIFY(QFile::copy(QStringLiteral(":/i18n/gaugdata_de.qm"), external));
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      QVERIFY(gd::ui::Dictionary::Instance().State().ExternalLoaded());
+    }
+    QFile::remove(external);
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+
   void damagedFileStartsWithTheDefaults() {
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));

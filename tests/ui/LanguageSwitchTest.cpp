@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "ScreenshotSupport.h"
 #include "app/InterfaceLanguage.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/Dictionary.h"
@@ -73,6 +74,21 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(MenuTitle(w, "MEN_Hilfe"), QStringLiteral("&Help"));
     QCOMPARE(menu->TB_Language()->toolTip(), QStringLiteral("Interface language"));
     QCOMPARE(CancelText(), QStringLiteral("Cancel"));
+    gd::testing::SaveScreenshot(w, "main-window-en.png");
+    // The series information speaks English too, down to its row captions.
+    QString measuringPoint, help;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      if (auto* l = d->findChild<QLabel*>(QStringLiteral("LB_MESSTELLE")))
+        measuringPoint = l->text();
+      if (auto* b = d->findChild<QPushButton*>(QStringLiteral("BUT_HELP"))) help = b->text();
+      gd::testing::SaveScreenshot(*d, "series-info-en.png");
+      d->accept();
+    });
+    w.MEN_MWINFOClick();
+    QCOMPARE(measuringPoint, QStringLiteral("MEASURING POINT:"));
+    QCOMPARE(help, QStringLiteral("Help"));
     QVERIFY(menu->Flag(gd::kLanguageEnglish)->isChecked());
     QVERIFY(!menu->TB_Language()->icon().isNull());
     // no help file beside the test program: the help item is hidden

@@ -61,6 +61,10 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   if (configFile_.isEmpty()) return;
   const IniFile ini = IniFile::Load(files_, ToPath(configFile_));
   config_ = ReadConfiguration(ini);
+  // The dictionary may come as files beside the program instead of the
+  // built-in ones.
+  if (config_.tryExternalDict)
+    Dictionary::Instance().TryExternalDictionary(QCoreApplication::applicationDirPath());
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
   graphColors_->Load(ini);
