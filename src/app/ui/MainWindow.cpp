@@ -303,9 +303,8 @@ void TVELTRIXMAIN::CreateListPopup() {
 
   doubleClickGroup_ = new QActionGroup(list_);
   // The diagram joins this group when its window exists.
-  for (DoubleClickAction action :
-       {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets, DoubleClickAction::kTable,
-        DoubleClickAction::kDiagram}) {
+  for (DoubleClickAction action : {DoubleClickAction::kInfo, DoubleClickAction::kParameterSets,
+                                   DoubleClickAction::kTable, DoubleClickAction::kDiagram}) {
     QAction* a = doubleClickGroup_->addAction(FromAnsi(DoubleClickActionCaption(action)));
     a->setObjectName("POP_DoubleClick" + QString::number(static_cast<int>(action)));
     a->setCheckable(true);
