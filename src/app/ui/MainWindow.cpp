@@ -32,6 +32,8 @@
 #include "core/PathText.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "device/SerialPort.h"
+#include "device/ui/ComPortWindow.h"
 
 namespace gd::ui {
 namespace {
@@ -74,6 +76,7 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   CreateToolBar();
   CreateCentralArea();
   CreateListPopup();
+  CreateDeviceMenu();
   CreateLanguageMenu();
   // The open file's path stays in the status bar; hints show over it and
   // give it back when they end.
@@ -85,7 +88,10 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   ReadConfigurationFile();
 }
 
-TVELTRIXMAIN::~TVELTRIXMAIN() = default;
+TVELTRIXMAIN::~TVELTRIXMAIN() {
+  // The communication window closes the port before the port goes.
+  comWindow_.reset();
+}
 
 void TVELTRIXMAIN::RouteMessages(IMessages* target) { messages_->Route(target); }
 
@@ -366,10 +372,12 @@ void TVELTRIXMAIN::UpdateCommands() {
   sbMemoAsComment_->setVisible(states.commentSwitches);
 }
 
-bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) {
+bool TVELTRIXMAIN::OpenMeasurementFile(const QString& path) { return OpenFile(path, false); }
+
+bool TVELTRIXMAIN::OpenFile(const QString& path, bool received) {
   Reset();
   try {
-    document_->Open(ToPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    document_->Open(ToPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())), received);
   } catch (const EGaugData& e) {
     // The stream's own verdict does not say which file it is about.
     std::string message = e.what();

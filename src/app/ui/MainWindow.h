@@ -23,9 +23,11 @@
 #include "core/FileStore.h"
 #include "core/Locale.h"
 #include "core/MeasurementFile.h"
+#include "device/LineSettings.h"
 #include "view/SeriesSelection.h"
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QLabel;
 class QListWidget;
@@ -36,8 +38,9 @@ class QTableWidget;
 class QToolButton;
 
 namespace gd {
+class ISerialPort;
 class TVXASCIIOUT;
-}
+}  // namespace gd
 
 namespace gd::ui {
 
@@ -49,6 +52,7 @@ class TDLG_ValuesInGrid;
 class TDLG_Diagramm;
 
 class RoutedMessages;
+class SondAmComPortWindow;
 
 // The file dialogs the window asks. The defaults are Qt's file dialogs;
 // a caller (a test) may answer them itself.
@@ -109,6 +113,20 @@ class TVELTRIXMAIN : public QMainWindow {
   void ExAllBtnClick();
   bool BTN_SaveFromSelectedClick();
   void RunDoubleClickAction(DoubleClickAction action);
+
+  // The device commands (MainWindowDevice.cpp).
+  void MEN_MesswerteempfangenClick();  // receive the meter's memory
+  void MEN_DatumZeitClick();
+  void ShowDeviceTable(int table);  // 0 materials, 1 media, 2 languages
+  void MEN_WMMKOEFFSClick();
+  void MEN_COMPortResetClick();
+  void MEN_ShowSondAmComPortClick();
+  void MEN_SerielleSchnittstelleClick();
+  SondAmComPortWindow* SondAmComPort() const;
+  QMenu* DeviceMenu() const { return deviceMenu_; }
+  const ComPortConfig& ComPortSettings() const { return comConfig_; }
+  // Called with each device dialog once its event loop runs (tests answer it).
+  void SetDeviceDialogHook(std::function<void(QDialog&)> hook) { dialogHook_ = std::move(hook); }
 
   // Writes the series of `selection` to `target`: text, ".xls" or a subset
   // ".sdx" by its extension, with a progress dialog that can cancel. Returns
@@ -203,6 +221,16 @@ class TVELTRIXMAIN : public QMainWindow {
   // Information dialogs (MainWindowInfo.cpp).
   void CreateInfoCommands();
 
+  // Device commands (MainWindowDevice.cpp).
+  void CreateDeviceMenu();
+  void RetranslateDeviceMenu();
+  bool RunDeviceCommand(const std::function<void()>& action, bool hideWindow = false);
+  int ExecDeviceDialog(QDialog& dialog);
+  void ReadDeviceConfiguration(const IniFile& ini);
+  void WriteDeviceConfiguration(IniFile& ini) const;
+  // Opens a measurement file; `received` marks the temporary file of a download.
+  bool OpenFile(const QString& path, bool received);
+
   // Language (MainWindowLanguage.cpp).
   void CreateLanguageMenu();
   void RetranslateUi();
@@ -274,6 +302,16 @@ class TVELTRIXMAIN : public QMainWindow {
   QPushButton* btnSaveFromSelected_ = nullptr;
   QListWidget* quickSaveList_ = nullptr;
   ui::LanguageMenu* languageMenu_ = nullptr;
+
+  // The device link: the port first, so the window (which closes it) goes first.
+  std::unique_ptr<ISerialPort> serialPort_;
+  std::unique_ptr<SondAmComPortWindow> comWindow_;
+  ComPortConfig comConfig_;
+  QString sondTabsFont_;
+  std::function<void(QDialog&)> dialogHook_;
+  QMenu* deviceMenu_ = nullptr;
+  QAction* menReceive_ = nullptr;
+  QAction* menShowComPort_ = nullptr;
 };
 
 }  // namespace gd::ui

@@ -68,6 +68,7 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
   graphColors_->Load(ini);
+  ReadDeviceConfiguration(ini);
   ApplyConfiguration();
   RebuildHistoryMenu();
 }
@@ -82,6 +83,7 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
   QDir().mkpath(QFileInfo(configFile_).absolutePath());
   IniFile ini = IniFile::Load(files_, path);
   WriteConfiguration(ini, config_);
+  WriteDeviceConfiguration(ini);
   history_.Save(ini);
   WriteGridColumnWidths(ini, tableColumnWidths_, tableColumns_);
   if (diagram_) diagram_->StoreStyles();

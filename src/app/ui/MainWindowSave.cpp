@@ -68,6 +68,11 @@ bool TVELTRIXMAIN::SaveDialog(const SeriesSelection& selection) {
     bool saved = false;
     try {
       saved = document_->SaveReceivedAs(target);
+      if (saved) {
+        // The received data are now a measurement file of the user's.
+        history_.opened.Add(target);
+        RebuildHistoryMenu();
+      }
     } catch (const EGaugData& e) {
       messages_->Show(MessageKind::Error, e.what());
     }

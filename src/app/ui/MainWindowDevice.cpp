@@ -1,0 +1,269 @@
+// The main window's device menu: receiving the meter's memory into the
+// window, the clock, the three tables, the port reset, the communication
+// window and the serial settings, and the COMPORT keys of the configuration.
+// Every command runs inside one device connection of the communication window
+// (connect, the command, back to main mode, window hidden).
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/Edition.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/QtMessages.h"
+#include "core/TextTools.h"
+#include "core/ui/AnsiText.h"
+#include "device/ComPortChoice.h"
+#include "device/MessageText.h"
+#include "device/TableLoading.h"
+#include "device/port/SystemSerialPort.h"
+#include "device/ui/ComPortWindow.h"
+#include "device/ui/SerialSettingsDialog.h"
+#include "device/ui/SetDateTimeDialog.h"
+#include "device/ui/SondTabelsDialog.h"
+#include "device/ui/WmmKoeffsDialog.h"
+
+namespace gd::ui {
+namespace {
+
+// The system port or path behind COMn (read by the configuration as well).
+constexpr char kPortPathKey[] = "PATH";
+
+// A font string of the configuration: name, height, colour, pitch, character
+// set, then the style numbers (0 bold, 1 italic, 2 underline, 3 strike-out).
+// Each field that reads applies; styles only when there are more than five
+// fields.
+QFont FontFromString(QFont font, const QString& text) {
+  if (text.isEmpty()) return font;
+  const QStringList fields = text.split(',');
+  if (!fields.value(0).trimmed().isEmpty()) font.setFamily(fields.value(0).trimmed());
+  bool ok = false;
+  const int height = fields.value(1).trimmed().toInt(&ok);
+  if (ok && height != 0) font.setPixelSize(std::abs(height));
+  if (fields.size() > 5) {
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    for (int i = 5; i < fields.size(); ++i) {
+      const int style = fields[i].trimmed().toInt(&ok);
+      if (!ok) continue;
+      switch (style) {
+        case 0:
+          font.setBold(true);
+          break;
+        case 1:
+          font.setItalic(true);
+          break;
+        case 2:
+          font.setUnderline(true);
+          break;
+        case 3:
+          font.setStrikeOut(true);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  return font;
+}
+
+}  // namespace
+
+void TVELTRIXMAIN::CreateDeviceMenu() {
+  serialPort_ = MakeSystemSerialPort();
+  comWindow_ =
+      std::make_unique<SondAmComPortWindow>(*serialPort_, CurrentEdition().deviceName, this);
+  comWindow_->setWindowFlag(Qt::Tool, true);
+
+  deviceMenu_ = new QMenu(FromAnsi(Translate(CurrentEdition().deviceMenuCaption)), this);
+  deviceMenu_->setObjectName("MEN_Device");
+  menuBar()->insertMenu(menuBar()->actions().value(2), deviceMenu_);
+  const auto add = [this](const char* name, const char* caption, auto slot) {
+    QAction* a = deviceMenu_->addAction(Tr(caption));
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  menReceive_ = add("MEN_Messwerteempfangen", "&Messwerte empfangen",
+                    &TVELTRIXMAIN::MEN_MesswerteempfangenClick);
+  menReceive_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  deviceMenu_->addSeparator();
+  add("MEN_DatumZeit", "Datum+&Uhrzeit", &TVELTRIXMAIN::MEN_DatumZeitClick);
+  QMenu* tables = deviceMenu_->addMenu(Tr("&Tabellen"));
+  tables->setObjectName("MEN_Tabellen");
+  const std::pair<const char*, const char*> tableItems[] = {{"MEN_TAB_Materialen", "&Materialen"},
+                                                            {"MEN_TAB_Medien", "Me&dien"},
+                                                            {"MEN_TAB_Sprachen", "&Sprachen"}};
+  for (int i = 0; i < 3; ++i) {
+    QAction* a = tables->addAction(Tr(tableItems[i].second));
+    a->setObjectName(tableItems[i].first);
+    connect(a, &QAction::triggered, this, [this, i] { ShowDeviceTable(i); });
+  }
+  add("MEN_WMMKOEFFS", "&Waermestrom-Koeffizienten", &TVELTRIXMAIN::MEN_WMMKOEFFSClick);
+  deviceMenu_->addSeparator();
+  add("MEN_COMPortReset", "&COM-Port ruecksetzen", &TVELTRIXMAIN::MEN_COMPortResetClick);
+  menShowComPort_ = add("MEN_ShowSondAmComPort", "Kommunikations&fenster",
+                        &TVELTRIXMAIN::MEN_ShowSondAmComPortClick);
+  menShowComPort_->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+  add("MEN_SerielleSchnittstelle1", "&Serielle Schnittstelle",
+      &TVELTRIXMAIN::MEN_SerielleSchnittstelleClick);
+
+  // The file menu's receive item and the two tool buttons.
+  QAction* fileReceive = new QAction(Tr("&Empfangen..."), this);
+  fileReceive->setObjectName("MEN_RecieveFile");
+  connect(fileReceive, &QAction::triggered, this, &TVELTRIXMAIN::MEN_MesswerteempfangenClick);
+  fileMenu_->insertAction(menOpenFile_, fileReceive);
+  if (auto* bar = findChild<QToolBar*>("ToolBar")) {
+    bar->insertAction(bar->actions().value(0), menReceive_);
+    bar->widgetForAction(menReceive_)->setObjectName("SB_Receive");
+    bar->addSeparator();
+    bar->addAction(menShowComPort_);
+    bar->widgetForAction(menShowComPort_)->setObjectName("SB_WatchComPort");
+  }
+  RetranslateDeviceMenu();
+}
+
+void TVELTRIXMAIN::RetranslateDeviceMenu() {
+  deviceMenu_->setTitle(FromAnsi(Translate(CurrentEdition().deviceMenuCaption)));
+  // "short|long": the short part is the button's hint, the long one the status line's.
+  const QString hint =
+      FromAnsi(FillMessage(Translate("Empfangen|Empfang der im %s gespeicherten Messwerte"),
+                           {CurrentEdition().deviceName}));
+  menReceive_->setToolTip(hint.section('|', 0, 0));
+  menReceive_->setStatusTip(hint.section('|', 1));
+}
+
+SondAmComPortWindow* TVELTRIXMAIN::SondAmComPort() const { return comWindow_.get(); }
+
+bool TVELTRIXMAIN::RunDeviceCommand(const std::function<void()>& action, bool hideWindow) {
+  TSondAmComPort& link = comWindow_->Link();
+  PortSettings settings = link.LineSettings();
+  settings.baudOrdinal = comConfig_.baudOrdinal;
+  settings.dataOrdinal = comConfig_.dataOrdinal;
+  settings.parityOrdinal = comConfig_.parityOrdinal;
+  settings.stopOrdinal = comConfig_.stopOrdinal;
+  link.SetLineSettings(settings);
+  link.SetTimeoutMs(comConfig_.timeoutMs);
+  link.SetBlockSize(comConfig_.blockSize);
+  const bool valid = comConfig_.portIndex >= 0 && comConfig_.portIndex < kPortIndexCount;
+  link.SetPortPath(valid ? SystemPortName(comConfig_.portIndex, comConfig_.portPath) : "");
+  return comWindow_->RunDeviceAction(comConfig_.portIndex, *messages_, action, hideWindow);
+}
+
+// Receive: the close query, the download into a temporary file, and that
+// file opened as received data.
+void TVELTRIXMAIN::MEN_MesswerteempfangenClick() {
+  if (comWindow_->Busy()) {
+    messages_->Show(MessageKind::Error, Translate("COMMAND SHARING"));
+    return;
+  }
+  if (!CloseQueryAllows()) return;
+  std::string path;
+  if (!RunDeviceCommand([&] { path = comWindow_->Link().DownloadToTempFile(); })) {
+    Reset();
+    return;
+  }
+  OpenFile(FromPath(path), true);
+}
+
+void TVELTRIXMAIN::MEN_DatumZeitClick() {
+  RunDeviceCommand([this] {
+    TDLG_SetDateTime dialog(comWindow_->Link(), *messages_, CurrentEdition().deviceName, this);
+    ExecDeviceDialog(dialog);
+  });
+}
+
+void TVELTRIXMAIN::ShowDeviceTable(int table) {
+  RunDeviceCommand([this, table] {
+    TDLG_SondTabels dialog(comWindow_->Link(), comWindow_->Tables(), this);
+    dialog.Memo()->setFont(FontFromString(dialog.Memo()->font(), sondTabsFont_));
+    dialog.Prepare(static_cast<SondTable>(table));
+    ExecDeviceDialog(dialog);
+  });
+}
+
+// The coefficient dialog: the communication window shows only while the
+// meter's tables load.
+void TVELTRIXMAIN::MEN_WMMKOEFFSClick() {
+  RunDeviceCommand(
+      [this] {
+        LinkCoefficientMeter meter(comWindow_->Link(),
+                                   [this](bool visible) { comWindow_->setVisible(visible); });
+        TDLG_WMMKOEFFS dialog(meter, comWindow_->Tables(), *messages_, CurrentEdition().deviceName,
+                              this);
+        ExecDeviceDialog(dialog);
+      },
+      true);
+}
+
+int TVELTRIXMAIN::ExecDeviceDialog(QDialog& dialog) {
+  if (dialogHook_) QTimer::singleShot(0, &dialog, [this, &dialog] { dialogHook_(dialog); });
+  return dialog.exec();
+}
+
+void TVELTRIXMAIN::MEN_COMPortResetClick() { comWindow_->Link().ClosePort(); }
+
+void TVELTRIXMAIN::MEN_ShowSondAmComPortClick() {
+  comWindow_->show();
+  comWindow_->raise();
+}
+
+void TVELTRIXMAIN::MEN_SerielleSchnittstelleClick() {
+  std::vector<std::string> ports;
+  for (const SystemPortInfo& p : ListSystemPorts()) ports.push_back(p.location);
+  TDLG_SerialSettings dialog(CurrentEdition().deviceName, ports, this);
+  PortSettings settings = comWindow_->Link().LineSettings();
+  settings.baudOrdinal = comConfig_.baudOrdinal;
+  settings.dataOrdinal = comConfig_.dataOrdinal;
+  settings.parityOrdinal = comConfig_.parityOrdinal;
+  settings.stopOrdinal = comConfig_.stopOrdinal;
+  dialog.Open({comConfig_.portIndex, comConfig_.portPath}, settings, comConfig_.blockSize);
+  if (ExecDeviceDialog(dialog) != QDialog::Accepted) return;
+  const TDLG_SerialSettings::Result r = dialog.TakeResult();
+  comConfig_.portIndex = r.port.index;
+  comConfig_.portPath = r.port.path;
+  comConfig_.baudOrdinal = r.settings.baudOrdinal;
+  comConfig_.dataOrdinal = r.settings.dataOrdinal;
+  comConfig_.parityOrdinal = r.settings.parityOrdinal;
+  comConfig_.stopOrdinal = r.settings.stopOrdinal;
+  comConfig_.blockSize = r.blockSize;
+}
+
+// --- Configuration ------------------------------------------------------------
+
+void TVELTRIXMAIN::ReadDeviceConfiguration(const IniFile& ini) {
+  ComPortConfig values;
+  values.portIndex = config_.comPort - 1;
+  values.baudOrdinal = config_.baudsOrd;
+  values.dataOrdinal = config_.dataBitsOrd;
+  values.parityOrdinal = config_.parityOrd;
+  values.stopOrdinal = config_.stopBitsOrd;
+  values.blockSize = config_.chunkSize;
+  values.timeoutMs = config_.timeout;
+  values.portPath = config_.comPortPath;
+  sondTabsFont_ = FromAnsi(ini.ReadString(ini::kFonts, "SONDTABS", ""));
+  if (!ApplyComPortConfig(values, comConfig_)) {
+    // Shown once the window runs, so the box does not stop its construction.
+    QTimer::singleShot(0, this, [this] {
+      messages_->Show(MessageKind::Information, Translate("UNGUELTIGER INI-EINTRAG [COM]"));
+    });
+  }
+}
+
+void TVELTRIXMAIN::WriteDeviceConfiguration(IniFile& ini) const {
+  ini.WriteInteger(ini::kComPort, "COM", comConfig_.portIndex + 1);
+  ini.WriteInteger(ini::kComPort, "Bauds(ORD)", comConfig_.baudOrdinal);
+  ini.WriteInteger(ini::kComPort, "DataL(ORD)", comConfig_.dataOrdinal);
+  ini.WriteInteger(ini::kComPort, "Parit(ORD)", comConfig_.parityOrdinal);
+  ini.WriteInteger(ini::kComPort, "Stops(ORD)", comConfig_.stopOrdinal);
+  ini.WriteInteger(ini::kComPort, "SHUNKS", comConfig_.blockSize);
+  if (!comConfig_.portPath.empty() || ini.HasKey(ini::kComPort, kPortPathKey))
+    ini.WriteString(ini::kComPort, kPortPathKey, comConfig_.portPath);
+}
+
+}  // namespace gd::ui

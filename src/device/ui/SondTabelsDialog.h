@@ -1,0 +1,41 @@
+// The device-table dialog (TDLG_SondTabels): the meter's materials, media or
+// languages as text, with or without the table values.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPlainTextEdit;
+
+namespace gd {
+class TSondAmComPort;
+struct DeviceTables;
+}  // namespace gd
+
+namespace gd::ui {
+
+enum class SondTable { kMaterials, kMedia, kLanguages };
+
+class TDLG_SondTabels final : public QDialog {
+  Q_OBJECT
+ public:
+  TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWidget* parent = nullptr);
+
+  // Loads the table from the meter again and renders it; throws what the
+  // load throws (the memo then ends with ">>KANN LISTE NICHT LADEN<<").
+  void Prepare(SondTable table);
+  // Renders again with or without values (no new load).
+  void Render();
+
+  QCheckBox* ValuesCheckBox() const { return chkValues_; }
+  QPlainTextEdit* Memo() const { return memo_; }
+
+ private:
+  TSondAmComPort& link_;
+  DeviceTables& tables_;
+  SondTable table_ = SondTable::kLanguages;
+  QCheckBox* chkValues_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
+};
+
+}  // namespace gd::ui
