@@ -1157,6 +1157,154 @@ Vælg et andet filnavn!</translation>
         <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
         <translation>En del af bemærkningerne i filen %s er beskadiget og kunne ikke læses. Ved gemning går de tabt. Filen sikkerhedskopieres først som %s, og denne kopi bevares.%SGem alligevel?</translation>
     </message>
+    <message>
+        <source>&amp;Tabellen</source>
+        <translation>&amp;Tabeller</translation>
+    </message>
+    <message>
+        <source>&amp;Materialen</source>
+        <translation>&amp;Materialer</translation>
+    </message>
+    <message>
+        <source>Me&amp;dien</source>
+        <translation>Me&amp;dier</translation>
+    </message>
+    <message>
+        <source>&amp;Sprachen</source>
+        <translation>&amp;Sprog</translation>
+    </message>
+    <message>
+        <source>&amp;Empfangen...</source>
+        <translation>&amp;Modtag...</translation>
+    </message>
+    <message>
+        <source>Empfangen|Empfang der im %s gespeicherten Messwerte</source>
+        <translation>Modtag|Modtag de måleværdier, der er gemt i %s</translation>
+    </message>
+    <message>
+        <source>UNGUELTIGER INI-EINTRAG [COM]</source>
+        <translation>UGYLDIG INI-INDGANG [COM]</translation>
+    </message>
+    <message>
+        <source>%d / %d Bytes</source>
+        <translation>%d / %d byte</translation>
+    </message>
+    <message>
+        <source>, %d Bytes/s, noch %d:%2.2d</source>
+        <translation>, %d byte/s, %d:%2.2d tilbage</translation>
+    </message>
+    <message>
+        <source>Laufende Uebertragung abbrechen</source>
+        <translation>Afbryd den igangværende overførsel</translation>
+    </message>
+    <message>
+        <source>Immer Im Vordergrund</source>
+        <translation>Altid øverst</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Firmwaredatum</source>
+        <translation>Firmwaredato</translation>
+    </message>
+    <message>
+        <source>letzte Kommunikation</source>
+        <translation>seneste kommunikation</translation>
+    </message>
+    <message>
+        <source>letztes Kommando</source>
+        <translation>seneste kommando</translation>
+    </message>
+    <message>
+        <source>Kommando-Status</source>
+        <translation>kommandostatus</translation>
+    </message>
+    <message>
+        <source>COM-Port</source>
+        <translation>COM-port</translation>
+    </message>
+    <message>
+        <source>Einstellungen des COM-Ports</source>
+        <translation>COM-portens indstillinger</translation>
+    </message>
+    <message>
+        <source>Status des COM-Ports</source>
+        <translation>COM-portens status</translation>
+    </message>
+    <message>
+        <source>Zeichen im Empfangsbuffer</source>
+        <translation>tegn i modtagebufferen</translation>
+    </message>
+    <message>
+        <source>Flags\Zeichen im Sendebuffer</source>
+        <translation>flag\tegn i sendebufferen</translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation>Seriel port</translation>
+    </message>
+    <message>
+        <source>COM-Port, Name oder Pfad der seriellen Schnittstelle</source>
+        <translation>COM-port, navn eller sti til den serielle port</translation>
+    </message>
+    <message>
+        <source>Blocksize</source>
+        <translation>Blokstørrelse</translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll...</source>
+        <translation>&amp;Protokol...</translation>
+    </message>
+    <message>
+        <source>KEIN STANDARD-PROTOKOLL !</source>
+        <translation>IKKE STANDARDPROTOKOL !</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Baud</translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation>Databit</translation>
+    </message>
+    <message>
+        <source>Paritaet</source>
+        <translation>Paritet</translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation>Stopbit</translation>
+    </message>
+    <message>
+        <source>S&amp;tandard-Protokoll</source>
+        <translation>S&amp;tandardprotokol</translation>
+    </message>
+    <message>
+        <source>So ueber&amp;nehmen</source>
+        <translation>&amp;Overtag</translation>
+    </message>
+    <message>
+        <source>Dieses Protokoll muss mit dem %s-Protokoll uebereinstimmen !</source>
+        <translation>Denne protokol skal svare til %s-protokollen !</translation>
+    </message>
+    <message>
+        <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
+        <translation>Brug evt. %s-HotCode "418-7-" til at ændre den</translation>
+    </message>
+    <message>
+        <source>Datum &amp; Uhrzeit</source>
+        <translation>Dato &amp; klokkeslæt</translation>
+    </message>
+    <message>
+        <source>Aktuelle PC-Zeit setzen</source>
+        <translation>Indstil aktuel pc-tid</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

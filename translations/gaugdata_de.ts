@@ -1154,6 +1154,154 @@ Choose another filename !</source>
         <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Tabellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Materialen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Me&amp;dien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sprachen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Empfangen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empfangen|Empfang der im %s gespeicherten Messwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNGUELTIGER INI-EINTRAG [COM]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d / %d Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %d Bytes/s, noch %d:%2.2d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laufende Uebertragung abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Immer Im Vordergrund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmwaredatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letzte Kommunikation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letztes Kommando</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kommando-Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM-Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen des COM-Ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status des COM-Ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeichen im Empfangsbuffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flags\Zeichen im Sendebuffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM-Port, Name oder Pfad der seriellen Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocksize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEIN STANDARD-PROTOKOLL !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paritaet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tandard-Protokoll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So ueber&amp;nehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieses Protokoll muss mit dem %s-Protokoll uebereinstimmen !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum &amp; Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelle PC-Zeit setzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1157,6 +1157,154 @@ Choose another file name!</translation>
         <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
         <translation>Some of the comments in the file %s are damaged and could not be read. Saving loses them. The file is first backed up as %s and that backup is kept.%SSave anyway?</translation>
     </message>
+    <message>
+        <source>&amp;Tabellen</source>
+        <translation>&amp;Tables</translation>
+    </message>
+    <message>
+        <source>&amp;Materialen</source>
+        <translation>&amp;Materials</translation>
+    </message>
+    <message>
+        <source>Me&amp;dien</source>
+        <translation>Me&amp;dia</translation>
+    </message>
+    <message>
+        <source>&amp;Sprachen</source>
+        <translation>&amp;Languages</translation>
+    </message>
+    <message>
+        <source>&amp;Empfangen...</source>
+        <translation>&amp;Receive...</translation>
+    </message>
+    <message>
+        <source>Empfangen|Empfang der im %s gespeicherten Messwerte</source>
+        <translation>Receive|Receive the measured values stored in the %s</translation>
+    </message>
+    <message>
+        <source>UNGUELTIGER INI-EINTRAG [COM]</source>
+        <translation>INVALID INI ENTRY [COM]</translation>
+    </message>
+    <message>
+        <source>%d / %d Bytes</source>
+        <translation>%d / %d bytes</translation>
+    </message>
+    <message>
+        <source>, %d Bytes/s, noch %d:%2.2d</source>
+        <translation>, %d bytes/s, %d:%2.2d left</translation>
+    </message>
+    <message>
+        <source>Laufende Uebertragung abbrechen</source>
+        <translation>Cancel the running transfer</translation>
+    </message>
+    <message>
+        <source>Immer Im Vordergrund</source>
+        <translation>Always On Top</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Firmwaredatum</source>
+        <translation>Firmware date</translation>
+    </message>
+    <message>
+        <source>letzte Kommunikation</source>
+        <translation>last communication</translation>
+    </message>
+    <message>
+        <source>letztes Kommando</source>
+        <translation>last command</translation>
+    </message>
+    <message>
+        <source>Kommando-Status</source>
+        <translation>command state</translation>
+    </message>
+    <message>
+        <source>COM-Port</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source>Einstellungen des COM-Ports</source>
+        <translation>settings of the COM port</translation>
+    </message>
+    <message>
+        <source>Status des COM-Ports</source>
+        <translation>state of the COM port</translation>
+    </message>
+    <message>
+        <source>Zeichen im Empfangsbuffer</source>
+        <translation>characters in the receive buffer</translation>
+    </message>
+    <message>
+        <source>Flags\Zeichen im Sendebuffer</source>
+        <translation>flags\characters in the send buffer</translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>COM-Port, Name oder Pfad der seriellen Schnittstelle</source>
+        <translation>COM port, name or path of the serial port</translation>
+    </message>
+    <message>
+        <source>Blocksize</source>
+        <translation>Block size</translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll...</source>
+        <translation>&amp;Protocol...</translation>
+    </message>
+    <message>
+        <source>KEIN STANDARD-PROTOKOLL !</source>
+        <translation>NOT THE STANDARD PROTOCOL !</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Baud</translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>Paritaet</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>S&amp;tandard-Protokoll</source>
+        <translation>S&amp;tandard protocol</translation>
+    </message>
+    <message>
+        <source>So ueber&amp;nehmen</source>
+        <translation>&amp;Take as is</translation>
+    </message>
+    <message>
+        <source>Dieses Protokoll muss mit dem %s-Protokoll uebereinstimmen !</source>
+        <translation>This protocol must match the protocol of the %s !</translation>
+    </message>
+    <message>
+        <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
+        <translation>If need be, use the %s HotCode "418-7-" to change it</translation>
+    </message>
+    <message>
+        <source>Datum &amp; Uhrzeit</source>
+        <translation>Date &amp; Time</translation>
+    </message>
+    <message>
+        <source>Aktuelle PC-Zeit setzen</source>
+        <translation>Set current PC time</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1155,7 +1155,155 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Ein Teil der Bemerkungen in der Datei %s ist beschädigt und konnte nicht gelesen werden. Beim Speichern geht er verloren. Die Datei wird vorher als %s gesichert und diese Sicherung bleibt erhalten.%STrotzdem speichern?</source>
-        <translation>Une partie des remarques du fichier %s est endommagée et n'a pas pu être lue. L'enregistrement la perd. Le fichier est d'abord sauvegardé sous %s et cette sauvegarde est conservée.%SEnregistrer quand même ?</translation>
+        <translation>Une partie des remarques du fichier %s est endommagée et n&apos;a pas pu être lue. L&apos;enregistrement la perd. Le fichier est d&apos;abord sauvegardé sous %s et cette sauvegarde est conservée.%SEnregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>&amp;Tabellen</source>
+        <translation>&amp;Tables</translation>
+    </message>
+    <message>
+        <source>&amp;Materialen</source>
+        <translation>&amp;Matériaux</translation>
+    </message>
+    <message>
+        <source>Me&amp;dien</source>
+        <translation>Mi&amp;lieux</translation>
+    </message>
+    <message>
+        <source>&amp;Sprachen</source>
+        <translation>&amp;Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Empfangen...</source>
+        <translation>&amp;Recevoir...</translation>
+    </message>
+    <message>
+        <source>Empfangen|Empfang der im %s gespeicherten Messwerte</source>
+        <translation>Recevoir|Recevoir les valeurs mesurées enregistrées dans le %s</translation>
+    </message>
+    <message>
+        <source>UNGUELTIGER INI-EINTRAG [COM]</source>
+        <translation>ENTRÉE INI INVALIDE [COM]</translation>
+    </message>
+    <message>
+        <source>%d / %d Bytes</source>
+        <translation>%d / %d octets</translation>
+    </message>
+    <message>
+        <source>, %d Bytes/s, noch %d:%2.2d</source>
+        <translation>, %d octets/s, encore %d:%2.2d</translation>
+    </message>
+    <message>
+        <source>Laufende Uebertragung abbrechen</source>
+        <translation>Interrompre le transfert en cours</translation>
+    </message>
+    <message>
+        <source>Immer Im Vordergrund</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Firmwaredatum</source>
+        <translation>Date du micrologiciel</translation>
+    </message>
+    <message>
+        <source>letzte Kommunikation</source>
+        <translation>dernière communication</translation>
+    </message>
+    <message>
+        <source>letztes Kommando</source>
+        <translation>dernière commande</translation>
+    </message>
+    <message>
+        <source>Kommando-Status</source>
+        <translation>état de la commande</translation>
+    </message>
+    <message>
+        <source>COM-Port</source>
+        <translation>Port COM</translation>
+    </message>
+    <message>
+        <source>Einstellungen des COM-Ports</source>
+        <translation>réglages du port COM</translation>
+    </message>
+    <message>
+        <source>Status des COM-Ports</source>
+        <translation>état du port COM</translation>
+    </message>
+    <message>
+        <source>Zeichen im Empfangsbuffer</source>
+        <translation>caractères dans le tampon de réception</translation>
+    </message>
+    <message>
+        <source>Flags\Zeichen im Sendebuffer</source>
+        <translation>indicateurs\caractères dans le tampon d'émission</translation>
+    </message>
+    <message>
+        <source>Serielle Schnittstelle</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>COM-Port, Name oder Pfad der seriellen Schnittstelle</source>
+        <translation>Port COM, nom ou chemin du port série</translation>
+    </message>
+    <message>
+        <source>Blocksize</source>
+        <translation>Taille de bloc</translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll...</source>
+        <translation>&amp;Protocole...</translation>
+    </message>
+    <message>
+        <source>KEIN STANDARD-PROTOKOLL !</source>
+        <translation>PAS LE PROTOCOLE STANDARD !</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Bauds</translation>
+    </message>
+    <message>
+        <source>Datenbits</source>
+        <translation>Bits de données</translation>
+    </message>
+    <message>
+        <source>Paritaet</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Stopbits</source>
+        <translation>Bits d'arrêt</translation>
+    </message>
+    <message>
+        <source>S&amp;tandard-Protokoll</source>
+        <translation>Protocole s&amp;tandard</translation>
+    </message>
+    <message>
+        <source>So ueber&amp;nehmen</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Dieses Protokoll muss mit dem %s-Protokoll uebereinstimmen !</source>
+        <translation>Ce protocole doit correspondre au protocole du %s !</translation>
+    </message>
+    <message>
+        <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
+        <translation>Utilisez au besoin le HotCode %s "418-7-" pour le modifier</translation>
+    </message>
+    <message>
+        <source>Datum &amp; Uhrzeit</source>
+        <translation>Date &amp; heure</translation>
+    </message>
+    <message>
+        <source>Aktuelle PC-Zeit setzen</source>
+        <translation>Régler l'heure actuelle du PC</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>

@@ -29,9 +29,6 @@
 namespace gd::ui {
 namespace {
 
-// The system port or path behind COMn (read by the configuration as well).
-constexpr char kPortPathKey[] = "PATH";
-
 // A font string of the configuration: name, height, colour, pitch, character
 // set, then the style numbers (0 bold, 1 italic, 2 underline, 3 strike-out).
 // Each field that reads applies; styles only when there are more than five
@@ -96,14 +93,14 @@ void TVELTRIXMAIN::CreateDeviceMenu() {
   add("MEN_DatumZeit", "Datum+&Uhrzeit", &TVELTRIXMAIN::MEN_DatumZeitClick);
   QMenu* tables = deviceMenu_->addMenu(Tr("&Tabellen"));
   tables->setObjectName("MEN_Tabellen");
-  const std::pair<const char*, const char*> tableItems[] = {{"MEN_TAB_Materialen", "&Materialen"},
-                                                            {"MEN_TAB_Medien", "Me&dien"},
-                                                            {"MEN_TAB_Sprachen", "&Sprachen"}};
-  for (int i = 0; i < 3; ++i) {
-    QAction* a = tables->addAction(Tr(tableItems[i].second));
-    a->setObjectName(tableItems[i].first);
-    connect(a, &QAction::triggered, this, [this, i] { ShowDeviceTable(i); });
-  }
+  const auto addTable = [this, tables](const QString& caption, const char* name, int table) {
+    QAction* a = tables->addAction(caption);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [this, table] { ShowDeviceTable(table); });
+  };
+  addTable(Tr("&Materialen"), "MEN_TAB_Materialen", 0);
+  addTable(Tr("Me&dien"), "MEN_TAB_Medien", 1);
+  addTable(Tr("&Sprachen"), "MEN_TAB_Sprachen", 2);
   add("MEN_WMMKOEFFS", "&Waermestrom-Koeffizienten", &TVELTRIXMAIN::MEN_WMMKOEFFSClick);
   deviceMenu_->addSeparator();
   add("MEN_COMPortReset", "&COM-Port ruecksetzen", &TVELTRIXMAIN::MEN_COMPortResetClick);
@@ -262,8 +259,8 @@ void TVELTRIXMAIN::WriteDeviceConfiguration(IniFile& ini) const {
   ini.WriteInteger(ini::kComPort, "Parit(ORD)", comConfig_.parityOrdinal);
   ini.WriteInteger(ini::kComPort, "Stops(ORD)", comConfig_.stopOrdinal);
   ini.WriteInteger(ini::kComPort, "SHUNKS", comConfig_.blockSize);
-  if (!comConfig_.portPath.empty() || ini.HasKey(ini::kComPort, kPortPathKey))
-    ini.WriteString(ini::kComPort, kPortPathKey, comConfig_.portPath);
+  if (!comConfig_.portPath.empty() || ini.HasKey(ini::kComPort, "PATH"))
+    ini.WriteString(ini::kComPort, "PATH", comConfig_.portPath);
 }
 
 }  // namespace gd::ui
