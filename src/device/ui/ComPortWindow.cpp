@@ -32,8 +32,7 @@ QLabel* MakePanel(QWidget* parent, const char* name, int minWidth) {
 
 }  // namespace
 
-SondAmComPortWindow::SondAmComPortWindow(ISerialPort& port, std::string deviceName,
-                                           QWidget* parent)
+SondAmComPortWindow::SondAmComPortWindow(ISerialPort& port, std::string deviceName, QWidget* parent)
     : QDialog(parent), deviceName_(std::move(deviceName)) {
   setObjectName("SondAmComPort");
   clock_.start();
@@ -146,8 +145,8 @@ void SondAmComPortWindow::Pause(std::int64_t ms) {
 }
 
 bool SondAmComPortWindow::RunDeviceAction(int portIndex, IMessages& messages,
-                                           const std::function<void()>& action,
-                                           bool hideDuringAction) {
+                                          const std::function<void()>& action,
+                                          bool hideDuringAction) {
   if (busy_) {
     messages.Show(MessageKind::Error, Translate("COMMAND SHARING"));
     return false;
