@@ -24,6 +24,7 @@
 #include <memory>
 
 #include "ScreenshotSupport.h"
+#include "app/InterfaceLanguage.h"
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
 #include "device/ui/ComPortWindow.h"
@@ -263,7 +264,6 @@ class DeviceWindowsTest : public QObject {
       if (checkVisible) {
         dialog->ValuesCheckBox()->setChecked(true);
         withValues = dialog->Memo()->toPlainText();
-        gd::testing::SaveScreenshot(*dialog, "device-table.png");
       }
       dialog->accept();
     });
@@ -320,7 +320,6 @@ class DeviceWindowsTest : public QObject {
       dialog->SetFileNames([](bool) { return QStringLiteral(GAUGDATA_DEMO_WMM); });
       dialog->OpenList();
       selectedAfterFile = dialog->Model().SelectedCount();
-      gd::testing::SaveScreenshot(*dialog, "coefficients.png");
       dialog->Send();
       dialog->accept();
     });
@@ -376,7 +375,6 @@ class DeviceWindowsTest : public QObject {
       const QString text = com->findChild<QProgressBar*>("GAU_LOCAL")->format();
       if (text.contains("Bytes/s") && gauge.isEmpty()) {
         gauge = text;
-        gd::testing::SaveScreenshot(*com, "communication-download.png");
         w.MEN_DatumZeitClick();  // a second command while the first runs
         com->findChild<QPushButton*>("BUT_Cancel")->click();
       }
@@ -412,7 +410,6 @@ class DeviceWindowsTest : public QObject {
         expanded = dialog->ProtocolAreaExpanded();
         QCOMPARE(dialog->findChild<QComboBox*>("CB_Parity")->currentText(), QStringLiteral("NONE"));
         QVERIFY(dialog->findChild<QLabel*>("LAB_WarningNoStandard")->isVisibleTo(dialog));
-        gd::testing::SaveScreenshot(*dialog, "serial-settings.png");
         dialog->SelectStandard();
         collapsedAfter = !dialog->ProtocolAreaExpanded();
         dialog->findChild<QComboBox*>("CB_ComPort")->setEditText("/dev/serial/by-id/usb-x");
@@ -430,6 +427,68 @@ class DeviceWindowsTest : public QObject {
     QVERIFY2(written.contains("Parit(ORD)=2"), written.constData());
     QVERIFY(written.contains("PATH=/dev/serial/by-id/usb-x"));
     QVERIFY(written.contains("COM=1"));
+  }
+
+  // Pictures of the windows in German and English, when a folder is named
+  // in GAUGDATA_SCREENSHOT_DIR: the communication window during a download,
+  // the serial settings expanded, the materials with values and the
+  // coefficient dialog.
+  void screenshots() {
+    if (qgetenv("GAUGDATA_SCREENSHOT_DIR").isEmpty()) QSKIP("no screenshot folder named");
+    const std::pair<int, QString> languages[] = {{gd::kLanguageGerman, "de"},
+                                                 {gd::kLanguageEnglish, "en"}};
+    for (const auto& [language, suffix] : languages) {
+      QVERIFY(gd::ui::Dictionary::Instance().SetLanguage(language));
+      const auto name = [&](const char* base) {
+        return QStringLiteral("%1-%2.png").arg(QLatin1String(base), suffix).toStdString();
+      };
+      {
+        Meter meter({"--generate", "60K", "--baud", "19200"});
+        Configure(meter);
+        TVELTRIXMAIN w;
+        ScriptedMessages messages;
+        w.RouteMessages(&messages);
+        auto* com = w.SondAmComPort();
+        bool shot = false;
+        QTimer probe;
+        probe.setInterval(100);
+        connect(&probe, &QTimer::timeout, this, [&] {
+          const QString text = com->findChild<QProgressBar*>("GAU_LOCAL")->format();
+          if (!shot && text.contains("/s")) {
+            shot = true;
+            gd::testing::SaveScreenshot(*com, name("communication-download").c_str());
+            com->findChild<QPushButton*>("BUT_Cancel")->click();
+          }
+        });
+        probe.start();
+        w.MEN_MesswerteempfangenClick();
+        QVERIFY(shot);
+      }
+      Meter meter({});
+      Configure(meter, "Parit(ORD)=0\r\n");
+      TVELTRIXMAIN w;
+      ScriptedMessages messages;
+      w.RouteMessages(&messages);
+      w.SetDeviceDialogHook([&](QDialog& d) {
+        CloseAtEnd closer{d};
+        if (auto* settings = qobject_cast<gd::ui::TDLG_SerialSettings*>(&d)) {
+          gd::testing::SaveScreenshot(*settings, name("serial-settings").c_str());
+        } else if (auto* tables = qobject_cast<gd::ui::TDLG_SondTabels*>(&d)) {
+          tables->ValuesCheckBox()->setChecked(true);
+          gd::testing::SaveScreenshot(*tables, name("device-table").c_str());
+        } else if (auto* coefficients = qobject_cast<gd::ui::TDLG_WMMKOEFFS*>(&d)) {
+          QTRY_VERIFY(coefficients->Library()->count() > 0);
+          coefficients->Library()->setCurrentRow(0);
+          coefficients->LibraryToEdits();
+          gd::testing::SaveScreenshot(*coefficients, name("coefficients").c_str());
+        }
+      });
+      w.MEN_SerielleSchnittstelleClick();
+      w.ShowDeviceTable(0);
+      w.MEN_WMMKOEFFSClick();
+      QVERIFY2(messages.shown.empty(), messages.All().c_str());
+    }
+    QVERIFY(gd::ui::Dictionary::Instance().SetLanguage(gd::kLanguageGerman));
   }
 
   // A bad value in the COMPORT section is reported; values before it stay.

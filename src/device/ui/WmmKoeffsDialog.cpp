@@ -132,6 +132,7 @@ TDLG_WMMKOEFFS::TDLG_WMMKOEFFS(CoefficientMeter& meter, DeviceTables& tables, IM
     connect(edits_[k], &QLineEdit::textEdited, this,
             [this, k](const QString& text) { model_->SetCoefficientText(k, ToAnsi(text)); });
   }
+  grid->setRowStretch(8, 1);
   columns->addWidget(edit, 3);
 
   auto* middle = new QVBoxLayout;
