@@ -16,8 +16,10 @@ using test::Cat;
 using test::Exchange;
 
 ByteList Str(std::string_view text) {
-  ByteList out{static_cast<std::uint8_t>(text.size())};
-  out.insert(out.end(), text.begin(), text.end());
+  ByteList out;
+  out.reserve(text.size() + 1);
+  out.push_back(static_cast<std::uint8_t>(text.size()));
+  for (const char c : text) out.push_back(static_cast<std::uint8_t>(c));
   return out;
 }
 
