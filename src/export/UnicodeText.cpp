@@ -1,5 +1,7 @@
 #include "export/UnicodeText.h"
 
+#include "core/Utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -41,17 +43,7 @@ std::uint32_t CodePoint(unsigned char byte, bool dos) {
 
 void AppendExportTextUtf8(std::string& out, std::string_view text, bool dosCharset) {
   for (const char c : text) {
-    const std::uint32_t cp = CodePoint(static_cast<unsigned char>(c), dosCharset);
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    AppendUtf8(out, CodePoint(static_cast<unsigned char>(c), dosCharset));
   }
 }
 
