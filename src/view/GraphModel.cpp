@@ -211,10 +211,10 @@ void GraphModel::AddAxis(const std::string& name, TcrvGraphAxis* axis) {
   if (axis->graph_ != nullptr)
     throw EcrvGraph("AddAxis: An axis cannot be added to more than one graph");
   if (auto* h = dynamic_cast<TcrvHorizontalGraphAxis*>(axis)) {
-    horizontal_.push_back({name, h});
+    horizontal_.push_back({name, h, axis});
   } else if (auto* v = dynamic_cast<TcrvVerticalGraphAxis*>(axis)) {
     v->caption = name;
-    vertical_.push_back({name, v});
+    vertical_.push_back({name, v, axis});
   } else {
     throw EcrvGraph("AddAxis: Unknown axis type");
   }
@@ -226,7 +226,7 @@ void GraphModel::AddLayer(const std::string& name, TcrvGraphLayer* layer) {
   if (layer == nullptr) throw EcrvGraph("AddLayer: A layer cannot be added to more than one graph");
   if (layer->graph_ != nullptr)
     throw EcrvGraph("AddLayer: A layer cannot be added to more than one graph");
-  layers_.push_back({name, layer});
+  layers_.push_back({name, layer, layer});
   layer->graph_ = this;
   layoutNeeded_ = true;
 }
@@ -234,23 +234,22 @@ void GraphModel::AddLayer(const std::string& name, TcrvGraphLayer* layer) {
 void GraphModel::RemoveAxis(TcrvGraphAxis* axis) {
   if (axis == nullptr || axis->graph_ != this)
     throw EcrvGraph("RemoveAxis: The graph and axis are not connected");
+  // Found by the address it was added with, not by its type: an axis that is
+  // being destroyed is only a TcrvGraphAxis any more.
+  const void* key = axis;
   auto removeFrom = [&](auto& list) {
     for (auto it = list.begin(); it != list.end(); ++it) {
-      if (it->object == axis) {
+      if (it->key == key) {
         list.erase(it);
         axis->graph_ = nullptr;
         layoutNeeded_ = true;
-        return;
+        return true;
       }
     }
+    return false;
   };
-  if (dynamic_cast<TcrvHorizontalGraphAxis*>(axis) != nullptr) {
-    removeFrom(horizontal_);
-  } else if (dynamic_cast<TcrvVerticalGraphAxis*>(axis) != nullptr) {
-    removeFrom(vertical_);
-  } else {
+  if (!removeFrom(horizontal_) && !removeFrom(vertical_))
     throw EcrvGraph("RemoveAxis: Unknown axis type");
-  }
 }
 
 void GraphModel::RemoveLayer(TcrvGraphLayer* layer) {

@@ -197,6 +197,10 @@ class GraphModel {
   struct Entry {
     std::string name;
     T* object;
+    // The object as the graph's base type, taken when it was added: an axis
+    // that leaves its graph from its base destructor is found by this
+    // address, when its own type is already gone.
+    const void* key = nullptr;
   };
 
   GraphModel() = default;

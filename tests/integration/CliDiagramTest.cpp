@@ -72,7 +72,13 @@ TEST(CliPlot, UsageErrorsWriteNothing) {
   EXPECT_THAT(r.err, HasSubstr("-o OUT"));
   r = RunCli({"plot", kDemo, "1", "-o", png, "--size", "12x600"});
   EXPECT_EQ(r.status, 2);
+  // A build without the windows (the sanitizer build) cannot draw: the
+  // errors below are found only by one that can.
   r = RunCli({"plot", kDemo, "1", "-o", png, "--from", "12:00", "--to", "06:00"});
+  if (r.err.find("cannot draw") != std::string::npos) {
+    EXPECT_FALSE(std::filesystem::exists(png));
+    GTEST_SKIP() << "this gaugdata-cli cannot draw";
+  }
   EXPECT_EQ(r.status, 1);
   r = RunCli({"plot", kDemo, "1", "-o", png, "--from", "25:61"});
   EXPECT_EQ(r.status, 1);
