@@ -29,6 +29,7 @@
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
+#include "core/MessageTexts.h"
 #include "core/PathText.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
@@ -457,6 +458,17 @@ int TVELTRIXMAIN::SelectedSeriesNumber() const {
     return document_->List().SeriesNumber(current.row());
   const std::vector<int> selected = SelectedRowNumbers();
   return selected.empty() ? 0 : selected.front();
+}
+
+int TVELTRIXMAIN::SeriesForViewer() {
+  if (!document_->IsOpen() || !document_->File().IsOpen() || document_->SeriesCount() <= 0) {
+    messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
+    return 0;
+  }
+  // As for the parameter sets, no selection means the first series.
+  const int selected = SelectedSeriesNumber();
+  CommitComment();
+  return selected > 0 ? selected : 1;
 }
 
 void TVELTRIXMAIN::SelectionChanged() {

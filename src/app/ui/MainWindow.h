@@ -200,6 +200,10 @@ class TVELTRIXMAIN : public QMainWindow {
   void SelectionChanged();
   std::vector<int> SelectedRowNumbers() const;
   int SelectedSeriesNumber() const;
+  // The series a viewer (table, diagram) opens on: the selected one, else the
+  // first; the comment being edited is kept first. 0 after telling the user
+  // that no series is available.
+  int SeriesForViewer();
 
   // Details and comments.
   void ShowPanel();

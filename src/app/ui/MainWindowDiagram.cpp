@@ -9,7 +9,6 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
-#include "core/MessageTexts.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ui/DiagrammDlg.h"
@@ -24,13 +23,8 @@ void TVELTRIXMAIN::CreateDiagramAction() {
 }
 
 void TVELTRIXMAIN::ShowDiagram() {
-  if (!document_->IsOpen() || !document_->File().IsOpen() || document_->SeriesCount() <= 0) {
-    messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
-    return;
-  }
-  const int selected = SelectedSeriesNumber();
-  const int series = selected > 0 ? selected : 1;
-  CommitComment();
+  const int series = SeriesForViewer();
+  if (series == 0) return;
   if (!diagram_) {
     diagram_ = new TDLG_Diagramm(this);
     diagram_->SetConfiguration(GraphColorsStore::Store(graphColors_));

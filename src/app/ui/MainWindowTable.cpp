@@ -8,7 +8,6 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
-#include "core/MessageTexts.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "view/ui/ValuesInGridDlg.h"
@@ -23,14 +22,8 @@ void TVELTRIXMAIN::CreateTableAction() {
 }
 
 void TVELTRIXMAIN::ShowValuesTable() {
-  if (!document_->IsOpen() || !document_->File().IsOpen() || document_->SeriesCount() <= 0) {
-    messages_->Show(MessageKind::Information, Translate(kNoSeriesAvailableText));
-    return;
-  }
-  // As for the parameter sets, no selection means the first series.
-  const int selected = SelectedSeriesNumber();
-  const int series = selected > 0 ? selected : 1;
-  CommitComment();
+  const int series = SeriesForViewer();
+  if (series == 0) return;
   if (!valuesInGrid_) {
     valuesInGrid_ = new TDLG_ValuesInGrid(this);
     valuesInGrid_->rememberSaved = [this](const QString& target) { RememberSaved(target); };
