@@ -1291,7 +1291,7 @@ Vælg et andet filnavn!</translation>
     </message>
     <message>
         <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
-        <translation>Brug evt. %s-HotCode "418-7-" til at ændre den</translation>
+        <translation>Brug evt. %s-HotCode &quot;418-7-&quot; til at ændre den</translation>
     </message>
     <message>
         <source>Datum &amp; Uhrzeit</source>
@@ -1304,6 +1304,22 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Volumenstrøm</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Hastighed</translation>
+    </message>
+    <message>
+        <source>Massestrom</source>
+        <translation>Massestrøm</translation>
+    </message>
+    <message>
+        <source>Waermestrom</source>
+        <translation>Varmestrøm</translation>
     </message>
 </context>
 <context>

@@ -1302,6 +1302,22 @@ Choose another filename !</source>
         <source>&amp;Hilfe</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massestrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waermestrom</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1291,7 +1291,7 @@ Choose another file name!</translation>
     </message>
     <message>
         <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
-        <translation>If need be, use the %s HotCode "418-7-" to change it</translation>
+        <translation>If need be, use the %s HotCode &quot;418-7-&quot; to change it</translation>
     </message>
     <message>
         <source>Datum &amp; Uhrzeit</source>
@@ -1304,6 +1304,22 @@ Choose another file name!</translation>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Volume flow</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>Massestrom</source>
+        <translation>Mass flow</translation>
+    </message>
+    <message>
+        <source>Waermestrom</source>
+        <translation>Heat flow</translation>
     </message>
 </context>
 <context>

@@ -1239,7 +1239,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Flags\Zeichen im Sendebuffer</source>
-        <translation>indicateurs\caractères dans le tampon d'émission</translation>
+        <translation>indicateurs\caractères dans le tampon d&apos;émission</translation>
     </message>
     <message>
         <source>Serielle Schnittstelle</source>
@@ -1275,7 +1275,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Stopbits</source>
-        <translation>Bits d'arrêt</translation>
+        <translation>Bits d&apos;arrêt</translation>
     </message>
     <message>
         <source>S&amp;tandard-Protokoll</source>
@@ -1291,7 +1291,7 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Verwenden Sie ggf. den %s- HotCode &quot;418-7-&quot;  zum Aendern</source>
-        <translation>Utilisez au besoin le HotCode %s "418-7-" pour le modifier</translation>
+        <translation>Utilisez au besoin le HotCode %s &quot;418-7-&quot; pour le modifier</translation>
     </message>
     <message>
         <source>Datum &amp; Uhrzeit</source>
@@ -1299,11 +1299,27 @@ Choisissez un autre nom de fichier !</translation>
     </message>
     <message>
         <source>Aktuelle PC-Zeit setzen</source>
-        <translation>Régler l'heure actuelle du PC</translation>
+        <translation>Régler l&apos;heure actuelle du PC</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Débit volumique</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Massestrom</source>
+        <translation>Débit massique</translation>
+    </message>
+    <message>
+        <source>Waermestrom</source>
+        <translation>Flux de chaleur</translation>
     </message>
 </context>
 <context>

@@ -164,7 +164,7 @@ ChannelInfo BuildChannelInfo(const TSeriesDescription& series, std::size_t chann
   info.section = SectionText(p, ch.area, locale.decimalSeparator);
   if (const MediMatItem* medium = parsed.media.Find(static_cast<std::int16_t>(p.U16(33))))
     info.medium = medium->name;
-  info.sensor = SensorKindName(ch.head.SensorCode());
+  info.sensor = Translate(SensorKindName(ch.head.SensorCode()));
   info.sensorText = ch.head.SensorText();
   const std::size_t quantity = p.PhysicalQuantity();
   info.quantity = quantity < parsed.quantityNames.Count()

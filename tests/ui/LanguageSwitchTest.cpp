@@ -76,12 +76,14 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(CancelText(), QStringLiteral("Cancel"));
     gd::testing::SaveScreenshot(w, "main-window-en.png");
     // The series information speaks English too, down to its row captions.
-    QString measuringPoint, help;
+    QString measuringPoint, help, sensor, quantity;
     QTimer::singleShot(0, [&] {
       auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!d) return;
       if (auto* l = d->findChild<QLabel*>(QStringLiteral("LB_MESSTELLE")))
         measuringPoint = l->text();
+      if (auto* l = d->findChild<QLabel*>(QStringLiteral("LBV_SENSOR"))) sensor = l->text();
+      if (auto* l = d->findChild<QLabel*>(QStringLiteral("LBV_MESSGROESSE"))) quantity = l->text();
       if (auto* b = d->findChild<QPushButton*>(QStringLiteral("BUT_HELP"))) help = b->text();
       gd::testing::SaveScreenshot(*d, "series-info-en.png");
       d->accept();
@@ -89,6 +91,9 @@ class LanguageSwitchTest : public QObject {
     w.MEN_MWINFOClick();
     QCOMPARE(measuringPoint, QStringLiteral("MEASURING POINT:"));
     QCOMPARE(help, QStringLiteral("Help"));
+    // the sensor kind and the quantity name of the meter's German tables too
+    QCOMPARE(sensor, QStringLiteral("Clamp-on medium"));
+    QCOMPARE(quantity, QStringLiteral("Volume flow"));
     QVERIFY(menu->Flag(gd::kLanguageEnglish)->isChecked());
     QVERIFY(!menu->TB_Language()->icon().isNull());
     // no help file beside the test program: the help item is hidden

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/StreamParser.h"
+#include "core/TextTools.h"
 #include "core/VXAblage.h"
 #include "support/StreamBuilder.h"
 
@@ -104,6 +105,20 @@ TEST(ChannelInfoTest, MeasuringChannelOfATwoChannelSeries) {
                 "Sensor Temp.:       \tTSR\r\n"
                 "Unknown items:      \tADX6\r\n");
   EXPECT_TRUE(a.additionalVisible);
+}
+
+// The sensor kind and the quantity name read in the interface language: both
+// pass through the dictionary, an unknown sensor too.
+TEST(ChannelInfoTest, SensorKindAndQuantityAreTranslated) {
+  Fixture f;
+  SetTranslateFunction([](std::string_view t) { return "<" + std::string(t) + ">"; });
+  const ChannelInfo a = BuildChannelInfo(f.series, 0, f.parsed, Locale::German());
+  const ChannelInfo b = BuildChannelInfo(f.series, 1, f.parsed, Locale::German());
+  SetTranslateFunction({});
+  EXPECT_EQ(a.sensor, "<Clamp-On gross>");
+  EXPECT_EQ(a.quantity, "<Volumenstrom>");
+  EXPECT_EQ(b.sensor, "<UNKNOWN SENSOR>");
+  EXPECT_EQ(b.quantity, kUndefText);
 }
 
 TEST(ChannelInfoTest, ChannelWithoutValuesOrItems) {

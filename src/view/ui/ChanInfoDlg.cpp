@@ -18,6 +18,13 @@ namespace {
 
 constexpr int kHelpTopic = 22;
 
+// The physical-quantity names a meter set to German stores in its files. The
+// series information passes the stored name through the dictionary, which
+// carries these; names of meters set to other languages stay as stored.
+[[maybe_unused]] constexpr const char* kGermanQuantityNames[] = {
+    QT_TRANSLATE_NOOP("GaugData", "Volumenstrom"), QT_TRANSLATE_NOOP("GaugData", "Geschw."),
+    QT_TRANSLATE_NOOP("GaugData", "Massestrom"), QT_TRANSLATE_NOOP("GaugData", "Waermestrom")};
+
 }  // namespace
 
 TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
