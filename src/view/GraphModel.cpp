@@ -105,8 +105,13 @@ void TcrvVerticalGraphAxis::RoundRange() {
   } else {
     for (int guard = 0; guard < 400 && e < 10 * f; ++guard) f /= 10;
   }
-  const long double lo = f * std::trunc(displayedMin / f - 0.5L);
-  const long double hi = f * std::trunc(displayedMax / f + 0.49999999999L);
+  long double lo = f * std::trunc(displayedMin / f - 0.5L);
+  long double hi = f * std::trunc(displayedMax / f + 0.49999999999L);
+  // Truncation toward zero lifts a negative minimum and rounding to the
+  // nearest step can lower the maximum; a bound that would cut off part of
+  // the range (a manual scale asked for it whole) goes out to the next step.
+  if (lo > displayedMin) lo = f * std::floor(displayedMin / f);
+  if (hi < displayedMax) hi = f * std::ceil(displayedMax / f);
   // Rounding must not collapse or invert the range.
   if (hi > lo) {
     displayedMin = lo;

@@ -309,6 +309,27 @@ TEST(Layout, RoundRangeWidensToTheResolutionAndRounds) {
               static_cast<double>(std::round(f.a.displayedMax * 10)), 1e-9);
 }
 
+TEST(Layout, RoundRangeNeverCutsTheRangeItWasGiven) {
+  LaidOut f;
+  f.la.y.SetValue(0, 20);
+  f.la.y.SetValue(1, 184);
+  f.lb.visible = false;
+  f.a.resolution = 0;  // no widening: the rounding alone decides
+  f.Layout(600, 400);
+  EXPECT_EQ(f.a.displayedMin, 10);   // steps of ten, half a step below
+  EXPECT_EQ(f.a.displayedMax, 190);  // 184 is not rounded down to 180
+  // A manual range with a negative minimum and a maximum just past a step
+  // stays whole.
+  f.a.manualScale = true;
+  f.a.userMin = -10;
+  f.a.userMax = 1000.5L;
+  f.Layout(600, 400);
+  EXPECT_LE(f.a.displayedMin, -10);
+  EXPECT_GE(f.a.displayedMax, 1000.5L);
+  EXPECT_EQ(f.a.displayedMin, -100);
+  EXPECT_EQ(f.a.displayedMax, 1100);
+}
+
 TEST(Layout, ZoomShowsAScrollBarThatReachesTheWholePlot) {
   LaidOut f;
   for (int i = 0; i <= 100; ++i) f.la.y.SetValue(i, i);
