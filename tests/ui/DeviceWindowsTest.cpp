@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -135,7 +136,7 @@ class DeviceWindowsTest : public QObject {
     w.RouteMessages(&messages);
     w.MEN_MesswerteempfangenClick();
     QVERIFY2(messages.shown.empty(), messages.All().c_str());
-    QCOMPARE(w.SeriesList()->rowCount(), 6);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 6);
     QVERIFY(w.File().Received());
     QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("EMPFANGENE MESS&WERTREIHEN:"));
     QVERIFY(w.windowTitle().contains("(empfangene Daten)"));
@@ -175,7 +176,7 @@ class DeviceWindowsTest : public QObject {
     QCOMPARE(QString::fromLocal8Bit(w.History().opened.Entries().front().c_str()),
              QDir::toNativeSeparators(target));
     QVERIFY(w.OpenMeasurementFile(target));
-    QCOMPARE(w.SeriesList()->rowCount(), 6);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 6);
     QVERIFY(!w.File().Received());
   }
 
@@ -189,7 +190,7 @@ class DeviceWindowsTest : public QObject {
     w.RouteMessages(&messages);
     w.MEN_MesswerteempfangenClick();
     QVERIFY2(messages.shown.empty(), messages.All().c_str());
-    QCOMPARE(w.SeriesList()->rowCount(), 6);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 6);
     const QByteArray trace = ReadAll(log);
     QVERIFY2(trace.contains("download: block 2 sent corrupted"), trace.constData());
     QVERIFY2(trace.contains("download: block 2 refused"), trace.constData());
@@ -206,11 +207,11 @@ class DeviceWindowsTest : public QObject {
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].first, gd::MessageKind::Error);
     QCOMPARE(messages.shown[0].second, std::string("RECEIVE TIMEOUT"));
-    QCOMPARE(w.SeriesList()->rowCount(), 0);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 0);
     QVERIFY(!w.SondAmComPort()->Busy());
     QVERIFY(!w.SondAmComPort()->Link().PortOpen());
     QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
-    QCOMPARE(w.SeriesList()->rowCount(), 6);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 6);
   }
 
   // Reading the meter's clock and setting it to the PC's time.
@@ -388,7 +389,7 @@ class DeviceWindowsTest : public QObject {
     QCOMPARE(messages.shown.back().first, gd::MessageKind::Error);
     QVERIFY(!com->Link().PortOpen());
     QVERIFY(!com->Busy());
-    QCOMPARE(w.SeriesList()->rowCount(), 0);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 0);
   }
 
   // The settings dialog: a non-standard protocol opens expanded; the

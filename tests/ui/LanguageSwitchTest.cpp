@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,7 +66,8 @@ class LanguageSwitchTest : public QObject {
     QCOMPARE(w.MEN_Exit()->text(), QStringLiteral("E&xit"));
     QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BINARY FILE IS INVALID");
     // texts from the models are rebuilt, the selection stays
-    QCOMPARE(w.SeriesList()->horizontalHeaderItem(0)->text(), QStringLiteral("NO"));
+    QCOMPARE(w.SeriesList()->model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("NO"));
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Measurement series 02")));
     QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("MEASUREMENT &SERIES OF THE FILE: "));
     QCOMPARE(w.SeriesMenu()->title(), QStringLiteral("&Measurement series 02"));
@@ -104,7 +106,8 @@ class LanguageSwitchTest : public QObject {
     QTRY_COMPARE(MenuTitle(w, "MEN_File"), QStringLiteral("&Datei"));
     QCOMPARE(w.MEN_OpenFile()->text(), QStringLiteral("Oeff&nen..."));
     QCOMPARE(gd::Translate("BIN\xC4RDATEI IST UNGUELTIG"), "BIN\xC4RDATEI IST UNGUELTIG");
-    QCOMPARE(w.SeriesList()->horizontalHeaderItem(0)->text(), QStringLiteral("NR"));
+    QCOMPARE(w.SeriesList()->model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("NR"));
     QCOMPARE(menu->MEN_Sprache()->text(), QStringLiteral("Sprache"));
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 02")));
     QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("MESS&WERTREIHEN DER DATEI: "));

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -82,7 +84,7 @@ void WhenSelectionDialogShows(std::function<void(gd::ui::TDualListDlg*)> answer)
   timer->start();
 }
 
-void SelectRows(QTableWidget* list, std::initializer_list<int> rows) {
+void SelectRows(QTableView* list, std::initializer_list<int> rows) {
   list->clearSelection();
   for (int row : rows)
     list->selectionModel()->select(list->model()->index(row, 0),
@@ -135,7 +137,7 @@ class MainWindowCommandsTest : public QObject {
     QCOMPARE(w.SeriesLabel()->text(), QStringLiteral("Messwertreihen"));
     QVERIFY(!w.MEN_SAVEFILE()->isEnabled());
     QVERIFY(!values->isVisible());
-    QCOMPARE(w.SeriesList()->rowCount(), 0);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 0);
   }
 
   void commentEditingAndTheCloseQuery() {
@@ -303,7 +305,7 @@ class MainWindowCommandsTest : public QObject {
     gd::ui::TVELTRIXMAIN other;
     other.RouteMessages(&messages);
     QVERIFY(other.OpenMeasurementFile(dir.filePath(QStringLiteral("part.sdx"))));
-    QCOMPARE(other.SeriesList()->rowCount(), 5);
+    QCOMPARE(other.SeriesList()->model()->rowCount(), 5);
 
     // A cancelled selection saves nothing.
     AnswerSaveDialog(w, dir.filePath(QStringLiteral("never.txt")), gd::kSaveFilterText);
@@ -439,6 +441,45 @@ class MainWindowCommandsTest : public QObject {
     QVERIFY(a.count('.') < b.count('.'));
   }
 
+  void listShowsTheModelsCellsAndKeepsTheSelectionWhenItsTextsChange() {
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    QAbstractItemModel* model = w.SeriesList()->model();
+    const gd::SeriesListModel& list = w.Document().List();
+    QCOMPARE(model->rowCount(), list.RowCount());
+    QCOMPARE(model->columnCount(), static_cast<int>(list.Columns().size()));
+    for (int row = 0; row < list.RowCount(); ++row)
+      for (int col = 0; col < model->columnCount(); ++col)
+        QCOMPARE(model->index(row, col).data().toString(),
+                 QString::fromLatin1(list.Cells(row)[static_cast<std::size_t>(col)].c_str()));
+    // the value counts stand right-aligned, the other cells as the style has them
+    for (int col = 0; col < model->columnCount(); ++col) {
+      const QVariant align = model->index(0, col).data(Qt::TextAlignmentRole);
+      QCOMPARE(align.isValid() && (align.toInt() & Qt::AlignRight),
+               list.Columns()[static_cast<std::size_t>(col)].rightAligned);
+    }
+
+    SelectRows(w.SeriesList(), {1, 3});
+    w.SeriesList()->findChild<QAction*>(QStringLiteral("POP_TimeMode2"))->trigger();
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("DAUER"));
+    QCOMPARE(model->index(0, 1).data().toString(), QString::fromLatin1(list.Cells(0)[1].c_str()));
+    QList<int> selected;
+    for (const QModelIndex& index : w.SeriesList()->selectionModel()->selectedRows())
+      selected << index.row();
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected, (QList<int>{1, 3}));
+
+    // another file starts over: its rows, no stale ones
+    QTemporaryDir dir;
+    QVERIFY(w.SaveSeries(dir.filePath(QStringLiteral("two.sdx")),
+                         gd::SeriesSelection(std::vector<int>{2, 5})));
+    QVERIFY(w.OpenMeasurementFile(dir.filePath(QStringLiteral("two.sdx"))));
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("02"));
+    QVERIFY(!model->index(2, 0).isValid());
+  }
+
   void doubleClickRunsTheCheckedAction() {
     gd::ui::TVELTRIXMAIN w;
     w.show();
@@ -447,8 +488,13 @@ class MainWindowCommandsTest : public QObject {
     for (QAction* a : w.SeriesList()->actions())
       if (a->text() == QStringLiteral("&Parametersaetze")) para = a;
     QVERIFY(para && para->isChecked());
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.SeriesList()->selectRow(1);
-    emit w.SeriesList()->cellDoubleClicked(1, 0);
+    QTableView* list = w.SeriesList();
+    const QPoint cell = list->visualRect(list->model()->index(1, 0)).center();
+    // A double click is a click followed by the second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell);
     auto* window = w.findChild<QDialog*>(QStringLiteral("ParameterSetWindow"));
     QVERIFY(window);
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("Parametersaetze demo.sdx[2]")));

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,11 +39,11 @@ class MainWindowSmokeTest : public QObject {
     QCOMPARE(w.windowTitle(),
              QStringLiteral("GaugData - (%1)")
                  .arg(QDir::toNativeSeparators(QStringLiteral(GAUGDATA_DEMO_FILE))));
-    QTableWidget* list = w.SeriesList();
-    QCOMPARE(list->rowCount(), 6);
-    QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("NR"));
-    QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("START"));
-    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("01"));
+    QTableView* list = w.SeriesList();
+    QCOMPARE(list->model()->rowCount(), 6);
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("NR"));
+    QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("START"));
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("01"));
     // the first row is selected and its details are shown
     QVERIFY(w.DetailsPanel()->toPlainText().startsWith(QStringLiteral("Messwert-Reihe 01")));
     list->selectRow(1);
@@ -72,8 +73,9 @@ class MainWindowSmokeTest : public QObject {
     QVERIFY(w.SaveSeries(subset, gd::SeriesSelection(std::vector<int>{3})));
     gd::ui::TVELTRIXMAIN other;
     QVERIFY(other.OpenMeasurementFile(subset));
-    QCOMPARE(other.SeriesList()->rowCount(), 1);
-    QCOMPARE(other.SeriesList()->item(0, 1)->text(), w.SeriesList()->item(2, 1)->text());
+    QCOMPARE(other.SeriesList()->model()->rowCount(), 1);
+    QCOMPARE(other.SeriesList()->model()->index(0, 1).data().toString(),
+             w.SeriesList()->model()->index(2, 1).data().toString());
 
     w.ShowParameterSets();
     auto* window = w.findChild<QDialog*>(QStringLiteral("ParameterSetWindow"));
@@ -106,7 +108,7 @@ class MainWindowSmokeTest : public QObject {
     // The stream's verdict, with the file it is about.
     QCOMPARE(shown, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) +
                         QStringLiteral(":\r\nBIN\u00C4RDATEI IST UNGUELTIG"));
-    QCOMPARE(w.SeriesList()->rowCount(), 0);
+    QCOMPARE(w.SeriesList()->model()->rowCount(), 0);
     QCOMPARE(w.windowTitle(), QStringLiteral("GaugData - (untitled.sdx)"));
   }
 };

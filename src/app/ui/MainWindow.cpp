@@ -19,13 +19,14 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/Edition.h"
 #include "app/ui/QtMessages.h"
+#include "app/ui/SeriesListItemModel.h"
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
@@ -194,17 +195,20 @@ void TVELTRIXMAIN::CreateCentralArea() {
   topLayout->addWidget(seriesLabel_);
   auto* row = new QHBoxLayout;
   row->setSpacing(5);  // the list ends 5 pixels left of the move buttons
-  list_ = new QTableWidget(top);
+  list_ = new QTableView(top);
   list_->setObjectName("LV_Reihen");
+  listModel_ = new SeriesListItemModel(document_->List(), list_);
+  list_->setModel(listModel_);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setWordWrap(false);
   list_->verticalHeader()->setVisible(false);
   list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
   list_->horizontalHeader()->setStretchLastSection(true);
-  connect(list_, &QTableWidget::itemSelectionChanged, this, &TVELTRIXMAIN::SelectionChanged);
-  connect(list_, &QTableWidget::cellDoubleClicked, this,
-          [this] { RunDoubleClickAction(doubleClick_); });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TVELTRIXMAIN::SelectionChanged);
+  connect(list_, &QTableView::doubleClicked, this, [this] { RunDoubleClickAction(doubleClick_); });
   list_->installEventFilter(this);  // Enter on a row runs the double-click action
   seriesLabel_->setBuddy(list_);
   row->addWidget(list_, 1);
@@ -399,7 +403,7 @@ void TVELTRIXMAIN::AfterOpening() {
   UpdateCommands();
   if (CommandStates(State()).commentSwitches) SetCommentMode(commentMode_);
   fileLabel_->setText(FromPath(document_->CurrentFileName()));
-  if (list_->rowCount() > 0) list_->selectRow(0);
+  if (listModel_->rowCount() > 0) list_->selectRow(0);
 }
 
 void TVELTRIXMAIN::MEN_OpenFileClick() {
@@ -412,36 +416,25 @@ void TVELTRIXMAIN::MEN_OpenFileClick() {
 
 void TVELTRIXMAIN::SetTimeMode(int mode) {
   document_->List().SetTimeMode(mode);
-  const std::vector<int> selected = SelectedRowNumbers();
-  FillSeriesList();
-  for (int n : selected)
-    list_->selectionModel()->select(list_->model()->index(n - 1, 0),
-                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  RefillSeriesList();  // the rows and their selection stay
 }
 
 void TVELTRIXMAIN::FillSeriesList() {
-  const QSignalBlocker blocker(list_);
   const auto& columns = document_->List().Columns();
   list_->setVisible(false);  // hidden while it is rebuilt
-  list_->clear();
-  list_->setColumnCount(static_cast<int>(columns.size()));
-  QStringList captions;
-  for (const auto& c : columns) captions << FromAnsi(c.caption);
-  list_->setHorizontalHeaderLabels(captions);
-  list_->setRowCount(document_->List().RowCount());
-  for (int row = 0; row < document_->List().RowCount(); ++row) {
-    const auto& cells = document_->List().Cells(row);
-    for (int col = 0; col < static_cast<int>(cells.size()) && col < list_->columnCount(); ++col) {
-      auto* item = new QTableWidgetItem(FromAnsi(cells[static_cast<std::size_t>(col)]));
-      if (columns[static_cast<std::size_t>(col)].rightAligned)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      list_->setItem(row, col, item);
-    }
-  }
+  listModel_->Rebuild();
   for (int col = 0; col < static_cast<int>(columns.size()); ++col)
     list_->setColumnHidden(col, !columns[static_cast<std::size_t>(col)].visible);
   list_->resizeColumnsToContents();
   list_->setVisible(true);
+}
+
+void TVELTRIXMAIN::RefillSeriesList() {
+  const auto& columns = document_->List().Columns();
+  listModel_->Refresh();
+  for (int col = 0; col < static_cast<int>(columns.size()); ++col)
+    list_->setColumnHidden(col, !columns[static_cast<std::size_t>(col)].visible);
+  list_->resizeColumnsToContents();
 }
 
 std::vector<int> TVELTRIXMAIN::SelectedRowNumbers() const {

@@ -34,7 +34,7 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace gd {
@@ -48,6 +48,7 @@ namespace gd::ui {
 inline constexpr char kOpenFolderProperty[] = "gdOpenFolder";
 
 class LanguageMenu;
+class SeriesListItemModel;
 class TDLG_ValuesInGrid;
 class TDLG_Diagramm;
 
@@ -161,7 +162,7 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* MEN_Textausgabe() const { return menTextOutput_; }
   const TextOutputOptions& TextOptions() const;
   QMenu* SeriesMenu() const { return seriesMenu_; }
-  QTableWidget* SeriesList() const { return list_; }
+  QTableView* SeriesList() const { return list_; }
   QLabel* SeriesLabel() const { return seriesLabel_; }
   QLabel* DetailsLabel() const { return detailsLabel_; }
   QPlainTextEdit* DetailsPanel() const { return details_; }
@@ -197,6 +198,8 @@ class TVELTRIXMAIN : public QMainWindow {
 
   // The list and the selection.
   void FillSeriesList();
+  // The list's texts changed (time column, locale), its rows did not.
+  void RefillSeriesList();
   void SelectionChanged();
   std::vector<int> SelectedRowNumbers() const;
   int SelectedSeriesNumber() const;
@@ -288,7 +291,8 @@ class TVELTRIXMAIN : public QMainWindow {
   QAction* menQuickSave_ = nullptr;
   QAction* menTextOutput_ = nullptr;
   QActionGroup* doubleClickGroup_ = nullptr;
-  QTableWidget* list_ = nullptr;
+  QTableView* list_ = nullptr;
+  SeriesListItemModel* listModel_ = nullptr;  // the list's cells, read from the document
   QLabel* seriesLabel_ = nullptr;
   QLabel* detailsLabel_ = nullptr;
   QLabel* fileLabel_ = nullptr;  // STA_File: the open file's path

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextDocument>
 #include <QToolButton>
 

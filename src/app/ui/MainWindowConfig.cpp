@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextStream>
 
 #include "app/ui/Dictionary.h"

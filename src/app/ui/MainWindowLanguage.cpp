@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "app/Edition.h"
 #include "app/InterfaceLanguage.h"
@@ -42,11 +42,7 @@ void TVELTRIXMAIN::RetranslateUi() {
   locale_ = LocaleOfLanguage(Dictionary::Instance().Language());
   document_->SetLocale(locale_);
   document_->List().Refill();
-  const std::vector<int> selected = SelectedRowNumbers();
-  FillSeriesList();
-  for (int n : selected)
-    list_->selectionModel()->select(list_->model()->index(n - 1, 0),
-                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  RefillSeriesList();  // the rows and their selection stay
   seriesLabel_->setText(FromAnsi(SeriesLabelText(document_->IsOpen(), document_->Received())));
   UpdateCaption();
   SelectionChanged();  // series menu caption, details label and panel
