@@ -274,14 +274,6 @@ Vælg et andet filnavn!</translation>
         <translation>Værktøjer</translation>
     </message>
     <message>
-        <source>Details</source>
-        <translation>Detaljer</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Bemærkninger</translation>
-    </message>
-    <message>
         <source>Diese Reihen Speichern</source>
         <translation>Gem disse serier</translation>
     </message>
@@ -854,20 +846,8 @@ Vælg et andet filnavn!</translation>
         <translation>Farve...</translation>
     </message>
     <message>
-        <source>Linien</source>
-        <translation>Linjer</translation>
-    </message>
-    <message>
-        <source>Sichtbar</source>
-        <translation>Synlig</translation>
-    </message>
-    <message>
         <source>&amp;Statistics...</source>
         <translation>&amp;Statistik...</translation>
-    </message>
-    <message>
-        <source>Bild speichern...</source>
-        <translation>Gem billede...</translation>
     </message>
     <message>
         <source>&amp;Drucken...</source>
@@ -1320,6 +1300,26 @@ Vælg et andet filnavn!</translation>
     <message>
         <source>Waermestrom</source>
         <translation>Varmestrøm</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>De&amp;taljer</translation>
+    </message>
+    <message>
+        <source>Bemer&amp;kungen</source>
+        <translation>Bemær&amp;kninger</translation>
+    </message>
+    <message>
+        <source>&amp;Linien</source>
+        <translation>&amp;Linjer</translation>
+    </message>
+    <message>
+        <source>Sic&amp;htbar</source>
+        <translation>S&amp;ynlig</translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern...</source>
+        <translation>&amp;Gem billede...</translation>
     </message>
 </context>
 <context>

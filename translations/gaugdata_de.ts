@@ -271,14 +271,6 @@ Choose another filename !</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Details</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Diese Reihen Speichern</source>
         <translation type="unfinished"></translation>
     </message>
@@ -851,19 +843,7 @@ Choose another filename !</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Linien</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sichtbar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bild speichern...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1316,6 +1296,26 @@ Choose another filename !</source>
     </message>
     <message>
         <source>Waermestrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemer&amp;kungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Linien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sic&amp;htbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -274,14 +274,6 @@ Choose another file name!</translation>
         <translation>Tools</translation>
     </message>
     <message>
-        <source>Details</source>
-        <translation>Details</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Comments</translation>
-    </message>
-    <message>
         <source>Diese Reihen Speichern</source>
         <translation>Save these series</translation>
     </message>
@@ -854,20 +846,8 @@ Choose another file name!</translation>
         <translation>Colour...</translation>
     </message>
     <message>
-        <source>Linien</source>
-        <translation>Lines</translation>
-    </message>
-    <message>
-        <source>Sichtbar</source>
-        <translation>Visible</translation>
-    </message>
-    <message>
         <source>&amp;Statistics...</source>
         <translation>&amp;Statistics...</translation>
-    </message>
-    <message>
-        <source>Bild speichern...</source>
-        <translation>Save picture...</translation>
     </message>
     <message>
         <source>&amp;Drucken...</source>
@@ -1320,6 +1300,26 @@ Choose another file name!</translation>
     <message>
         <source>Waermestrom</source>
         <translation>Heat flow</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>De&amp;tails</translation>
+    </message>
+    <message>
+        <source>Bemer&amp;kungen</source>
+        <translation>Comme&amp;nts</translation>
+    </message>
+    <message>
+        <source>&amp;Linien</source>
+        <translation>&amp;Lines</translation>
+    </message>
+    <message>
+        <source>Sic&amp;htbar</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern...</source>
+        <translation>Save p&amp;icture...</translation>
     </message>
 </context>
 <context>

@@ -274,14 +274,6 @@ Choisissez un autre nom de fichier !</translation>
         <translation>Outils</translation>
     </message>
     <message>
-        <source>Details</source>
-        <translation>Détails</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Remarques</translation>
-    </message>
-    <message>
         <source>Diese Reihen Speichern</source>
         <translation>Enregistrer ces séries</translation>
     </message>
@@ -854,20 +846,8 @@ Choisissez un autre nom de fichier !</translation>
         <translation>Couleur...</translation>
     </message>
     <message>
-        <source>Linien</source>
-        <translation>Lignes</translation>
-    </message>
-    <message>
-        <source>Sichtbar</source>
-        <translation>Visible</translation>
-    </message>
-    <message>
         <source>&amp;Statistics...</source>
         <translation>&amp;Statistiques...</translation>
-    </message>
-    <message>
-        <source>Bild speichern...</source>
-        <translation>Enregistrer l&apos;image...</translation>
     </message>
     <message>
         <source>&amp;Drucken...</source>
@@ -1320,6 +1300,26 @@ Choisissez un autre nom de fichier !</translation>
     <message>
         <source>Waermestrom</source>
         <translation>Flux de chaleur</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>Dé&amp;tails</translation>
+    </message>
+    <message>
+        <source>Bemer&amp;kungen</source>
+        <translation>Remar&amp;ques</translation>
+    </message>
+    <message>
+        <source>&amp;Linien</source>
+        <translation>&amp;Lignes</translation>
+    </message>
+    <message>
+        <source>Sic&amp;htbar</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Bild speichern...</source>
+        <translation>&amp;Enregistrer l&apos;image...</translation>
     </message>
 </context>
 <context>

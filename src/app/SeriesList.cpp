@@ -163,4 +163,14 @@ std::string SeriesListModel::RowLine(int row, char separator) const {
   return Join(Cells(row), std::string_view(&separator, 1));
 }
 
+std::string SeriesListModel::CopyText(const std::vector<int>& rows) const {
+  std::string text;
+  for (int row : rows) {
+    if (row < 0 || row >= RowCount()) continue;
+    if (text.empty()) text = CaptionLine() + "\r\n";
+    text += RowLine(row) + "\r\n";
+  }
+  return text;
+}
+
 }  // namespace gd

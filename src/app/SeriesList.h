@@ -83,6 +83,10 @@ class SeriesListModel {
   // Captions and cells of one row joined by `separator`.
   std::string CaptionLine(char separator = '\t') const;
   std::string RowLine(int row, char separator = '\t') const;
+  // The caption line and the lines of `rows` (0-based, in the order given;
+  // rows outside the list are left out), TAB-separated, each ended by CR LF:
+  // what the list copies to the clipboard. Empty when no row is given.
+  std::string CopyText(const std::vector<int>& rows) const;
 
  private:
   void Fill();

@@ -108,6 +108,12 @@ TEST(SeriesListTest, ColumnsPerChannelLetterAndRowCells) {
       m.CaptionLine(),
       "NR\tSTART\tA:[...]\tA:Werte\tA:Name\tB:[...]\tB:Werte\tB:Name\tX:[...]\tX:Werte\tX:Name");
   EXPECT_EQ(m.Cells(2)[1], "20.01.2006  08:15:30");
+  // The copied text: captions, then the rows asked for in that order; rows
+  // outside the list are skipped, nothing at all gives no captions either.
+  EXPECT_EQ(m.CopyText({3, 1, 9, -1}),
+            m.CaptionLine() + "\r\n" + m.RowLine(3) + "\r\n" + m.RowLine(1) + "\r\n");
+  EXPECT_EQ(m.CopyText({}), "");
+  EXPECT_EQ(m.CopyText({4}), "");
 
   // A list with one letter only keeps 2 + 3 columns.
   m.Build({&d[4]});

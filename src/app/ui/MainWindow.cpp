@@ -122,12 +122,14 @@ void TVELTRIXMAIN::CreateMenus() {
   fileMenu->addSeparator();
   menExit_ = fileMenu->addAction(Tr("&Beenden"));
   menExit_->setObjectName("MEN_EXIT");
+  menExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(menExit_, &QAction::triggered, this, &QWidget::close);
 
   seriesMenu_ = menuBar()->addMenu(Tr("&Messwertreihe"));
   seriesMenu_->setObjectName("MEN_Messwertreihe");
   menParameterSets_ = seriesMenu_->addAction(Tr("&Parametersaetze"));
   menParameterSets_->setObjectName("MEN_Parasaetze");
+  menParameterSets_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   menParameterSets_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(menParameterSets_, &QAction::triggered, this, &TVELTRIXMAIN::ShowParameterSets);
   CreateTableAction();
@@ -224,10 +226,10 @@ void TVELTRIXMAIN::CreateCentralArea() {
   labelRow->addWidget(detailsLabel_, 1);
   sbMemoAsValues_ = new QToolButton(bottom);
   sbMemoAsValues_->setObjectName("SB_MemoAsValues");
-  sbMemoAsValues_->setText(Tr("Details"));
+  sbMemoAsValues_->setText(Tr("De&tails"));
   sbMemoAsComment_ = new QToolButton(bottom);
   sbMemoAsComment_->setObjectName("SB_MemoAsComment");
-  sbMemoAsComment_->setText(Tr("Bemerkungen"));
+  sbMemoAsComment_->setText(Tr("Bemer&kungen"));
   for (QToolButton* b : {sbMemoAsValues_, sbMemoAsComment_}) {
     b->setCheckable(true);
     b->setAutoRaise(true);
@@ -238,6 +240,7 @@ void TVELTRIXMAIN::CreateCentralArea() {
   details_ = new QPlainTextEdit(bottom);
   details_->setObjectName("MemoDetails");
   details_->installEventFilter(this);
+  details_->viewport()->installEventFilter(this);
   QFont mono("Monospace");
   mono.setStyleHint(QFont::TypeWriter);
   details_->setFont(mono);
@@ -247,6 +250,7 @@ void TVELTRIXMAIN::CreateCentralArea() {
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
   setCentralWidget(splitter);
+  setAcceptDrops(true);  // a measurement file from the file manager
   SetCommentMode(false);
 }
 

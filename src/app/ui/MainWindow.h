@@ -28,6 +28,9 @@
 
 class QAction;
 class QDialog;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QActionGroup;
 class QLabel;
 class QListWidget;
@@ -180,6 +183,10 @@ class TVELTRIXMAIN : public QMainWindow {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A measurement file dropped on the window (MainWindowDrop.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Construction.
@@ -237,6 +244,12 @@ class TVELTRIXMAIN : public QMainWindow {
   void WriteDeviceConfiguration(IniFile& ini) const;
   // Opens a measurement file; `received` marks the temporary file of a download.
   bool OpenFile(const QString& path, bool received);
+
+  // Drops (MainWindowDrop.cpp): takes a drag or drop of one measurement file
+  // (true) or leaves it alone (false); the dropped file opens after the
+  // close query, once the drop has ended.
+  bool TakeDragEvent(QEvent* event);
+  void OpenDroppedFile(const QString& path);
 
   // Language (MainWindowLanguage.cpp).
   void CreateLanguageMenu();

@@ -1,6 +1,7 @@
 // The details panel in its two modes (details of the selected series, or its
 // comment for editing), and the close query that guards closing and opening.
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -76,10 +77,24 @@ bool TVELTRIXMAIN::CommentsChanged() {
 
 bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
   if (watched == details_ && event->type() == QEvent::FocusOut) CommitComment();
+  // A measurement file dropped on the panel opens; it is not comment text.
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      details_ != nullptr && watched == details_->viewport() && TakeDragEvent(event))
+    return true;
   if (watched == list_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedSeriesNumber() > 0) {
       RunDoubleClickAction(doubleClick_);
+      return true;
+    }
+    // Copy: the selected rows with the captions, as the command-line list
+    // prints them, for a spreadsheet or a report.
+    if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+      std::vector<int> rows;
+      for (int n : SelectedRowNumbers()) rows.push_back(n - 1);
+      const std::string text = document_->List().CopyText(rows);
+      if (!text.empty()) QApplication::clipboard()->setText(FromAnsi(text));
       return true;
     }
   }

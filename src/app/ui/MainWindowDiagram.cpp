@@ -18,6 +18,7 @@ namespace gd::ui {
 void TVELTRIXMAIN::CreateDiagramAction() {
   menDiagram_ = seriesMenu_->addAction(FromAnsi(Translate("&Diagramm")));
   menDiagram_->setObjectName("MEN_DIAGRAMM");
+  menDiagram_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
   menDiagram_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   connect(menDiagram_, &QAction::triggered, this, &TVELTRIXMAIN::ShowDiagram);
 }

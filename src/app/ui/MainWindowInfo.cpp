@@ -36,6 +36,7 @@ void TVELTRIXMAIN::CreateInfoCommands() {
 
   menSeriesInfo_ = new QAction(Tr("&Info"), this);
   menSeriesInfo_->setObjectName("MEN_MWINFO");
+  menSeriesInfo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
   connect(menSeriesInfo_, &QAction::triggered, this, &TVELTRIXMAIN::MEN_MWINFOClick);
   seriesMenu_->insertAction(menParameterSets_, menSeriesInfo_);
 }

@@ -17,6 +17,7 @@ namespace gd::ui {
 void TVELTRIXMAIN::CreateTableAction() {
   menTable_ = seriesMenu_->addAction(FromAnsi(Translate("&Tabelle")));
   menTable_->setObjectName("MEN_Tabelle");
+  menTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
   menTable_->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
   connect(menTable_, &QAction::triggered, this, &TVELTRIXMAIN::ShowValuesTable);
 }

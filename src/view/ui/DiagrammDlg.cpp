@@ -258,17 +258,17 @@ void TDLG_Diagramm::CreateControls() {
   for (const char* text : {"      ", "      ", "      ", "      "})
     cbMark_->addItem(QString::fromLatin1(text));
   top->addWidget(cbMark_);
-  cbxLines_ = new QCheckBox(Tr("Linien"), this);
+  cbxLines_ = new QCheckBox(Tr("&Linien"), this);
   cbxLines_->setObjectName("CBX_DrawLines");
   top->addWidget(cbxLines_);
-  cbxVisible_ = new QCheckBox(Tr("Sichtbar"), this);
+  cbxVisible_ = new QCheckBox(Tr("Sic&htbar"), this);
   cbxVisible_->setObjectName("CBX_Visible");
   top->addWidget(cbxVisible_);
   top->addStretch();
   butStatistics_ = new QPushButton(Tr("&Statistics..."), this);
   butStatistics_->setObjectName("BUT_Statistics");
   top->addWidget(butStatistics_);
-  butSaveImage_ = new QPushButton(Tr("Bild speichern..."), this);
+  butSaveImage_ = new QPushButton(Tr("&Bild speichern..."), this);
   butSaveImage_->setObjectName("BUT_SaveImage");
   top->addWidget(butSaveImage_);
   butPrint_ = new QPushButton(Tr("&Drucken..."), this);
