@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstring>
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(gd::CurrentEdition().programName));
   QApplication::setApplicationVersion(QString::fromLatin1(gd::kProgramVersion));
+  // The desktop entry and the icon installed with the program: the desktop
+  // shows that icon for the windows (none when the program is not installed).
+  QGuiApplication::setDesktopFileName(QStringLiteral("gaugdata"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("gaugdata")));
   gd::ui::TVELTRIXMAIN::SetConfigurationFile(gd::ui::TVELTRIXMAIN::DefaultConfigurationFile());
   gd::ui::TVELTRIXMAIN window;
   window.show();
