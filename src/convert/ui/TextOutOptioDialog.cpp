@@ -55,14 +55,17 @@ TTextOutOptioDlg::TTextOutOptioDlg(QWidget* parent) : QDialog(parent) {
   right->addStretch(1);
   columns->addLayout(left);
   columns->addLayout(right);
+  // Made in the order the tab key walks them: the groups above, the
+  // options below them, then the buttons from left to right.
+  QWidget* other = CreateOtherGroup();
 
+  setDefaultBtn_ = new QPushButton(Tr("Set Default"), this);
+  setDefaultBtn_->setObjectName("SetDefaultBtn");
   okBtn_ = new QPushButton(Tr("OK"), this);
   okBtn_->setObjectName("OKBtn");
   okBtn_->setDefault(true);
   cancelBtn_ = new QPushButton(Tr("&Abbruch"), this);
   cancelBtn_->setObjectName("CancelBtn");
-  setDefaultBtn_ = new QPushButton(Tr("Set Default"), this);
-  setDefaultBtn_->setObjectName("SetDefaultBtn");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(setDefaultBtn_);
   buttons->addStretch(1);
@@ -71,7 +74,7 @@ TTextOutOptioDlg::TTextOutOptioDlg(QWidget* parent) : QDialog(parent) {
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
-  layout->addWidget(CreateOtherGroup());
+  layout->addWidget(other);
   layout->addLayout(buttons);
 
   ConnectControls();

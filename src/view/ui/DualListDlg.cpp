@@ -66,6 +66,7 @@ TDualListDlg::TDualListDlg(QWidget* parent) : QDialog(parent) {
   makeButton(incAllBtn_, "IncAllBtn", ">>", &TDualListDlg::IncAllBtnClick);
   makeButton(excludeBtn_, "ExcludeBtn", "<", &TDualListDlg::ExcludeBtnClick);
   makeButton(exAllBtn_, "ExAllBtn", "<<", &TDualListDlg::ExAllBtnClick);
+  setTabOrder(exAllBtn_, dstList_);  // the tab key goes left to right: list, moves, list
   buttons->addStretch();
   grid->addWidget(srcLabel, 0, 0);
   grid->addWidget(dstLabel, 0, 2);
