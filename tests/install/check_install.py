@@ -6,6 +6,7 @@ check_install.py --cmake CMAKE --build BUILD --source SOURCE --probe MIMEPROBE
 import argparse
 import configparser
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -110,6 +111,24 @@ class InstallTree(unittest.TestCase):
         checked = run([validator, self.path("share", "applications", "gaugdata.desktop")])
         self.assertEqual(checked.returncode, 0, checked.stdout.decode() + checked.stderr.decode())
         self.assertEqual(checked.stdout.decode().strip(), "")
+
+    def test_metainfo_names_the_entry_and_the_file_types(self):
+        self.need_gui()
+        metainfo = self.path("share", "metainfo", "gaugdata.metainfo.xml")
+        root = ET.parse(metainfo).getroot()
+        self.assertEqual(root.findtext("launchable"), "gaugdata.desktop")
+        self.assertEqual({m.text for m in root.iter("mediatype")}, {SDX, WMM})
+        self.assertEqual({b.text for b in root.iter("binary")}, {"gaugdata", "gaugdata-cli"})
+        tool = shutil.which("appstreamcli")
+        if tool is None:
+            return
+        checked = run([tool, "validate", "--no-net", "--format=yaml", metainfo])
+        issues = re.findall(r"- tag: (\S+)\n\s+severity: (\S+)", checked.stdout.decode())
+        # The id is the desktop entry's name; there is no domain to build a
+        # reverse one from.
+        serious = [tag for tag, severity in issues if severity in ("error", "warning")
+                   and tag != "cid-desktopapp-is-not-rdns"]
+        self.assertEqual(serious, [], checked.stdout.decode())
 
     # --- icons ----------------------------------------------------------------
 
