@@ -47,6 +47,7 @@ Configuration ReadConfiguration(const IniFile& ini) {
   c.chunkSize = ini.ReadInteger(ini::kComPort, "SHUNKS", 2048);
   c.timeout = ini.ReadInteger(ini::kComPort, "TIMEOUT", 2000);
   c.comPortPath = ini.ReadString(ini::kComPort, "PATH", "");
+  c.fonts = ReadFontStrings(ini);
   return c;
 }
 
@@ -76,6 +77,7 @@ void WriteConfiguration(IniFile& ini, const Configuration& c) {
   ini.WriteInteger(ini::kComPort, "Parit(ORD)", c.parityOrd);
   ini.WriteInteger(ini::kComPort, "Stops(ORD)", c.stopBitsOrd);
   ini.WriteInteger(ini::kComPort, "SHUNKS", c.chunkSize);
+  WriteFontStrings(ini, c.fonts);
 }
 
 HistoryLists::HistoryLists() {

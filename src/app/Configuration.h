@@ -1,13 +1,14 @@
 // The program's settings as the configuration file keeps them: the section
 // and key names, their defaults, reading them from a IniFile (a missing or
 // unusable value gives its default) and writing them back. Keys that other
-// windows keep in the same file (fonts, the table view's and the diagram's
-// own keys) stay in the IniFile untouched.
+// windows keep in the same file (the table view's and the diagram's own keys)
+// stay in the IniFile untouched.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "app/FontString.h"
 #include "app/HistoryList.h"
 #include "app/IniFile.h"
 #include "convert/TextStyle.h"
@@ -48,6 +49,8 @@ struct Configuration {
   // PATH: the system port or path that stands for COM<n> (empty: the system's
   // default mapping, see device/port/SystemSerialPort.h). Read only.
   std::string comPortPath;
+  // FONTS: the four text views' fonts as font strings; empty when not stored.
+  FontStrings fonts;
 };
 
 // Reads every key; values that are missing or do not parse take the defaults.
@@ -55,7 +58,7 @@ struct Configuration {
 // outside 0..2 as 0.
 Configuration ReadConfiguration(const IniFile& ini);
 // Writes every key except the read-only ones (TryExternalDict, TIMEOUT).
-// LastOpenPath and LastSavePath are written only when non-empty.
+// LastOpenPath, LastSavePath and the fonts are written only when non-empty.
 void WriteConfiguration(IniFile& ini, const Configuration& config);
 
 // Both history lists, created with the program's maximum of 9 entries.

@@ -1,13 +1,69 @@
 // The main window keeps its settings and the opened-files history in the
 // configuration file: a second window sees what the first one left on close.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
+#include "view/ui/ShowMemoLines.h"
+#include "view/ui/ValuesInGridDlg.h"
+
+namespace {
+
+// Runs `action`, which opens a font dialog, and picks `font` in that dialog.
+void ChooseFont(const QFont& font, const std::function<void()>& action) {
+  QTimer::singleShot(0, [font] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    dialog->setCurrentFont(font);
+    dialog->accept();
+  });
+  action();
+}
+
+// A font the views do not start with: another family, 18 points (a whole
+// number of the configuration's height units), bold and italic.
+QFont ChosenFont(const QFont& current, int pick) {
+  const QStringList families = QFontDatabase::families();
+  QStringList others;
+  for (const QString& f : families)
+    if (f != current.family()) others << f;
+  QFont font(others.isEmpty() ? current.family() : others.value(pick % others.size()));
+  font.setPointSize(18 - 3 * (pick % 2));
+  font.setBold(true);
+  font.setItalic(pick % 2 == 0);
+  return font;
+}
+
+// Runs `action` with the table view once it runs modally and is filled (the
+// fill its first activation posts is done here and then dropped).
+void WhenTableRuns(const std::function<void(gd::ui::TDLG_ValuesInGrid&)>& action) {
+  QTimer::singleShot(0, [action] {
+    auto* table = qobject_cast<gd::ui::TDLG_ValuesInGrid*>(QApplication::activeModalWidget());
+    QVERIFY(table);
+    table->FillGrid();
+    QCoreApplication::removePostedEvents(table, QEvent::MetaCall);
+    action(*table);
+  });
+}
+
+void CompareFont(const QFont& actual, const QFont& expected) {
+  QCOMPARE(actual.family(), expected.family());
+  QCOMPARE(actual.pointSizeF(), expected.pointSizeF());
+  QCOMPARE(actual.bold(), expected.bold());
+  QCOMPARE(actual.italic(), expected.italic());
+}
+
+}  // namespace
 
 class ConfigurationWindowTest : public QObject {
   Q_OBJECT
@@ -127,6 +183,82 @@ class ConfigurationWindowTest : public QObject {
       QVERIFY(gd::ui::Dictionary::Instance().State().ExternalLoaded());
     }
     QFile::remove(external);
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+
+  // FONT... choices in the parameter-set window, the table view's grid and
+  // its one-parameter-set window are written at close and come back in the
+  // next window; fonts nobody changed keep what the file holds.
+  void fontChoicesSurviveCloseAndReopen() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
+    {
+      QFile f(config);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("[FONTS]\r\nSONDTABS=Stored Font,-12,255,2,1\r\n");
+    }
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    QFont paraSets, grid, paraSet;
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+      w.SeriesList()->selectRow(0);
+      w.ShowParameterSets();
+      auto* sets = w.findChild<gd::ui::TDLG_ShowMemoLines*>(QStringLiteral("ParameterSetWindow"));
+      QVERIFY(sets);
+      const QFont before = sets->Memo()->font();
+      ChooseFont(ChosenFont(before, 0), [sets] { sets->FONT1Click(); });
+      paraSets = sets->Memo()->font();
+      QVERIFY(paraSets != before);
+      sets->close();
+
+      WhenTableRuns([&](gd::ui::TDLG_ValuesInGrid& table) {
+        auto closer = qScopeGuard([&table] { table.reject(); });
+        auto* view = table.findChild<QTableView*>();
+        QVERIFY(view);
+        const QFont gridBefore = view->font();
+        ChooseFont(ChosenFont(gridBefore, 1), [&table] { table.FONT1Click(); });
+        grid = view->font();
+        QVERIFY(grid != gridBefore);
+        table.BUT_ShowParasatzClick();
+        auto* one = qobject_cast<gd::ui::TDLG_ShowMemoLines*>(table.ParameterSetWindow());
+        QVERIFY(one);
+        const QFont oneBefore = one->Memo()->font();
+        ChooseFont(ChosenFont(oneBefore, 2), [one] { one->FONT1Click(); });
+        paraSet = one->Memo()->font();
+        QVERIFY(paraSet != oneBefore);
+      });
+      w.ShowValuesTable();
+      QVERIFY(!grid.family().isEmpty() && !paraSet.family().isEmpty());
+      QVERIFY(w.close());
+    }
+    QFile f(config);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY2(text.contains("SONDTABS=Stored Font,-12,255,2,1\r\n"), text.constData());
+    QVERIFY2(text.contains("PARASETS=" + paraSets.family().toLatin1() + ","), text.constData());
+
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+    w.SeriesList()->selectRow(0);
+    w.ShowParameterSets();
+    auto* sets = w.findChild<gd::ui::TDLG_ShowMemoLines*>(QStringLiteral("ParameterSetWindow"));
+    QVERIFY(sets);
+    CompareFont(sets->Memo()->font(), paraSets);
+    QFont gridBack, paraSetBack;
+    WhenTableRuns([&](gd::ui::TDLG_ValuesInGrid& table) {
+      auto closer = qScopeGuard([&table] { table.reject(); });
+      gridBack = table.findChild<QTableView*>()->font();
+      table.BUT_ShowParasatzClick();
+      auto* one = qobject_cast<gd::ui::TDLG_ShowMemoLines*>(table.ParameterSetWindow());
+      QVERIFY(one);
+      paraSetBack = one->Memo()->font();
+    });
+    w.ShowValuesTable();
+    CompareFont(gridBack, grid);
+    CompareFont(paraSetBack, paraSet);
     gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
   }
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -255,11 +256,29 @@ class DeviceWindowsTest : public QObject {
     w.RouteMessages(&messages);
     QString plain, withValues, languages;
     bool checkVisible = false;
+    QFont chosen, shown;
+    bool fontChosen = false;
     w.SetDeviceDialogHook([&](QDialog& d) {
       CloseAtEnd closer{d};
       auto* dialog = qobject_cast<gd::ui::TDLG_SondTabels*>(&d);
       QVERIFY(dialog);
       QCOMPARE(dialog->windowTitle(), QStringLiteral("SDX-24-0815"));
+      // The first table's FONT... choice is the font of the next ones.
+      shown = dialog->Memo()->font();
+      if (!fontChosen) {
+        fontChosen = true;
+        QTimer::singleShot(0, [] {
+          auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+          QVERIFY(fonts);
+          QFont font = fonts->currentFont();
+          font.setPointSize(font.pointSize() == 24 ? 18 : 24);
+          fonts->setCurrentFont(font);
+          fonts->accept();
+        });
+        dialog->Memo()->findChild<QAction*>(QStringLiteral("FONT1"))->trigger();
+        chosen = dialog->Memo()->font();
+        QVERIFY(chosen.pointSize() != shown.pointSize());
+      }
       checkVisible = dialog->ValuesCheckBox()->isVisibleTo(dialog);
       plain = dialog->Memo()->toPlainText();
       if (checkVisible) {
@@ -278,6 +297,8 @@ class DeviceWindowsTest : public QObject {
     QVERIFY(withValues.count('\n') > plain.count('\n'));
 
     w.ShowDeviceTable(1);
+    QCOMPARE(shown.family(), chosen.family());
+    QCOMPARE(shown.pointSizeF(), chosen.pointSizeF());
     QVERIFY(plain.startsWith("*** MEDIEN ***"));
     QVERIFY(withValues.contains(" Viskositaet_MIN : "));
 

@@ -240,7 +240,7 @@ class TVELTRIXMAIN : public QMainWindow {
   void RetranslateDeviceMenu();
   bool RunDeviceCommand(const std::function<void()>& action, bool hideWindow = false);
   int ExecDeviceDialog(QDialog& dialog);
-  void ReadDeviceConfiguration(const IniFile& ini);
+  void ReadDeviceConfiguration();
   void WriteDeviceConfiguration(IniFile& ini) const;
   // Opens a measurement file; `received` marks the temporary file of a download.
   bool OpenFile(const QString& path, bool received);
@@ -328,7 +328,6 @@ class TVELTRIXMAIN : public QMainWindow {
   std::unique_ptr<ISerialPort> serialPort_;
   std::unique_ptr<SondAmComPortWindow> comWindow_;
   ComPortConfig comConfig_;
-  QString sondTabsFont_;
   std::function<void(QDialog&)> dialogHook_;
   QMenu* deviceMenu_ = nullptr;
   QAction* menReceive_ = nullptr;

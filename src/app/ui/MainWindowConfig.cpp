@@ -68,7 +68,7 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   history_.Load(ini);
   ReadGridColumnWidths(ini, tableColumnWidths_);
   graphColors_->Load(ini);
-  ReadDeviceConfiguration(ini);
+  ReadDeviceConfiguration();
   ApplyConfiguration();
   RebuildHistoryMenu();
 }

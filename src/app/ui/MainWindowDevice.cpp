@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "app/Edition.h"
+#include "app/ui/FontSettings.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "core/TextTools.h"
@@ -27,49 +28,6 @@
 #include "device/ui/WmmKoeffsDialog.h"
 
 namespace gd::ui {
-namespace {
-
-// A font string of the configuration: name, height, colour, pitch, character
-// set, then the style numbers (0 bold, 1 italic, 2 underline, 3 strike-out).
-// Each field that reads applies; styles only when there are more than five
-// fields.
-QFont FontFromString(QFont font, const QString& text) {
-  if (text.isEmpty()) return font;
-  const QStringList fields = text.split(',');
-  if (!fields.value(0).trimmed().isEmpty()) font.setFamily(fields.value(0).trimmed());
-  bool ok = false;
-  const int height = fields.value(1).trimmed().toInt(&ok);
-  if (ok && height != 0) font.setPixelSize(std::abs(height));
-  if (fields.size() > 5) {
-    font.setBold(false);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    for (int i = 5; i < fields.size(); ++i) {
-      const int style = fields[i].trimmed().toInt(&ok);
-      if (!ok) continue;
-      switch (style) {
-        case 0:
-          font.setBold(true);
-          break;
-        case 1:
-          font.setItalic(true);
-          break;
-        case 2:
-          font.setUnderline(true);
-          break;
-        case 3:
-          font.setStrikeOut(true);
-          break;
-        default:
-          break;
-      }
-    }
-  }
-  return font;
-}
-
-}  // namespace
 
 void TVELTRIXMAIN::CreateDeviceMenu() {
   serialPort_ = MakeSystemSerialPort();
@@ -178,7 +136,10 @@ void TVELTRIXMAIN::MEN_DatumZeitClick() {
 void TVELTRIXMAIN::ShowDeviceTable(int table) {
   RunDeviceCommand([this, table] {
     TDLG_SondTabels dialog(comWindow_->Link(), comWindow_->Tables(), this);
-    dialog.Memo()->setFont(FontFromString(dialog.Memo()->font(), sondTabsFont_));
+    dialog.Memo()->setFont(FontFromString(dialog.Memo()->font(), config_.fonts.deviceTables));
+    connect(&dialog, &TDLG_SondTabels::FontChosen, this, [this](const QFont& font) {
+      config_.fonts.deviceTables = FontStringOf(font, config_.fonts.deviceTables);
+    });
     dialog.Prepare(static_cast<SondTable>(table));
     ExecDeviceDialog(dialog);
   });
@@ -233,7 +194,7 @@ void TVELTRIXMAIN::MEN_SerielleSchnittstelleClick() {
 
 // --- Configuration ------------------------------------------------------------
 
-void TVELTRIXMAIN::ReadDeviceConfiguration(const IniFile& ini) {
+void TVELTRIXMAIN::ReadDeviceConfiguration() {
   ComPortConfig values;
   values.portIndex = config_.comPort - 1;
   values.baudOrdinal = config_.baudsOrd;
@@ -243,7 +204,6 @@ void TVELTRIXMAIN::ReadDeviceConfiguration(const IniFile& ini) {
   values.blockSize = config_.chunkSize;
   values.timeoutMs = config_.timeout;
   values.portPath = config_.comPortPath;
-  sondTabsFont_ = FromAnsi(ini.ReadString(ini::kFonts, "SONDTABS", ""));
   if (!ApplyComPortConfig(values, comConfig_)) {
     // Shown once the window runs, so the box does not stop its construction.
     QTimer::singleShot(0, this, [this] {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/ParameterSetCommand.h"
+#include "app/ui/FontSettings.h"
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
@@ -197,6 +198,10 @@ void TVELTRIXMAIN::ShowParameterSets() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(FromAnsi(window.caption));
   dialog->SetLines(window.lines);
+  dialog->Memo()->setFont(FontFromString(dialog->Memo()->font(), config_.fonts.parameterSets));
+  connect(dialog, &TDLG_ShowMemoLines::FontChosen, this, [this](const QFont& font) {
+    config_.fonts.parameterSets = FontStringOf(font, config_.fonts.parameterSets);
+  });
   connect(dialog, &TDLG_ShowMemoLines::HelpRequested, languageMenu_,
           &LanguageMenu::MEN_HilfeInhaltClick);
   dialog->show();

@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStyle>
 
+#include "app/ui/FontSettings.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "view/ui/ShowOneParasatz.h"
 #include "view/ui/ValuesInGridDlg.h"
 
 namespace gd::ui {
@@ -28,6 +31,16 @@ void TVELTRIXMAIN::ShowValuesTable() {
   if (!valuesInGrid_) {
     valuesInGrid_ = new TDLG_ValuesInGrid(this);
     valuesInGrid_->rememberSaved = [this](const QString& target) { RememberSaved(target); };
+    valuesInGrid_->SetGridFont(FontFromString(valuesInGrid_->GridFont(), config_.fonts.grid));
+    valuesInGrid_->gridFontChosen = [this](const QFont& font) {
+      config_.fonts.grid = FontStringOf(font, config_.fonts.grid);
+    };
+    valuesInGrid_->parameterSetWindowCreated = [this](TDLG_ShowOneParasatz& window) {
+      window.Memo()->setFont(FontFromString(window.Memo()->font(), config_.fonts.parameterSet));
+      connect(&window, &TDLG_ShowMemoLines::FontChosen, this, [this](const QFont& font) {
+        config_.fonts.parameterSet = FontStringOf(font, config_.fonts.parameterSet);
+      });
+    };
   }
   const std::string name = document_->WindowName();
   const QString folder = !lastSaveName_.isEmpty()        ? QFileInfo(lastSaveName_).absolutePath()

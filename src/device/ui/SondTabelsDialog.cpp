@@ -1,7 +1,9 @@
 #include "device/ui/SondTabelsDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,6 +37,11 @@ TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWi
   QFont mono("Monospace");
   mono.setStyleHint(QFont::TypeWriter);
   memo_->setFont(mono);
+  memo_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* font1 = new QAction(QStringLiteral("FONT..."), memo_);
+  font1->setObjectName("FONT1");
+  connect(font1, &QAction::triggered, this, &TDLG_SondTabels::FONT1Click);
+  memo_->addAction(font1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
   buttons->button(QDialogButtonBox::Help)->setText(Tr("&Hilfe"));
@@ -43,6 +50,19 @@ TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWi
   layout->addWidget(memo_, 1);
   layout->addWidget(buttons);
   resize(460, 420);
+}
+
+void TDLG_SondTabels::FONT1Click() {
+  const QFont previous = memo_->font();
+  QFontDialog dialog(previous, this);
+  connect(&dialog, &QFontDialog::currentFontChanged, memo_,
+          [this](const QFont& font) { memo_->setFont(font); });
+  if (dialog.exec() == QDialog::Accepted) {
+    memo_->setFont(dialog.selectedFont());
+    emit FontChosen(memo_->font());
+  } else {
+    memo_->setFont(previous);
+  }
 }
 
 void TDLG_SondTabels::Prepare(SondTable table) {

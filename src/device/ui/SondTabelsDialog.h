@@ -1,8 +1,11 @@
 // The device-table dialog (TDLG_SondTabels): the meter's materials, media or
-// languages as text, with or without the table values.
+// languages as text, with or without the table values. The memo's popup menu
+// chooses its font (shown at once, Cancel restores the previous one); a chosen
+// font is announced so that the configuration can keep it.
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 
 class QCheckBox;
 class QPlainTextEdit;
@@ -29,6 +32,10 @@ class TDLG_SondTabels final : public QDialog {
 
   QCheckBox* ValuesCheckBox() const { return chkValues_; }
   QPlainTextEdit* Memo() const { return memo_; }
+  void FONT1Click();
+
+ signals:
+  void FontChosen(const QFont& font);
 
  private:
   TSondAmComPort& link_;

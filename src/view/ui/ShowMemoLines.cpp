@@ -62,10 +62,12 @@ void TDLG_ShowMemoLines::FONT1Click() {
   QFontDialog dialog(previous, this);
   connect(&dialog, &QFontDialog::currentFontChanged, memo_,
           [this](const QFont& font) { memo_->setFont(font); });
-  if (dialog.exec() == QDialog::Accepted)
+  if (dialog.exec() == QDialog::Accepted) {
     memo_->setFont(dialog.selectedFont());
-  else
+    emit FontChosen(memo_->font());
+  } else {
     memo_->setFont(previous);
+  }
 }
 
 void TDLG_ShowMemoLines::COLOR1Click() {

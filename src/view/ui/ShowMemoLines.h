@@ -1,10 +1,12 @@
 // TDLG_ShowMemoLines: the general text window. Callers fill the memo and set
 // the caption; it shows parameter sets, the file details and device tables.
 // The memo's popup menu chooses its font (taking effect while the font dialog
-// is open; Cancel restores the previous font) and its background colour.
+// is open; Cancel restores the previous font; a chosen font is announced so
+// that it can be kept) and its background colour.
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 
 #include <string>
 #include <vector>
@@ -33,6 +35,7 @@ class TDLG_ShowMemoLines : public QDialog {
 
  signals:
   void HelpRequested(int topic);
+  void FontChosen(const QFont& font);
 
  protected:
   // Room above the memo for the header panel of derived windows.

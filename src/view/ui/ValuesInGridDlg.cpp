@@ -406,6 +406,7 @@ void TDLG_ValuesInGrid::BUT_ShowParasatzClick() {
   if (paraWindow_.isNull()) {
     paraWindow_ = new TDLG_ShowOneParasatz(this);
     paraWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    if (parameterSetWindowCreated) parameterSetWindowCreated(*paraWindow_);
   }
   const std::string failure = paraWindow_->Prepare(engine_, table_.Series(), table_.Channel());
   if (!failure.empty()) {
@@ -423,6 +424,8 @@ void TDLG_ValuesInGrid::SetGridFont(const QFont& font) {
   grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).boundingRect('X').height() + 4);
 }
 
+QFont TDLG_ValuesInGrid::GridFont() const { return grid_->font(); }
+
 void TDLG_ValuesInGrid::FONT1Click() {
   const QFont previous = grid_->font();
   QFontDialog dialog(previous, this);
@@ -430,6 +433,7 @@ void TDLG_ValuesInGrid::FONT1Click() {
           [this](const QFont& font) { SetGridFont(font); });
   if (dialog.exec() == QDialog::Accepted) {
     SetGridFont(dialog.selectedFont());
+    if (gridFontChosen) gridFontChosen(grid_->font());
   } else {
     SetGridFont(previous);
   }

@@ -100,11 +100,17 @@ class TDLG_ValuesInGrid final : public QDialog, public IProgress {
   // Told every file name the table was saved under (the shared history).
   std::function<void(const QString& target)> rememberSaved;
   void SetSaveHistory(const QStringList& names) { saveHistory_ = names; }
+  // Called with the parameter-set window when BUT_ShowParasatz has just made
+  // it (its font comes from the configuration).
+  std::function<void(TDLG_ShowOneParasatz& window)> parameterSetWindowCreated;
+  // Told the grid font the user chose with FONT1 (the configuration keeps it).
+  std::function<void(const QFont& font)> gridFontChosen;
 
   // PopupMenu1 FONT1: the grid font; the dialog's choice shows at once and
   // Cancel brings the previous font back.
   void FONT1Click();
   void SetGridFont(const QFont& font);
+  QFont GridFont() const;
 
   // IProgress while filling or saving.
   void SetMaximum(std::int64_t maximum) override;
