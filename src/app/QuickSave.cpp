@@ -3,8 +3,14 @@
 #include <algorithm>
 
 #include "core/FormatText.h"
+#include "core/SeriesTimes.h"
 
 namespace gd {
+namespace {
+
+constexpr std::size_t kSelectionNameCells = 8;  // as the list's Name columns
+
+}  // namespace
 
 bool QuickSaveList::Contains(int seriesNumber) const {
   return std::find(entries_.begin(), entries_.end(), seriesNumber) != entries_.end();
@@ -55,13 +61,30 @@ std::optional<SeriesSelection> SaveSelectionWithoutDialog(int seriesCount) {
   return SeriesSelection::All(seriesCount);
 }
 
-std::vector<SeriesListItem> SelectionDialogItems(int rowCount,
-                                                 const std::vector<int>& selectedRows) {
+std::string SelectionItemCaption(int seriesNumber, const TSeriesDescription* series,
+                                 const Locale& locale) {
+  std::string caption = FormatText("%.2d", {seriesNumber});
+  if (!series) return caption + "   " + kBadBytesText;
+  caption += "   " + SeriesTimeCell(*series, kTimeColumnStart, locale) + "  ";
+  for (std::size_t k = 0; k < series->channelCount && k < kMaxChannels; ++k) {
+    const TChannelDescription& c = series->channels[k];
+    std::string point = c.head.MeasuringPoint();
+    if (point.size() > kSelectionNameCells) point.resize(kSelectionNameCells);
+    caption += " " + std::string(1, static_cast<char>(c.letter)) + ":'" + point + "'";
+  }
+  if (series->damaged) caption += std::string("  ") + kBadBytesText;
+  return caption;
+}
+
+std::vector<SeriesListItem> SelectionDialogItems(const SeriesListModel& list,
+                                                 const std::vector<int>& selectedRows,
+                                                 const Locale& locale) {
   std::vector<SeriesListItem> items;
-  for (int n = 1; n <= rowCount; ++n) {
+  for (int row = 0; row < list.RowCount(); ++row) {
+    const int n = list.SeriesNumber(row);
     const bool selected =
         std::find(selectedRows.begin(), selectedRows.end(), n) != selectedRows.end();
-    items.push_back({FormatText("%.2d", {n}), n, selected});
+    items.push_back({SelectionItemCaption(n, list.Description(row), locale), n, selected});
   }
   return items;
 }

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/SeriesList.h"
+#include "core/Locale.h"
+#include "core/VXAblage.h"
 #include "view/SeriesSelection.h"
 
 namespace gd {
@@ -55,8 +58,17 @@ class QuickSaveList {
 // Save, step 1: with exactly one series that series, with none the empty
 // selection; with more the series selection dialog decides (none here).
 std::optional<SeriesSelection> SaveSelectionWithoutDialog(int seriesCount);
-// The main list's rows ("%.2d", series number, selected) for that dialog.
-std::vector<SeriesListItem> SelectionDialogItems(int rowCount,
-                                                 const std::vector<int>& selectedRows);
+// The caption of a series in that dialog, so that series can be told apart
+// without the main list: "%.2d" of the series number, its start and the
+// measuring-point names of its channels (cut to 8 characters as in the list),
+// e.g. "03   13.03.2007  08:00:00   A:'VORLAUF' B:'RUECK'". A series whose
+// description could not be read shows "** BAD BYTES **" after its number.
+std::string SelectionItemCaption(int seriesNumber, const TSeriesDescription* series,
+                                 const Locale& locale);
+// The main list's rows (caption above, series number, selected) for that
+// dialog; `selectedRows` holds series numbers.
+std::vector<SeriesListItem> SelectionDialogItems(const SeriesListModel& list,
+                                                 const std::vector<int>& selectedRows,
+                                                 const Locale& locale);
 
 }  // namespace gd

@@ -53,10 +53,6 @@ TEST(QuickSaveTest, SaveSelectionBeforeTheDialog) {
   EXPECT_EQ(SaveSelectionWithoutDialog(0), SeriesSelection());
   EXPECT_EQ(SaveSelectionWithoutDialog(1), SeriesSelection({1}));
   EXPECT_EQ(SaveSelectionWithoutDialog(2), std::nullopt);
-  SeriesSelectionModel dialog;
-  dialog.Prepare(SelectionDialogItems(12, {3, 11}));
-  EXPECT_EQ(dialog.Source()[10].caption, "11");
-  EXPECT_EQ(dialog.Result(), SeriesSelection({3, 11}));
 }
 
 }  // namespace

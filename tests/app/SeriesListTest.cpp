@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/QuickSave.h"
 #include "core/StreamParser.h"
 #include "core/TextTools.h"
 #include "core/VXAblage.h"
@@ -122,6 +123,40 @@ TEST(SeriesListTest, ColumnsPerChannelLetterAndRowCells) {
   m.Clear();
   EXPECT_EQ(m.RowCount(), 0);
   EXPECT_EQ(Captions(m), (std::vector<std::string>{"NR", "START"}));
+}
+
+// The series selection dialog tells the series apart by number, start and
+// measuring points; the selection itself stays the series numbers, whatever
+// the list's time column shows.
+TEST(SeriesListTest, SelectionDialogItemsNameStartAndMeasuringPoints) {
+  Described d(FourSeries());
+  std::vector<const TSeriesDescription*> rows = d.Pointers();
+  rows.push_back(nullptr);  // a series whose description could not be read
+  SeriesListModel m;
+  m.Build(rows);
+  m.SetTimeMode(kTimeColumnDuration);
+  const std::vector<SeriesListItem> items = SelectionDialogItems(m, {2, 5}, Locale::German());
+  ASSERT_EQ(items.size(), 5u);
+  EXPECT_EQ(items[0].caption, "01   15.06.2005  10:00:00   A:'VORLAUF' B:'RUECKL'");
+  // the extra channel's 11-character name is cut as in the list
+  EXPECT_EQ(items[1].caption, "02   31.12.2005  23:30:00   A:'VORLAUF' X:'ABCDEFGH'");
+  EXPECT_EQ(items[3].caption, "04   01.02.2006  12:34:56   A:'EINS'");
+  EXPECT_EQ(items[4].caption, "05   ** BAD BYTES **");
+  EXPECT_EQ(items[1].seriesNumber, 2);
+  EXPECT_TRUE(items[1].selected);
+  EXPECT_FALSE(items[2].selected);
+  EXPECT_TRUE(items[4].selected);
+
+  SeriesSelectionModel dialog;
+  dialog.Prepare(items);
+  EXPECT_EQ(dialog.Result().ToString(), std::string("\x01\x04", 2));
+  dialog.SetChoice(SeriesSelectionModel::Choice::kPick);
+  dialog.SetSourceSelected(1, false);
+  dialog.SetSourceSelected(4, false);
+  dialog.SetSourceSelected(3, true);
+  dialog.Include();
+  EXPECT_EQ(dialog.Destination()[0].caption, items[3].caption);
+  EXPECT_EQ(dialog.Result().ToString(), std::string("\x03", 1));
 }
 
 TEST(SeriesListTest, TimeColumnInItsThreeModes) {

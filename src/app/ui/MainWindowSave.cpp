@@ -41,7 +41,7 @@ bool TVELTRIXMAIN::MEN_SAVEFILEClick() {
 
 std::optional<SeriesSelection> TVELTRIXMAIN::ChooseSeries() {
   TDualListDlg dialog(this);
-  dialog.Prepare(SelectionDialogItems(document_->List().RowCount(), SelectedRowNumbers()));
+  dialog.Prepare(SelectionDialogItems(document_->List(), SelectedRowNumbers(), locale_));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();
 }

@@ -1,5 +1,7 @@
 #include "view/ui/DualListDlg.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -7,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/TextTools.h"
@@ -112,6 +115,15 @@ void TDualListDlg::FillLists() {
   };
   fill(srcList_, model_.Source());
   fill(dstList_, model_.Destination());
+  // Both lists are wide enough for the widest caption (number, start and
+  // measuring points) without scrolling sideways.
+  int widest = 0;
+  for (const auto* items : {&model_.Source(), &model_.Destination()})
+    for (const SeriesListItem& item : *items)
+      widest = std::max(widest, srcList_->fontMetrics().horizontalAdvance(FromAnsi(item.caption)));
+  const int width = widest + 2 * srcList_->frameWidth() +
+                    srcList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+  for (QListWidget* list : {srcList_, dstList_}) list->setMinimumWidth(std::max(width, 120));
   includeBtn_->setEnabled(model_.IncludeEnabled());
   incAllBtn_->setEnabled(model_.IncludeEnabled());
   excludeBtn_->setEnabled(model_.ExcludeEnabled());
