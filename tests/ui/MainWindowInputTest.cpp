@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -18,6 +19,7 @@
 #include <deque>
 #include <functional>
 
+#include "ScreenshotSupport.h"
 #include "app/ui/MainWindow.h"
 #include "core/Messages.h"
 #include "view/ui/ChanInfoDlg.h"
@@ -246,6 +248,10 @@ class MainWindowInputTest : public QObject {
     list->selectionModel()->select(list->model()->index(2, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QApplication::clipboard()->clear();
+    gd::testing::SaveScreenshot(w, "main-window-list-model.png");
+    w.SeriesMenu()->popup(w.mapToGlobal(QPoint(40, 40)));
+    gd::testing::SaveScreenshot(*w.SeriesMenu(), "series-menu-keys.png");
+    w.SeriesMenu()->close();
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 4);  // captions, rows 01 and 03, the end of the last line
