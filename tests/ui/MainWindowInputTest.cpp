@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -262,6 +263,22 @@ class MainWindowInputTest : public QObject {
     QCOMPARE(lines[2].section(QLatin1Char('\t'), 1, 1),
              list->model()->index(2, 1).data().toString());
     QVERIFY(lines[3].isEmpty());
+
+    // The Quick-Save list copies the rows of its selected entries, in its order.
+    w.SetQuickSaveVisible(true);
+    list->clearSelection();
+    list->selectRow(4);
+    w.IncludeBtnClick();
+    list->selectRow(1);
+    w.IncludeBtnClick();
+    w.QuickSaveList()->selectAll();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(w.QuickSaveList(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList quick = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(quick.size(), 4);
+    QCOMPARE(quick[0], lines[0]);
+    QCOMPARE(quick[1].section(QLatin1Char('\t'), 0, 0), QStringLiteral("05"));
+    QCOMPARE(quick[2].section(QLatin1Char('\t'), 0, 0), QStringLiteral("02"));
 
     // Enter runs the double-click action (the parameter sets) on the row.
     list->selectRow(3);

@@ -93,6 +93,9 @@ TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
 TVELTRIXMAIN::~TVELTRIXMAIN() {
   // The communication window closes the port before the port goes.
   comWindow_.reset();
+  // The list's model reads the document, which goes before the widgets do
+  // (a visible window still lays out its list while it is destroyed).
+  listModel_->Clear();
 }
 
 void TVELTRIXMAIN::RouteMessages(IMessages* target) { messages_->Route(target); }
@@ -286,6 +289,7 @@ QWidget* TVELTRIXMAIN::CreateQuickSavePanel(QWidget* parent) {
   quickSaveList_ = new QListWidget(quickSavePanel_);
   quickSaveList_->setObjectName("LBX_QuickSave");
   quickSaveList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  quickSaveList_->installEventFilter(this);  // Ctrl+C copies the entries' rows
   quickSaveList_->setFixedWidth(quickSaveList_->fontMetrics().horizontalAdvance("Diese Reihen") +
                                 40);
   btnSaveFromSelected_ = new QPushButton(Tr("Diese Reihen Speichern"), quickSavePanel_);

@@ -217,6 +217,8 @@ class TVELTRIXMAIN : public QMainWindow {
 
   // Details and comments.
   void ShowPanel();
+  // Puts the captions and the lines of the list rows (0-based) on the clipboard.
+  void CopyRows(const std::vector<int>& rows) const;
   void CommitComment();
   bool CommentsChanged();
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -93,12 +94,27 @@ bool TVELTRIXMAIN::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
       std::vector<int> rows;
       for (int n : SelectedRowNumbers()) rows.push_back(n - 1);
-      const std::string text = document_->List().CopyText(rows);
-      if (!text.empty()) QApplication::clipboard()->setText(FromAnsi(text));
+      CopyRows(rows);
       return true;
     }
   }
+  // The Quick-Save list copies the rows of its selected entries, in its order.
+  if (watched == quickSaveList_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    std::vector<int> rows;
+    for (int i = 0; i < quickSaveList_->count(); ++i)
+      if (quickSaveList_->item(i)->isSelected() &&
+          static_cast<std::size_t>(i) < quickSave_.Entries().size())
+        rows.push_back(quickSave_.Entries()[static_cast<std::size_t>(i)] - 1);
+    CopyRows(rows);
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TVELTRIXMAIN::CopyRows(const std::vector<int>& rows) const {
+  const std::string text = document_->List().CopyText(rows);
+  if (!text.empty()) QApplication::clipboard()->setText(FromAnsi(text));
 }
 
 bool TVELTRIXMAIN::SaveMeasurementFile() {

@@ -36,6 +36,12 @@ void SeriesListItemModel::Rebuild() {
   endResetModel();
 }
 
+void SeriesListItemModel::Clear() {
+  beginResetModel();
+  rows_ = columns_ = 0;
+  endResetModel();
+}
+
 void SeriesListItemModel::Refresh() {
   if (rows_ != list_.RowCount() || columns_ != static_cast<int>(list_.Columns().size())) {
     Rebuild();

@@ -32,6 +32,9 @@ class SeriesListItemModel final : public QAbstractTableModel {
   // the rows stay and so does the selection. Falls back to Rebuild when the
   // shape changed.
   void Refresh();
+  // Shows nothing and reads the list no more until the next Rebuild: for a
+  // list that goes before the view does.
+  void Clear();
 
  private:
   const SeriesListModel& list_;
