@@ -2,17 +2,13 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/InterfaceLanguage.h"
@@ -20,6 +16,8 @@
 #include "app/ui/Dictionary.h"
 #include "app/ui/FlagImages.h"
 #include "app/ui/FormTranslator.h"
+#include "app/ui/HelpBrowser.h"
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
 
 namespace gd::ui {
@@ -70,6 +68,8 @@ LanguageMenu::LanguageMenu(QMainWindow* window) : QObject(window), window_(windo
   menu_->addSeparator();
   menHelp_ = new QAction(tr("In&halt"), this);
   menHelp_->setObjectName("MEN_HilfeInhalt");
+  // F1 is context help in every window (InstallContextHelp); in the main
+  // window it opens the contents too.
   menHelp_->setShortcut(QKeySequence::HelpContents);
   connect(menHelp_, &QAction::triggered, this, &LanguageMenu::MEN_HilfeInhaltClick);
   menu_->addAction(menHelp_);
@@ -104,17 +104,13 @@ LanguageMenu::LanguageMenu(QMainWindow* window) : QObject(window), window_(windo
   SetFixedText(button_);
   connect(button_, &QToolButton::clicked, this, &LanguageMenu::MEN_SpracheClick);
   window->menuBar()->setCornerWidget(button_, Qt::TopRightCorner);
+  InstallContextHelp();
   Refresh();
 }
 
 QAction* LanguageMenu::Flag(int tag) const {
   if (tag < 1 || tag > 4) return nullptr;
   return flags_[static_cast<std::size_t>(tag - 1)];
-}
-
-QString LanguageMenu::HelpFile() {
-  return QString::fromStdString(
-      HelpFileName(QCoreApplication::applicationFilePath().toStdString()));
 }
 
 void LanguageMenu::Refresh() {
@@ -125,7 +121,7 @@ void LanguageMenu::Refresh() {
   menSprache_->setText(FromAnsi(dictionary.State().LanguageMenuCaption()));
   menu_->setTitle(tr("&Hilfe"));
   button_->setToolTip(tr("Sprache der Oberflaeche"));
-  menHelp_->setVisible(QFileInfo::exists(HelpFile()));
+  menHelp_->setVisible(ManualAvailable());
 }
 
 void LanguageMenu::MEN_SpracheClick() {
@@ -133,10 +129,7 @@ void LanguageMenu::MEN_SpracheClick() {
   if (number > 0) Dictionary::Instance().SetLanguage(number);
 }
 
-void LanguageMenu::MEN_HilfeInhaltClick() {
-  const QString help = HelpFile();
-  if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
-}
+void LanguageMenu::MEN_HilfeInhaltClick() { ShowHelpTopic(help::kContents, window_); }
 
 void LanguageMenu::About1Click() { ShowAboutBox(window_); }
 

@@ -23,7 +23,7 @@ class LanguageMenu : public QObject {
   explicit LanguageMenu(QMainWindow* window);
 
   // After a language change: flag image, check marks, the "Sprache" caption
-  // (upper case with an external dictionary) and whether a help file exists.
+  // (upper case with an external dictionary) and whether the manual exists.
   void Refresh();
 
   QAction* MEN_Sprache() const { return menSprache_; }
@@ -32,9 +32,6 @@ class LanguageMenu : public QObject {
   QToolButton* TB_Language() const { return button_; }
   // POPFLAG_German, POPFLAG_England, POPFLAG_Danemark, POPFLAG_France.
   QAction* Flag(int tag) const;
-
-  // The help file beside the program: its name with the extension ".HLP".
-  static QString HelpFile();
 
   void MEN_SpracheClick();
   void MEN_HilfeInhaltClick();

@@ -30,10 +30,12 @@
 #include "convert/VXASCIIOUT.h"
 #include "convert/ui/TextOutOptioDialog.h"
 #include "core/Errors.h"
+#include "core/HelpTopics.h"
 #include "core/MessageTexts.h"
 #include "core/PathText.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/SerialPort.h"
 #include "device/ui/ComPortWindow.h"
 
@@ -69,6 +71,7 @@ FileDialogs QtFileDialogs() {
 
 TVELTRIXMAIN::TVELTRIXMAIN(QWidget* parent) : QMainWindow(parent) {
   setObjectName("VELTRIXMAIN");
+  SetHelpTopic(this, help::kMainWindow);
   messages_ = std::make_unique<RoutedMessages>(this);
   dialogs_ = QtFileDialogs();
   document_ = std::make_unique<OpenDocument>(files_, *messages_);
@@ -112,6 +115,7 @@ void TVELTRIXMAIN::CreateMenus() {
   QMenu* fileMenu = menuBar()->addMenu(Tr("&Datei"));
   fileMenu_ = fileMenu;
   fileMenu->setObjectName("MEN_File");
+  SetHelpTopic(fileMenu, help::kOpenFile);
   menOpenFile_ = fileMenu->addAction(Tr("Oeff&nen..."));
   menOpenFile_->setObjectName("MEN_OpenFile");
   menOpenFile_->setShortcut(QKeySequence::Open);
@@ -242,6 +246,7 @@ void TVELTRIXMAIN::CreateCentralArea() {
   connect(sbMemoAsComment_, &QToolButton::clicked, this, [this] { SetCommentMode(true); });
   details_ = new QPlainTextEdit(bottom);
   details_->setObjectName("MemoDetails");
+  SetHelpTopic(details_, help::kComments);
   details_->installEventFilter(this);
   details_->viewport()->installEventFilter(this);
   QFont mono("Monospace");
@@ -284,6 +289,7 @@ QWidget* TVELTRIXMAIN::CreateQuickSavePanel(QWidget* parent) {
 
   quickSavePanel_ = new QWidget(holder);
   quickSavePanel_->setObjectName("PAN_QuickSave");
+  SetHelpTopic(quickSavePanel_, help::kSaveSubset);
   auto* panel = new QVBoxLayout(quickSavePanel_);
   panel->setContentsMargins(0, 0, 0, 0);
   quickSaveList_ = new QListWidget(quickSavePanel_);

@@ -15,8 +15,10 @@
 #include "app/ui/FontSettings.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/ComPortChoice.h"
 #include "device/MessageText.h"
 #include "device/TableLoading.h"
@@ -37,6 +39,7 @@ void TVELTRIXMAIN::CreateDeviceMenu() {
 
   deviceMenu_ = new QMenu(FromAnsi(Translate(CurrentEdition().deviceMenuCaption)), this);
   deviceMenu_->setObjectName("MEN_Device");
+  SetHelpTopic(deviceMenu_, help::kReceive);
   menuBar()->insertMenu(menuBar()->actions().value(2), deviceMenu_);
   const auto add = [this](const char* name, const char* caption, auto slot) {
     QAction* a = deviceMenu_->addAction(Tr(caption));

@@ -62,8 +62,6 @@ void TVELTRIXMAIN::MEN_MWINFOClick() {
   dialog.setWindowTitle(
       FromAnsi(ChannelInfoCaption(ToAnsi(QFileInfo(FromAnsi(name)).fileName()), n)));
   dialog.Prepare(*series, document_->Converter()->Parsed(), locale_, 0);
-  connect(&dialog, &TChanInfoDlg::HelpRequested, languageMenu_,
-          &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();
   selectedChannel_ = dialog.Channel();
 }
@@ -76,8 +74,6 @@ void TVELTRIXMAIN::MEN_DatiInformationenClick() {
   dialog.Prepare(document_->Converter(), document_->CurrentFileName(), hasSeries,
                  document_->Received(), document_->DisplayName(), comments.fileCommentField,
                  kShippedEdition, locale_);
-  connect(&dialog, &TDLG_DateiInfo::HelpRequested, languageMenu_,
-          &LanguageMenu::MEN_HilfeInhaltClick);
   dialog.exec();
   // The remarks are kept whichever button closed the dialog, as the field
   // itself would keep them.

@@ -19,6 +19,7 @@
 #include "app/ui/QtMessages.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "export/SaveSeries.h"
@@ -202,8 +203,7 @@ void TVELTRIXMAIN::ShowParameterSets() {
   connect(dialog, &TDLG_ShowMemoLines::FontChosen, this, [this](const QFont& font) {
     config_.fonts.parameterSets = FontStringOf(font, config_.fonts.parameterSets);
   });
-  connect(dialog, &TDLG_ShowMemoLines::HelpRequested, languageMenu_,
-          &LanguageMenu::MEN_HilfeInhaltClick);
+  dialog->SetHelpTopic(help::kParameterSets);
   dialog->show();
 }
 

@@ -14,8 +14,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 namespace {
@@ -40,6 +42,7 @@ QGroupBox* Group(const char* name, const QString& caption, QWidget* parent) {
 
 TTextOutOptioDlg::TTextOutOptioDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("TextOutOptioDlg");
+  SetHelpTopic(this, help::kTextOptions);
   setWindowTitle(Tr("Einstellungen f\xFCr Textausgabe"));
 
   auto* columns = new QHBoxLayout;

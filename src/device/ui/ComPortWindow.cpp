@@ -14,9 +14,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/MessageText.h"
 
 namespace gd::ui {
@@ -35,6 +37,7 @@ QLabel* MakePanel(QWidget* parent, const char* name, int minWidth) {
 SondAmComPortWindow::SondAmComPortWindow(ISerialPort& port, std::string deviceName, QWidget* parent)
     : QDialog(parent), deviceName_(std::move(deviceName)) {
   setObjectName("SondAmComPort");
+  SetHelpTopic(this, help::kComPortWindow);
   clock_.start();
   link_ = std::make_unique<TSondAmComPort>(port, *this, deviceName_);
 

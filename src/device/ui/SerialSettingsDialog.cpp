@@ -11,8 +11,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/MessageText.h"
 
 namespace gd::ui {
@@ -32,6 +34,7 @@ TDLG_SerialSettings::TDLG_SerialSettings(std::string deviceName,
                                          std::vector<std::string> systemPorts, QWidget* parent)
     : QDialog(parent), deviceName_(std::move(deviceName)) {
   setObjectName("DLG_SerialSettings");
+  SetHelpTopic(this, help::kSerialSettings);
   setWindowTitle(Tr("Serielle Schnittstelle"));
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/DateTime.h"
+#include "core/HelpTopics.h"
 #include "core/Messages.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/MessageText.h"
 #include "device/SondAmComPort.h"
 
@@ -21,6 +23,7 @@ TDLG_SetDateTime::TDLG_SetDateTime(TSondAmComPort& link, IMessages& messages,
                                    std::string deviceName, QWidget* parent)
     : QDialog(parent), link_(link), messages_(messages), deviceName_(std::move(deviceName)) {
   setObjectName("DLG_SetDateTime");
+  SetHelpTopic(this, help::kDeviceClock);
   setWindowTitle(Tr("Datum & Uhrzeit"));
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;

@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 
 #include "core/Collections.h"
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/DeviceTables.h"
 #include "device/SondAmComPort.h"
 #include "device/TableLoading.h"
@@ -19,6 +21,7 @@ namespace gd::ui {
 TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWidget* parent)
     : QDialog(parent), link_(link), tables_(tables) {
   setObjectName("DLG_SondTabels");
+  SetHelpTopic(this, help::kDeviceTables);
   setSizeGripEnabled(true);
   auto* layout = new QVBoxLayout(this);
   chkValues_ = new QCheckBox(Tr("Tabellenwerte zeigen"), this);
@@ -46,6 +49,8 @@ TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWi
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
   buttons->button(QDialogButtonBox::Help)->setText(Tr("&Hilfe"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::helpRequested, this,
+          [] { RequestHelp(help::kDeviceTables); });
   layout->addWidget(chkValues_);
   layout->addWidget(memo_, 1);
   layout->addWidget(buttons);

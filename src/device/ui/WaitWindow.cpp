@@ -6,12 +6,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 
 TWaitWindow::TWaitWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("WaitWindow");
+  SetHelpTopic(this, help::kWaitWindow);
   setWindowTitle(FromAnsi(CoefficientDialogModel::WindowTexts().waitCaption));
   auto* layout = new QVBoxLayout(this);
   label1_ = new QLabel(this);

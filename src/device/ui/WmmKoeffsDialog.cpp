@@ -18,8 +18,10 @@
 #include <QVBoxLayout>
 
 #include "core/FileStore.h"
+#include "core/HelpTopics.h"
 #include "core/Messages.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "device/ui/WaitWindow.h"
 
 namespace gd::ui {
@@ -53,6 +55,7 @@ TDLG_WMMKOEFFS::TDLG_WMMKOEFFS(CoefficientMeter& meter, DeviceTables& tables, IM
                                std::string deviceName, QWidget* parent)
     : QDialog(parent), messages_(messages) {
   setObjectName("DLG_WMMKOEFFS");
+  SetHelpTopic(this, help::kCoefficients);
   wait_ = std::make_unique<TWaitWindow>(this);
   model_ = std::make_unique<CoefficientDialogModel>(meter, tables, *wait_, messages,
                                                     std::move(deviceName));

@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 namespace {
@@ -41,6 +43,7 @@ QPlainTextEdit* Memo(const char* name, QWidget* parent) {
 
 TDLG_Save2TxtFile::TDLG_Save2TxtFile(QWidget* parent) : QDialog(parent) {
   setObjectName("DLG_Save2TxtFile");
+  SetHelpTopic(this, help::kSaveText);
   setWindowTitle(FromAnsi(Translate("Speichern in Text-Datei")));
   setModal(true);
 

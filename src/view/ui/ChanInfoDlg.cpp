@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "view/InfoTexts.h"
 
 namespace gd::ui {
 namespace {
-
-constexpr int kHelpTopic = 22;
 
 // The physical-quantity names a meter set to German stores in its files. The
 // series information passes the stored name through the dictionary, which
@@ -29,6 +29,7 @@ constexpr int kHelpTopic = 22;
 
 TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("ChanInfoDlg");
+  SetHelpTopic(this, help::kChannelInfo);
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   int row = 0;
@@ -91,7 +92,7 @@ TChanInfoDlg::TChanInfoDlg(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* help = new QPushButton(Tr("Hilfe"), this);
   help->setObjectName("BUT_HELP");
-  connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
+  connect(help, &QPushButton::clicked, this, [] { RequestHelp(help::kChannelInfo); });
   buttons->addWidget(ok);
   buttons->addWidget(help);
   layout->addLayout(buttons);

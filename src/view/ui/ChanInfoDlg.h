@@ -36,9 +36,6 @@ class TChanInfoDlg : public QDialog {
   QPlainTextEdit* MEMO_ENTHALTEN() const { return memoEnthalten_; }
   QComboBox* Comb_Kanal() const { return combKanal_; }
 
- signals:
-  void HelpRequested(int topic);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -11,20 +11,17 @@
 #include <QVBoxLayout>
 
 #include "convert/VXASCIIOUT.h"
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "view/InfoTexts.h"
 #include "view/ui/ShowMemoLines.h"
 
 namespace gd::ui {
-namespace {
-
-constexpr int kHelpTopic = 14;
-
-}  // namespace
-
 TDLG_DateiInfo::TDLG_DateiInfo(QWidget* parent) : QDialog(parent) {
   setObjectName("DLG_DateiInfo");
+  SetHelpTopic(this, help::kFileDetails);
   setWindowTitle(Tr("Datei-Informationen"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -60,7 +57,7 @@ TDLG_DateiInfo::TDLG_DateiInfo(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* help = new QPushButton(Tr("Hilfe"), this);
   help->setObjectName("BUT_HELP");
-  connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpTopic); });
+  connect(help, &QPushButton::clicked, this, [] { RequestHelp(help::kFileDetails); });
   buttons->addWidget(ok);
   buttons->addWidget(help);
   layout->addLayout(buttons);
@@ -114,8 +111,7 @@ void TDLG_DateiInfo::BitBtn1Click() {
   TDLG_ShowMemoLines details(this);
   details.setWindowTitle(FromAnsi(FileDetailsCaption(displayName_)));
   details.SetLines(FileDetailsLines(engine_, edition_));
-  details.SetHelpTopic(kHelpTopic);
-  connect(&details, &TDLG_ShowMemoLines::HelpRequested, this, &TDLG_DateiInfo::HelpRequested);
+  details.SetHelpTopic(help::kFileDetails);
   details.exec();
 }
 

@@ -43,9 +43,6 @@ class TDLG_DateiInfo : public QDialog {
   QPlainTextEdit* MEM_Dateinfo() const { return memDateinfo_; }
   QPushButton* BitBtn1() const { return bitBtn1_; }
 
- signals:
-  void HelpRequested(int topic);
-
  private:
   TVXASCIIOUT* engine_ = nullptr;
   std::string displayName_;

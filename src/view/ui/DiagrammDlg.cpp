@@ -27,8 +27,10 @@
 
 #include "convert/VXASCIIOUT.h"
 #include "core/FormatText.h"
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "view/YScaling.h"
 #include "view/ui/CrvGraph.h"
 #include "view/ui/DiagramRender.h"
@@ -214,6 +216,7 @@ struct WaitCursor {
 
 TDLG_Diagramm::TDLG_Diagramm(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_Diagramm");
+  SetHelpTopic(this, help::kDiagramWindow);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   CreateControls();
   CreateActions();
@@ -241,12 +244,14 @@ void TDLG_Diagramm::CreateControls() {
       },
       this);
   cbLayer_->setObjectName("CB_LayerInDiagramm");
+  SetHelpTopic(cbLayer_, help::kDiagramCurve);
   cbLayer_->setItemDelegate(new CurveItemDelegate(*this, cbLayer_));
   cbLayer_->setMinimumContentsLength(18);
   cbLayer_->setContextMenuPolicy(Qt::ActionsContextMenu);
   top->addWidget(cbLayer_);
   butColor_ = new QPushButton(Tr("Farbe..."), this);
   butColor_->setObjectName("BUT_SelColor");
+  SetHelpTopic(butColor_, help::kDiagramColour);
   top->addWidget(butColor_);
   cbMark_ = new PreviewComboBox(
       [](QPainter& p, const QRect& box, int k, QFont&) {
@@ -254,31 +259,37 @@ void TDLG_Diagramm::CreateControls() {
       },
       this);
   cbMark_->setObjectName("CB_MarkPointInDiagramm");
+  SetHelpTopic(cbMark_, help::kDiagramMark);
   cbMark_->setItemDelegate(new MarkItemDelegate(cbMark_));
   for (const char* text : {"      ", "      ", "      ", "      "})
     cbMark_->addItem(QString::fromLatin1(text));
   top->addWidget(cbMark_);
   cbxLines_ = new QCheckBox(Tr("&Linien"), this);
   cbxLines_->setObjectName("CBX_DrawLines");
+  SetHelpTopic(cbxLines_, help::kDiagramLines);
   top->addWidget(cbxLines_);
   cbxVisible_ = new QCheckBox(Tr("Sic&htbar"), this);
   cbxVisible_->setObjectName("CBX_Visible");
+  SetHelpTopic(cbxVisible_, help::kDiagramVisible);
   top->addWidget(cbxVisible_);
   top->addStretch();
   butStatistics_ = new QPushButton(Tr("&Statistics..."), this);
   butStatistics_->setObjectName("BUT_Statistics");
+  SetHelpTopic(butStatistics_, help::kStatistics);
   top->addWidget(butStatistics_);
   butSaveImage_ = new QPushButton(Tr("&Bild speichern..."), this);
   butSaveImage_->setObjectName("BUT_SaveImage");
   top->addWidget(butSaveImage_);
   butPrint_ = new QPushButton(Tr("&Drucken..."), this);
   butPrint_->setObjectName("BUT_Print");
+  SetHelpTopic(butPrint_, help::kDiagramPrint);
   top->addWidget(butPrint_);
   layout->addLayout(top);
 
   auto* readOuts = new QHBoxLayout;
   panName_ = new QLabel(this);
   panName_->setObjectName("PAN_LayersName");
+  SetHelpTopic(panName_, help::kDiagramReadOut);
   panName_->setAutoFillBackground(true);
   panName_->setFrameShape(QFrame::Panel);
   panName_->setFrameShadow(QFrame::Sunken);
@@ -286,16 +297,19 @@ void TDLG_Diagramm::CreateControls() {
   readOuts->addWidget(panName_, 2);
   lavValue_ = new QLabel(this);
   lavValue_->setObjectName("LAV_AktVal");
+  SetHelpTopic(lavValue_, help::kDiagramReadOut);
   lavValue_->setFrameShape(QFrame::Panel);
   lavValue_->setFrameShadow(QFrame::Sunken);
   readOuts->addWidget(lavValue_, 2);
   lavTime_ = new QLabel(this);
   lavTime_->setObjectName("LAV_RealTime");
+  SetHelpTopic(lavTime_, help::kDiagramReadOut);
   lavTime_->setFrameShape(QFrame::Panel);
   lavTime_->setFrameShadow(QFrame::Sunken);
   readOuts->addWidget(lavTime_, 2);
   panElapsed_ = new QLabel(this);
   panElapsed_->setObjectName("PAN_ZeitSeitStart");
+  SetHelpTopic(panElapsed_, help::kDiagramReadOut);
   panElapsed_->setFrameShape(QFrame::Panel);
   panElapsed_->setFrameShadow(QFrame::Sunken);
   readOuts->addWidget(panElapsed_, 2);

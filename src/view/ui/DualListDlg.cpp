@@ -12,12 +12,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 TDualListDlg::TDualListDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("DualListDlg");
+  SetHelpTopic(this, help::kSelection);
   setWindowTitle(FromAnsi(SeriesSelectionModel::Caption()));
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // the height follows the picker

@@ -10,13 +10,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 
 TDLG_Print::TDLG_Print(QWidget* parent)
     : QDialog(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("TDLG_Print");
+  SetHelpTopic(this, help::kDiagramPrint);
   setWindowTitle(Tr("Drucken"));
   printer_->setFullPage(true);
   auto* layout = new QVBoxLayout(this);

@@ -10,6 +10,7 @@
 
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 TDLG_ShowMemoLines::TDLG_ShowMemoLines(QWidget* parent) : QDialog(parent) {
@@ -44,7 +45,7 @@ TDLG_ShowMemoLines::TDLG_ShowMemoLines(QWidget* parent) : QDialog(parent) {
   connect(butOk_, &QPushButton::clicked, this, &QDialog::accept);
   butHelp_ = new QPushButton(Tr("Hilfe"), this);
   butHelp_->setObjectName("BUT_HELP");
-  connect(butHelp_, &QPushButton::clicked, this, [this] { emit HelpRequested(helpTopic_); });
+  connect(butHelp_, &QPushButton::clicked, this, [this] { RequestHelp(helpTopic_); });
   buttons->addWidget(butOk_);
   buttons->addWidget(butHelp_);
   layout_->addLayout(buttons);
@@ -76,6 +77,11 @@ void TDLG_ShowMemoLines::COLOR1Click() {
   if (!color.isValid()) return;
   palette.setColor(QPalette::Base, color);
   memo_->setPalette(palette);
+}
+
+void TDLG_ShowMemoLines::SetHelpTopic(int topic) {
+  helpTopic_ = topic;
+  ui::SetHelpTopic(this, topic);
 }
 
 }  // namespace gd::ui

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/HelpTopics.h"
+
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -24,7 +26,8 @@ class TDLG_ShowMemoLines : public QDialog {
 
   // Replaces the memo's text by `lines` (Windows-1252 byte strings).
   void SetLines(const std::vector<std::string>& lines);
-  void SetHelpTopic(int topic) { helpTopic_ = topic; }
+  // The topic of this window and its "Hilfe" button (core/HelpTopics.h).
+  void SetHelpTopic(int topic);
 
   QPlainTextEdit* Memo() const { return memo_; }
   QPushButton* BUT_OK() const { return butOk_; }
@@ -34,7 +37,6 @@ class TDLG_ShowMemoLines : public QDialog {
   void COLOR1Click();
 
  signals:
-  void HelpRequested(int topic);
   void FontChosen(const QFont& font);
 
  protected:
@@ -46,7 +48,7 @@ class TDLG_ShowMemoLines : public QDialog {
   QPlainTextEdit* memo_ = nullptr;
   QPushButton* butOk_ = nullptr;
   QPushButton* butHelp_ = nullptr;
-  int helpTopic_ = 0;
+  int helpTopic_ = help::kContents;
 };
 
 }  // namespace gd::ui

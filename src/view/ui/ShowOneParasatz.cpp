@@ -5,14 +5,17 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "view/InfoTexts.h"
 
 namespace gd::ui {
 
 TDLG_ShowOneParasatz::TDLG_ShowOneParasatz(QWidget* parent) : TDLG_ShowMemoLines(parent) {
   setObjectName("DLG_ShowOneParasatz");
+  SetHelpTopic(help::kParameterSets);
   auto* header = new QWidget(this);
   header->setObjectName("PAN_Header");
   auto* row = new QHBoxLayout(header);

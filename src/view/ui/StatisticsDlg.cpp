@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 
 TDLG_Statistics::TDLG_Statistics(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_Statistics");
+  SetHelpTopic(this, help::kStatistics);
   setWindowTitle(Tr("Statistik"));
   auto* layout = new QVBoxLayout(this);
   memo_ = new QPlainTextEdit(this);

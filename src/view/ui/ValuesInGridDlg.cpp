@@ -25,8 +25,10 @@
 
 #include "convert/VXASCIIOUT.h"
 #include "core/FormatText.h"
+#include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 #include "view/ValuesTableSave.h"
 #include "view/ui/ShowOneParasatz.h"
 
@@ -111,6 +113,7 @@ void ValuesTableModel::Sync() {
 
 TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_ValuesInGrid");
+  SetHelpTopic(this, help::kTableWindow);
   setWindowTitle(Tr("Messwerte"));
   saveName = [this](QWidget* owner, const QString& folder, const QStringList& history) {
     return DefaultSaveName(owner, folder, history, csvExcelDe_);
@@ -125,8 +128,10 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   lbvDateTime_->setObjectName("LBV_DateTime");
   labKanal_ = new QLabel(Tr("Kanal"), this);
   labKanal_->setObjectName("LAB_Kanal");
+  SetHelpTopic(labKanal_, help::kTableChannel);
   combKanal_ = new QComboBox(this);
   combKanal_->setObjectName("Comb_Kanal");
+  SetHelpTopic(combKanal_, help::kTableChannel);
   labKanal_->setBuddy(combKanal_);
   top->addWidget(lbvSeries_);
   top->addWidget(lbvDateTime_);
@@ -137,6 +142,7 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
 
   panExtract_ = new QWidget(this);
   panExtract_->setObjectName("PAN_ExtractViews");
+  SetHelpTopic(panExtract_, help::kTableProgress);
   auto* pan = new QHBoxLayout(panExtract_);
   pan->setContentsMargins(0, 0, 0, 0);
   labGauge_ = new QLabel(Tr(kTableFillGauge), panExtract_);
@@ -157,6 +163,7 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   model_ = new ValuesTableModel(table_, this);
   grid_ = new QTableView(this);
   grid_->setObjectName("WerteStringGrid");
+  SetHelpTopic(grid_, help::kTableGrid);
   grid_->setModel(model_);
   grid_->verticalHeader()->hide();
   grid_->setSortingEnabled(false);
@@ -182,8 +189,10 @@ TDLG_ValuesInGrid::TDLG_ValuesInGrid(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   butParams_ = new QPushButton(Tr("&Parametersatz..."), this);
   butParams_->setObjectName("BUT_ShowParasatz");
+  SetHelpTopic(butParams_, help::kTableParameterSet);
   butSave_ = new QPushButton(Tr("Diese Tabelle &speichern..."), this);
   butSave_->setObjectName("BUT_SaveThisTable");
+  SetHelpTopic(butSave_, help::kTableSave);
   okBtn_ = new QPushButton("OK", this);
   okBtn_->setObjectName("OKBtn");
   okBtn_->setDefault(true);

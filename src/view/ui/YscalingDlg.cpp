@@ -9,12 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
+#include "core/ui/ContextHelp.h"
 
 namespace gd::ui {
 
 TDLG_Yscaling::TDLG_Yscaling(QWidget* parent) : QDialog(parent) {
   setObjectName("TDLG_Yscaling");
+  SetHelpTopic(this, help::kDiagramScaling);
   auto* layout = new QVBoxLayout(this);
   cbAuto_ = new QCheckBox(Tr("Automatic"), this);
   cbAuto_->setObjectName("CB_AutoScale");
