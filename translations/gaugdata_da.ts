@@ -1321,6 +1321,14 @@ Vælg et andet filnavn!</translation>
         <source>&amp;Bild speichern...</source>
         <translation>&amp;Gem billede...</translation>
     </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden.</source>
+        <translation>Vejledningen blev ikke fundet.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
+        <translation>Vejledningen kunne ikke åbnes i browseren:</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1318,6 +1318,14 @@ Choose another filename !</source>
         <source>&amp;Bild speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1321,6 +1321,14 @@ Choose another file name!</translation>
         <source>&amp;Bild speichern...</source>
         <translation>Save p&amp;icture...</translation>
     </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden.</source>
+        <translation>The manual was not found.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
+        <translation>The manual could not be opened in the browser:</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1321,6 +1321,14 @@ Choisissez un autre nom de fichier !</translation>
         <source>&amp;Bild speichern...</source>
         <translation>&amp;Enregistrer l&apos;image...</translation>
     </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden.</source>
+        <translation>Le manuel est introuvable.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
+        <translation>Le manuel n’a pas pu être ouvert dans le navigateur :</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>
