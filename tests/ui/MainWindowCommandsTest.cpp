@@ -240,7 +240,7 @@ class MainWindowCommandsTest : public QObject {
     QVERIFY(messages.texts.empty());
     QCOMPARE(QString::fromStdString(w.File().CurrentFileName()),
              QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    QVERIFY(w.windowTitle().contains(QStringLiteral("M\u00fcller ?.sdx")));
+    QVERIFY(w.windowTitle().contains(QStringLiteral("M\u00fcller \u03a9.sdx")));
     w.SetCommentMode(true);
     w.SeriesList()->selectRow(0);
     w.DetailsPanel()->selectAll();

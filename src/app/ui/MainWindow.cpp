@@ -376,8 +376,17 @@ void TVELTRIXMAIN::Reset() {
 }
 
 void TVELTRIXMAIN::UpdateCaption() {
-  setWindowTitle(
-      FromAnsi(MainWindowCaption(CurrentEdition().programName, document_->DisplayName())));
+  if (document_->Received()) {
+    setWindowTitle(
+        FromAnsi(MainWindowCaption(CurrentEdition().programName, document_->DisplayName())));
+    return;
+  }
+  // A title bar is no stored text: it shows the file's own name, also letters
+  // the code page of texts does not have.
+  static const std::string kName = "\x01";
+  setWindowTitle(FromAnsi(MainWindowCaption(CurrentEdition().programName, kName))
+                     .replace(QChar(1), QDir::toNativeSeparators(
+                                            FromPath(document_->File().CurrentFileName()))));
 }
 
 void TVELTRIXMAIN::UpdateCommands() {
