@@ -66,7 +66,8 @@ void Save(QWidget& window, const QString& name) {
 // it and the window is closed. A window that does not come counts as a
 // failure.
 void WithModal(const QString& what, const std::function<void()>& open,
-               const std::function<void(QDialog&)>& inside) {
+               const std::function<void(QDialog&)>& inside,
+               const std::function<bool(QDialog&)>& ready = {}) {
   bool ran = false;
   int ticks = 0;
   QTimer timer;
@@ -85,6 +86,9 @@ void WithModal(const QString& what, const std::function<void()>& open,
       return;
     }
     if (dialog == nullptr || !dialog->isVisible()) return;
+    // A window that fills itself in steps runs them below this handler: wait
+    // here for it, never inside.
+    if (ready && !ready(*dialog)) return;
     timer.stop();
     shown = dialog;
     inside(*dialog);
@@ -165,7 +169,7 @@ void ExportWindows(TVELTRIXMAIN& w) {
         Settle();
         if (auto* source = d.findChild<QListWidget*>(QStringLiteral("SrcList"))) {
           source->setCurrentRow(1);
-          if (auto* add = d.findChild<QPushButton*>(QStringLiteral(">"))) add->click();
+          if (auto* add = d.findChild<QPushButton*>(QStringLiteral("IncludeBtn"))) add->click();
         }
         Save(d, QStringLiteral("selection"));
       });
@@ -180,10 +184,11 @@ void ViewWindows(TVELTRIXMAIN& w) {
       QStringLiteral("table view"), [&] { w.ShowValuesTable(); },
       [](QDialog& d) {
         d.resize(760, 480);
-        // The table fills in steps; OK is enabled when it is full.
-        auto* ok = d.findChild<QPushButton*>(QStringLiteral("OKBtn"));
-        for (int i = 0; i < 200 && ok != nullptr && !ok->isEnabled(); ++i) Settle(50);
         Save(d, QStringLiteral("table-view"));
+      },
+      [](QDialog& d) {  // OK is enabled once the table is full
+        auto* ok = d.findChild<QPushButton*>(QStringLiteral("OKBtn"));
+        return ok == nullptr || ok->isEnabled();
       });
   WithModal(
       QStringLiteral("diagram"), [&] { w.ShowDiagram(); },
