@@ -1329,6 +1329,30 @@ Vælg et andet filnavn!</translation>
         <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
         <translation>Vejledningen kunne ikke åbnes i browseren:</translation>
     </message>
+    <message>
+        <source>&amp;Messwerte empfangen</source>
+        <translation>&amp;Modtag måleværdier</translation>
+    </message>
+    <message>
+        <source>Datum+&amp;Uhrzeit</source>
+        <translation>&amp;Dato+klokkeslæt</translation>
+    </message>
+    <message>
+        <source>&amp;Waermestrom-Koeffizienten</source>
+        <translation>&amp;Varmestrømskoefficienter</translation>
+    </message>
+    <message>
+        <source>&amp;COM-Port ruecksetzen</source>
+        <translation>&amp;Nulstil COM-port</translation>
+    </message>
+    <message>
+        <source>Kommunikations&amp;fenster</source>
+        <translation>K&amp;ommunikationsvindue</translation>
+    </message>
+    <message>
+        <source>&amp;Serielle Schnittstelle</source>
+        <translation>&amp;Seriel port</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

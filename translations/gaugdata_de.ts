@@ -1326,6 +1326,30 @@ Choose another filename !</source>
         <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Messwerte empfangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum+&amp;Uhrzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Waermestrom-Koeffizienten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;COM-Port ruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kommunikations&amp;fenster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Serielle Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

@@ -1329,6 +1329,30 @@ Choose another file name!</translation>
         <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
         <translation>The manual could not be opened in the browser:</translation>
     </message>
+    <message>
+        <source>&amp;Messwerte empfangen</source>
+        <translation>&amp;Receive measured values</translation>
+    </message>
+    <message>
+        <source>Datum+&amp;Uhrzeit</source>
+        <translation>&amp;Date+time</translation>
+    </message>
+    <message>
+        <source>&amp;Waermestrom-Koeffizienten</source>
+        <translation>&amp;Heat-flow coefficients</translation>
+    </message>
+    <message>
+        <source>&amp;COM-Port ruecksetzen</source>
+        <translation>Reset &amp;COM port</translation>
+    </message>
+    <message>
+        <source>Kommunikations&amp;fenster</source>
+        <translation>Communication &amp;window</translation>
+    </message>
+    <message>
+        <source>&amp;Serielle Schnittstelle</source>
+        <translation>&amp;Serial port</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

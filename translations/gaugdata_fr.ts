@@ -1329,6 +1329,30 @@ Choisissez un autre nom de fichier !</translation>
         <source>Das Handbuch konnte nicht im Browser geöffnet werden:</source>
         <translation>Le manuel n’a pas pu être ouvert dans le navigateur :</translation>
     </message>
+    <message>
+        <source>&amp;Messwerte empfangen</source>
+        <translation>&amp;Recevoir les mesures</translation>
+    </message>
+    <message>
+        <source>Datum+&amp;Uhrzeit</source>
+        <translation>&amp;Date+heure</translation>
+    </message>
+    <message>
+        <source>&amp;Waermestrom-Koeffizienten</source>
+        <translation>Coefficients de &amp;flux thermique</translation>
+    </message>
+    <message>
+        <source>&amp;COM-Port ruecksetzen</source>
+        <translation>Réinitialiser le port &amp;COM</translation>
+    </message>
+    <message>
+        <source>Kommunikations&amp;fenster</source>
+        <translation>Fenêtre de communicatio&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Serielle Schnittstelle</source>
+        <translation>Port &amp;série</translation>
+    </message>
 </context>
 <context>
     <name>gd::ui::LanguageMenu</name>

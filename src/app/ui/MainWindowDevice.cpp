@@ -47,11 +47,12 @@ void TVELTRIXMAIN::CreateDeviceMenu() {
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
-  menReceive_ = add("MEN_Messwerteempfangen", "&Messwerte empfangen",
+  menReceive_ = add("MEN_Messwerteempfangen", QT_TRANSLATE_NOOP("GaugData", "&Messwerte empfangen"),
                     &TVELTRIXMAIN::MEN_MesswerteempfangenClick);
   menReceive_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   deviceMenu_->addSeparator();
-  add("MEN_DatumZeit", "Datum+&Uhrzeit", &TVELTRIXMAIN::MEN_DatumZeitClick);
+  add("MEN_DatumZeit", QT_TRANSLATE_NOOP("GaugData", "Datum+&Uhrzeit"),
+      &TVELTRIXMAIN::MEN_DatumZeitClick);
   QMenu* tables = deviceMenu_->addMenu(Tr("&Tabellen"));
   tables->setObjectName("MEN_Tabellen");
   const auto addTable = [this, tables](const QString& caption, const char* name, int table) {
@@ -62,13 +63,16 @@ void TVELTRIXMAIN::CreateDeviceMenu() {
   addTable(Tr("&Materialen"), "MEN_TAB_Materialen", 0);
   addTable(Tr("Me&dien"), "MEN_TAB_Medien", 1);
   addTable(Tr("&Sprachen"), "MEN_TAB_Sprachen", 2);
-  add("MEN_WMMKOEFFS", "&Waermestrom-Koeffizienten", &TVELTRIXMAIN::MEN_WMMKOEFFSClick);
+  add("MEN_WMMKOEFFS", QT_TRANSLATE_NOOP("GaugData", "&Waermestrom-Koeffizienten"),
+      &TVELTRIXMAIN::MEN_WMMKOEFFSClick);
   deviceMenu_->addSeparator();
-  add("MEN_COMPortReset", "&COM-Port ruecksetzen", &TVELTRIXMAIN::MEN_COMPortResetClick);
-  menShowComPort_ = add("MEN_ShowSondAmComPort", "Kommunikations&fenster",
-                        &TVELTRIXMAIN::MEN_ShowSondAmComPortClick);
+  add("MEN_COMPortReset", QT_TRANSLATE_NOOP("GaugData", "&COM-Port ruecksetzen"),
+      &TVELTRIXMAIN::MEN_COMPortResetClick);
+  menShowComPort_ =
+      add("MEN_ShowSondAmComPort", QT_TRANSLATE_NOOP("GaugData", "Kommunikations&fenster"),
+          &TVELTRIXMAIN::MEN_ShowSondAmComPortClick);
   menShowComPort_->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
-  add("MEN_SerielleSchnittstelle1", "&Serielle Schnittstelle",
+  add("MEN_SerielleSchnittstelle1", QT_TRANSLATE_NOOP("GaugData", "&Serielle Schnittstelle"),
       &TVELTRIXMAIN::MEN_SerielleSchnittstelleClick);
 
   // The file menu's receive item and the two tool buttons.
