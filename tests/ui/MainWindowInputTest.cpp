@@ -91,9 +91,24 @@ void WhenModal(QString* seen, std::function<void(T&)> step = {}) {
   QTimer::singleShot(0, *poll);
 }
 
+// Makes `w` the active window again once a dialog has closed; shortcuts of
+// its menus only reach an active window.
 bool Activate(QWidget& w) {
   w.activateWindow();
-  return QTest::qWaitForWindowActive(&w);
+  return QTest::qWaitFor(
+      [&w] {
+        return QApplication::activeModalWidget() == nullptr && QApplication::activeWindow() == &w;
+      },
+      5000);
+}
+
+// Selects exactly `rows` of the list, whatever modifier keys an earlier key
+// click left behind.
+void SelectRows(QTableView* list, std::initializer_list<int> rows) {
+  list->clearSelection();
+  for (int row : rows)
+    list->selectionModel()->select(list->model()->index(row, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 }  // namespace
@@ -173,7 +188,7 @@ class MainWindowInputTest : public QObject {
     w.SetFileDialogs(dialogs);
     w.show();
     QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
-    w.SeriesList()->selectRow(1);
+    SelectRows(w.SeriesList(), {1});
     w.SeriesList()->setFocus();
     QVERIFY(Activate(w));
 
@@ -246,6 +261,8 @@ class MainWindowInputTest : public QObject {
     QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
     QTableView* list = w.SeriesList();
     list->setFocus();
+    // the first row is selected after opening; a second one joins it
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
     list->selectionModel()->select(list->model()->index(2, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QApplication::clipboard()->clear();
@@ -266,10 +283,9 @@ class MainWindowInputTest : public QObject {
 
     // The Quick-Save list copies the rows of its selected entries, in its order.
     w.SetQuickSaveVisible(true);
-    list->clearSelection();
-    list->selectRow(4);
+    SelectRows(list, {4});
     w.IncludeBtnClick();
-    list->selectRow(1);
+    SelectRows(list, {1});
     w.IncludeBtnClick();
     w.QuickSaveList()->selectAll();
     QApplication::clipboard()->clear();
@@ -281,7 +297,7 @@ class MainWindowInputTest : public QObject {
     QCOMPARE(quick[2].section(QLatin1Char('\t'), 0, 0), QStringLiteral("02"));
 
     // Enter runs the double-click action (the parameter sets) on the row.
-    list->selectRow(3);
+    SelectRows(list, {3});
     QTest::keyClick(list, Qt::Key_Return);
     auto* sets = w.findChild<QDialog*>(QStringLiteral("ParameterSetWindow"));
     QVERIFY(sets);

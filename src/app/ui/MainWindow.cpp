@@ -426,7 +426,11 @@ void TVELTRIXMAIN::AfterOpening() {
   UpdateCommands();
   if (CommandStates(State()).commentSwitches) SetCommentMode(commentMode_);
   fileLabel_->setText(FromPath(document_->CurrentFileName()));
-  if (listModel_->rowCount() > 0) list_->selectRow(0);
+  // The first row alone, whatever modifier keys are down (selectRow would
+  // take a held Ctrl or Shift as a toggle or range).
+  if (listModel_->rowCount() > 0)
+    list_->selectionModel()->setCurrentIndex(
+        listModel_->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void TVELTRIXMAIN::MEN_OpenFileClick() {
