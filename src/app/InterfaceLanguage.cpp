@@ -75,17 +75,6 @@ std::string UpperAnsi(std::string_view text) {
   return out;
 }
 
-std::string HelpFileName(std::string_view programFile) {
-  const std::size_t nameAt = programFile.find_last_of("\\/");
-  const std::size_t nameStart = nameAt == std::string_view::npos ? 0 : nameAt + 1;
-  const std::size_t dot = programFile.find_last_of('.');
-  std::string out(programFile);
-  // A dot in a folder name or a leading dot of a hidden file is no extension.
-  if (dot != std::string_view::npos && dot > nameStart) out.resize(dot);
-  out += ".HLP";
-  return out;
-}
-
 const InterfaceLanguage& LanguageState::CurrentLanguage() const {
   const InterfaceLanguage* language = LanguageByNumber(current_);
   return language != nullptr ? *language : InterfaceLanguages().front();

@@ -1,6 +1,6 @@
 // The interface languages: which languages the dictionary offers, what a
-// language change sets (flag image, country value, captions), where the help
-// file and an external dictionary lie. The Qt layer only loads translators
+// language change sets (flag image, country value, captions), where an
+// external dictionary lies. The Qt layer only loads translators
 // and applies what this model says.
 #pragma once
 
@@ -52,10 +52,6 @@ Locale LocaleOfLanguage(int number);
 // (0xE0..0xFE except 0xF7), plus 0x9A/0x9C/0x9E/0xFF to their capitals.
 // ß has no single capital and stays.
 std::string UpperAnsi(std::string_view text);
-
-// The program file's path with its extension replaced by ".HLP" (appended
-// when it has none).
-std::string HelpFileName(std::string_view programFile);
 
 // State of the dictionary: its current language and whether it was loaded
 // from a file beside the program instead of the built-in one.

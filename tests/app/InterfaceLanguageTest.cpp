@@ -87,13 +87,7 @@ TEST(InterfaceLanguageTest, LocaleFollowsTheLanguage) {
   EXPECT_EQ(LocaleOfLanguage(99).shortDatePattern, Locale::German().shortDatePattern);
 }
 
-TEST(InterfaceLanguageTest, HelpAndDictionaryFilesLieBesideTheProgram) {
-  EXPECT_EQ(HelpFileName("/opt/gd/gaugdata"), "/opt/gd/gaugdata.HLP");
-  EXPECT_EQ(HelpFileName("C:\\Prog\\GaugData.exe"), "C:\\Prog\\GaugData.HLP");
-  // a dot in a folder or a hidden file's leading dot is no extension
-  EXPECT_EQ(HelpFileName("/opt/v2.1/gaugdata"), "/opt/v2.1/gaugdata.HLP");
-  EXPECT_EQ(HelpFileName("/x/.gaug"), "/x/.gaug.HLP");
-
+TEST(InterfaceLanguageTest, TheExternalDictionaryLiesBesideTheProgram) {
   const std::string path = ExternalDictionaryPath("/opt/gd", ":/i18n/gaugdata_en.qm");
   EXPECT_EQ(path, JoinPath("/opt/gd", "gaugdata_en.qm"));
   EXPECT_EQ(ExternalDictionaryPath("C:\\Prog\\", "gaugdata_fr.qm"), "C:\\Prog\\gaugdata_fr.qm");
