@@ -208,6 +208,13 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
     std::erase_if(s->entries, [&](const Entry& e) { return SameNameNoCase(e.key, key); });
 }
 
+std::vector<std::pair<std::string, std::string>> IniFile::Entries(std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> entries;
+  if (const Section* s = FindSection(section))
+    for (const Entry& e : s->entries) entries.emplace_back(e.key, e.value);
+  return entries;
+}
+
 std::vector<std::string> IniFile::Sections() const {
   std::vector<std::string> names;
   for (const Section& s : sections_) names.push_back(s.name);

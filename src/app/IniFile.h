@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/FileStore.h"
@@ -49,6 +50,9 @@ class IniFile {
   void DeleteKey(std::string_view section, std::string_view key);
 
   std::vector<std::string> Sections() const;
+  // The keys and values of a section in the file's order; empty when the
+  // section is missing.
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
 
  private:
   struct Entry {

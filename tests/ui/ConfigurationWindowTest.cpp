@@ -7,6 +7,8 @@
 #include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -259,6 +261,90 @@ class ConfigurationWindowTest : public QObject {
     w.ShowValuesTable();
     CompareFont(gridBack, grid);
     CompareFont(paraSetBack, paraSet);
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
+  }
+
+  // The main window's size, place and splitter and the table view's size
+  // come back in the next window; a place no screen shows is brought onto
+  // the screen and a size larger than the screen shrinks to it.
+  void windowLayoutSurvivesCloseAndReopen() {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("gaugdata.INI"));
+    gd::ui::TVELTRIXMAIN::SetConfigurationFile(config);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame(screen.x() + 30, screen.y() + 40, screen.width() * 9 / 10,
+                      screen.height() * 9 / 10);
+    QList<int> splitterSizes;
+    const QSize tableSize(screen.width() * 9 / 10 - 1, screen.height() * 9 / 10 - 3);
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      w.move(frame.topLeft());
+      w.resize(frame.size());
+      auto* splitter = qobject_cast<QSplitter*>(w.centralWidget());
+      QVERIFY(splitter);
+      splitter->setSizes({100, 200});
+      splitterSizes = splitter->sizes();
+      QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+      w.SeriesList()->selectRow(0);
+      WhenTableRuns([&](gd::ui::TDLG_ValuesInGrid& table) {
+        table.resize(tableSize);
+        table.reject();
+      });
+      w.ShowValuesTable();
+      QCOMPARE(QRect(w.pos(), w.size()), frame);
+      QVERIFY(w.close());
+    }
+    {
+      QFile f(config);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      const QByteArray text = f.readAll();
+      QVERIFY2(text.contains("[Layout]\r\n"), text.constData());
+      QVERIFY2(text.contains(QStringLiteral("ValuesInGrid=0,0,%1,%2\r\n")
+                                 .arg(tableSize.width())
+                                 .arg(tableSize.height())
+                                 .toLatin1()),
+               text.constData());
+    }
+    {
+      gd::ui::TVELTRIXMAIN w;
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      // the size exactly; the place up to the frame the system adds
+      QCOMPARE(w.size(), frame.size());
+      QVERIFY((w.pos() - frame.topLeft()).manhattanLength() <= 40);
+      QCOMPARE(qobject_cast<QSplitter*>(w.centralWidget())->sizes(), splitterSizes);
+      QVERIFY(w.OpenMeasurementFile(QStringLiteral(GAUGDATA_DEMO_FILE)));
+      w.SeriesList()->selectRow(0);
+      QSize shown;
+      WhenTableRuns([&](gd::ui::TDLG_ValuesInGrid& table) {
+        shown = table.size();
+        table.reject();
+      });
+      w.ShowValuesTable();
+      QCOMPARE(shown, tableSize);
+      QVERIFY(w.close());
+    }
+
+    // A place on a screen that is gone and a size beyond the screen.
+    QFile f(config);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QStringLiteral("[Layout]\r\nMainWindow=%1,%2,%3,%4\r\n")
+                .arg(screen.right() + 3000)
+                .arg(screen.bottom() + 2000)
+                .arg(screen.width() + 500)
+                .arg(screen.height() / 2)
+                .toLatin1());
+    f.close();
+    gd::ui::TVELTRIXMAIN w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // the title bar on the screen, the size cut to the screen's
+    QVERIFY(screen.contains(w.pos()));
+    QVERIFY(screen.contains(w.geometry().topLeft()));
+    QCOMPARE(w.width(), screen.width());
+    QCOMPARE(w.height(), screen.height() / 2);
     gd::ui::TVELTRIXMAIN::SetConfigurationFile(QString());
   }
 

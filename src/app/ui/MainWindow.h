@@ -19,6 +19,7 @@
 #include "app/OpenDocument.h"
 #include "app/QuickSave.h"
 #include "app/SeriesList.h"
+#include "app/WindowLayout.h"
 #include "convert/TextStyle.h"
 #include "core/FileStore.h"
 #include "core/Locale.h"
@@ -284,6 +285,7 @@ class TVELTRIXMAIN : public QMainWindow {
   QString configFile_;    // empty: no configuration file
   Configuration config_;  // as read, updated before it is written
   HistoryLists history_;
+  WindowLayout layout_;  // [Layout]: the windows' places and sizes
   QMenu* fileMenu_ = nullptr;
 
   QAction* menOpenFile_ = nullptr;

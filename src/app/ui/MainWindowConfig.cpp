@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -20,6 +21,7 @@
 #include "app/ui/Dictionary.h"
 #include "app/ui/FormTranslator.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/WindowGeometry.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/PathText.h"
 #include "core/TextTools.h"
@@ -35,6 +37,8 @@ QString& ConfigurationFileSetting() {
 }
 
 constexpr char kHistoryEntryProperty[] = "gdHistoryEntry";
+// The main window's keys in [Layout] (its frame, maximized and the splitter).
+constexpr char kMainWindowLayoutKey[] = "MainWindow";
 
 QString FolderOf(const QString& path) {
   return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
@@ -69,6 +73,11 @@ void TVELTRIXMAIN::ReadConfigurationFile() {
   ReadGridColumnWidths(ini, tableColumnWidths_);
   graphColors_->Load(ini);
   ReadDeviceConfiguration();
+  // The window's place and size and the list/details split as they were.
+  layout_ = WindowLayout::Read(ini);
+  RestoreWindowFrame(*this, layout_, kMainWindowLayoutKey);
+  if (auto* splitter = qobject_cast<QSplitter*>(centralWidget()))
+    RestoreSplitter(*splitter, layout_, kMainWindowLayoutKey);
   ApplyConfiguration();
   RebuildHistoryMenu();
 }
@@ -88,6 +97,10 @@ void TVELTRIXMAIN::WriteConfigurationFile() {
   WriteGridColumnWidths(ini, tableColumnWidths_, tableColumns_);
   if (diagram_) diagram_->StoreStyles();
   graphColors_->WriteTo(ini);
+  StoreWindowFrame(*this, layout_, kMainWindowLayoutKey);
+  if (auto* splitter = qobject_cast<QSplitter*>(centralWidget()))
+    StoreSplitter(*splitter, layout_, kMainWindowLayoutKey);
+  layout_.Write(ini);
   ini.Save(files_, path);
 }
 

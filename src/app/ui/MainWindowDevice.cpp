@@ -15,6 +15,7 @@
 #include "app/ui/FontSettings.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "app/ui/WindowGeometry.h"
 #include "core/HelpTopics.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
@@ -144,6 +145,7 @@ void TVELTRIXMAIN::ShowDeviceTable(int table) {
   RunDeviceCommand([this, table] {
     TDLG_SondTabels dialog(comWindow_->Link(), comWindow_->Tables(), this);
     dialog.Memo()->setFont(FontFromString(dialog.Memo()->font(), config_.fonts.deviceTables));
+    RememberDialogSize(dialog, layout_, "DeviceTables");
     connect(&dialog, &TDLG_SondTabels::FontChosen, this, [this](const QFont& font) {
       config_.fonts.deviceTables = FontStringOf(font, config_.fonts.deviceTables);
     });

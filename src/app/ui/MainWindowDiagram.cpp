@@ -8,6 +8,7 @@
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "app/ui/WindowGeometry.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
@@ -28,6 +29,7 @@ void TVELTRIXMAIN::ShowDiagram() {
   if (series == 0) return;
   if (!diagram_) {
     diagram_ = new TDLG_Diagramm(this);
+    RememberDialogSize(*diagram_, layout_, "Diagram");
     diagram_->SetConfiguration(GraphColorsStore::Store(graphColors_));
   }
   diagram_->SetLocale(locale_);

@@ -17,6 +17,7 @@
 #include "app/ui/LanguageMenu.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "app/ui/WindowGeometry.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/Errors.h"
 #include "core/HelpTopics.h"
@@ -199,6 +200,7 @@ void TVELTRIXMAIN::ShowParameterSets() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(FromAnsi(window.caption));
   dialog->SetLines(window.lines);
+  RememberDialogSize(*dialog, layout_, "ParameterSets");
   dialog->Memo()->setFont(FontFromString(dialog->Memo()->font(), config_.fonts.parameterSets));
   connect(dialog, &TDLG_ShowMemoLines::FontChosen, this, [this](const QFont& font) {
     config_.fonts.parameterSets = FontStringOf(font, config_.fonts.parameterSets);

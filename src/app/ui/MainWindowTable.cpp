@@ -9,6 +9,7 @@
 #include "app/ui/FontSettings.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtMessages.h"
+#include "app/ui/WindowGeometry.h"
 #include "convert/VXASCIIOUT.h"
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
@@ -31,12 +32,14 @@ void TVELTRIXMAIN::ShowValuesTable() {
   if (!valuesInGrid_) {
     valuesInGrid_ = new TDLG_ValuesInGrid(this);
     valuesInGrid_->rememberSaved = [this](const QString& target) { RememberSaved(target); };
+    RememberDialogSize(*valuesInGrid_, layout_, "ValuesInGrid");
     valuesInGrid_->SetGridFont(FontFromString(valuesInGrid_->GridFont(), config_.fonts.grid));
     valuesInGrid_->gridFontChosen = [this](const QFont& font) {
       config_.fonts.grid = FontStringOf(font, config_.fonts.grid);
     };
     valuesInGrid_->parameterSetWindowCreated = [this](TDLG_ShowOneParasatz& window) {
       window.Memo()->setFont(FontFromString(window.Memo()->font(), config_.fonts.parameterSet));
+      RememberDialogSize(window, layout_, "ParameterSet");
       connect(&window, &TDLG_ShowMemoLines::FontChosen, this, [this](const QFont& font) {
         config_.fonts.parameterSet = FontStringOf(font, config_.fonts.parameterSet);
       });
