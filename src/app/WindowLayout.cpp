@@ -52,9 +52,10 @@ std::int64_t Overlap(const Rect& a, const Rect& b) {
   return w > 0 && h > 0 ? w * h : 0;
 }
 
-std::int64_t CentreDistance(const Rect& a, const Rect& b) {
-  const std::int64_t dx = (2 * std::int64_t{a.x} + a.width) - (2 * std::int64_t{b.x} + b.width);
-  const std::int64_t dy = (2 * std::int64_t{a.y} + a.height) - (2 * std::int64_t{b.y} + b.height);
+double CentreDistance(const Rect& a, const Rect& b) {
+  // In doubles: the places may be anything an int holds.
+  const double dx = (2.0 * a.x + a.width) - (2.0 * b.x + b.width);
+  const double dy = (2.0 * a.y + a.height) - (2.0 * b.y + b.height);
   return dx * dx + dy * dy;
 }
 
@@ -84,10 +85,10 @@ Rect ClampToScreens(Rect window, const std::vector<Rect>& screens) {
     }
   }
   if (!best) {
-    std::int64_t nearest = std::numeric_limits<std::int64_t>::max();
+    double nearest = std::numeric_limits<double>::infinity();
     for (const Rect& s : screens) {
       if (s.width <= 0 || s.height <= 0) continue;
-      const std::int64_t d = CentreDistance(window, s);
+      const double d = CentreDistance(window, s);
       if (d < nearest) {
         nearest = d;
         best = &s;

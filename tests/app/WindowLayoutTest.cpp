@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "app/IniFile.h"
 #include "core/FileStore.h"
@@ -37,6 +38,11 @@ TEST(ClampToScreensTest, OffScreenPlacesMoveOntoTheNearestScreen) {
 TEST(ClampToScreensTest, TooLargeWindowsShrinkToTheScreen) {
   EXPECT_EQ(ClampToScreens({2000, 100, 3000, 2000}, {kLeft, kRight}), kRight);
   EXPECT_EQ(ClampToScreens({50, 50, 1900, 1200}, {kLeft}), (Rect{20, 0, 1900, 1040}));
+  // the extremes of int neither overflow nor leave the screen
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  EXPECT_EQ(ClampToScreens({kMax, kMin, kMax, kMax}, {kLeft, kRight}), kRight);
+  EXPECT_EQ(ClampToScreens({kMin, kMax, 0, -5}, {kLeft}), (Rect{0, 1039, 1, 1}));
   // a screen of no size is ignored
   EXPECT_EQ(ClampToScreens({50, 50, 400, 300}, {Rect{0, 0, 0, 0}, kLeft}),
             (Rect{50, 50, 400, 300}));
