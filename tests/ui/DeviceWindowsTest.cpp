@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "ScreenshotSupport.h"
+#include "ScriptedMessages.h"
 #include "app/InterfaceLanguage.h"
 #include "app/ui/Dictionary.h"
 #include "app/ui/MainWindow.h"
@@ -38,33 +39,6 @@
 namespace {
 
 using gd::ui::TVELTRIXMAIN;
-
-class ScriptedMessages final : public gd::IMessages {
- public:
-  void Show(gd::MessageKind kind, const std::string& text) override {
-    shown.push_back({kind, text});
-  }
-  gd::Answer Ask(gd::MessageKind, const std::string& text) override {
-    asked.push_back(text);
-    if (answers.empty()) return gd::Answer::Cancel;
-    const gd::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  bool Saw(const std::string& part) const {
-    for (const auto& [kind, text] : shown)
-      if (text.find(part) != std::string::npos) return true;
-    return false;
-  }
-  std::string All() const {
-    std::string all;
-    for (const auto& [kind, text] : shown) all += text + " | ";
-    return all;
-  }
-  std::vector<std::pair<gd::MessageKind, std::string>> shown;
-  std::vector<std::string> asked;
-  std::deque<gd::Answer> answers;
-};
 
 // Closes a dialog when the hook ends, also when a check in it failed.
 struct CloseAtEnd {

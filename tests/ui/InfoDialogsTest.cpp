@@ -17,28 +17,12 @@
 #include <deque>
 #include <functional>
 
+#include "ScriptedMessages.h"
 #include "app/ui/MainWindow.h"
 #include "view/ui/ChanInfoDlg.h"
 #include "view/ui/DateiInfoDlg.h"
 
 namespace {
-
-class ScriptedMessages final : public gd::IMessages {
- public:
-  void Show(gd::MessageKind, const std::string& text) override { texts.push_back(text); }
-  gd::Answer Ask(gd::MessageKind, const std::string& text) override {
-    texts.push_back(text);
-    if (answers.empty()) return gd::Answer::Cancel;
-    const gd::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  bool Told(const std::string& text) const {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-  }
-  std::deque<gd::Answer> answers;
-  std::vector<std::string> texts;
-};
 
 // Runs `step` on the modal dialog of type T once it is shown.
 template <typename T>

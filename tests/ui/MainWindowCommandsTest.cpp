@@ -24,26 +24,13 @@
 #include <deque>
 #include <functional>
 
+#include "ScriptedMessages.h"
 #include "app/ui/MainWindow.h"
 #include "view/ui/DualListDlg.h"
 
 namespace {
 
 // Answers the window's questions from a queue and records what it was told.
-class ScriptedMessages final : public gd::IMessages {
- public:
-  void Show(gd::MessageKind, const std::string& text) override { texts.push_back(text); }
-  gd::Answer Ask(gd::MessageKind, const std::string& text) override {
-    texts.push_back(text);
-    if (answers.empty()) return gd::Answer::Cancel;
-    const gd::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::deque<gd::Answer> answers;
-  std::vector<std::string> texts;
-};
-
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "ScreenshotSupport.h"
+#include "ScriptedMessages.h"
 #include "app/ui/MainWindow.h"
 #include "core/Messages.h"
 #include "view/ui/ChanInfoDlg.h"
@@ -29,23 +30,6 @@
 #include "view/ui/ValuesInGridDlg.h"
 
 namespace {
-
-class ScriptedMessages final : public gd::IMessages {
- public:
-  void Show(gd::MessageKind, const std::string& text) override { texts.push_back(text); }
-  gd::Answer Ask(gd::MessageKind, const std::string& text) override {
-    texts.push_back(text);
-    if (answers.empty()) return gd::Answer::Cancel;
-    const gd::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  bool Told(const std::string& text) const {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-  }
-  std::deque<gd::Answer> answers;
-  std::vector<std::string> texts;
-};
 
 QString CopyOfDemo(const QTemporaryDir& dir, const QString& name) {
   const QString path = dir.filePath(name);

@@ -12,7 +12,6 @@ namespace gd::ui {
 namespace {
 
 Rect ToRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
-QRect ToQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
 #include "core/ui/ContextHelp.h"
+#include "core/ui/FontChoice.h"
 #include "device/DeviceTables.h"
 #include "device/SondAmComPort.h"
 #include "device/TableLoading.h"
@@ -58,16 +58,8 @@ TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWi
 }
 
 void TDLG_SondTabels::FONT1Click() {
-  const QFont previous = memo_->font();
-  QFontDialog dialog(previous, this);
-  connect(&dialog, &QFontDialog::currentFontChanged, memo_,
-          [this](const QFont& font) { memo_->setFont(font); });
-  if (dialog.exec() == QDialog::Accepted) {
-    memo_->setFont(dialog.selectedFont());
+  if (ChooseFontLive(this, memo_->font(), [this](const QFont& font) { memo_->setFont(font); }))
     emit FontChosen(memo_->font());
-  } else {
-    memo_->setFont(previous);
-  }
 }
 
 void TDLG_SondTabels::Prepare(SondTable table) {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "core/ui/ContextHelp.h"
+#include "core/ui/FontChoice.h"
 
 namespace gd::ui {
 TDLG_ShowMemoLines::TDLG_ShowMemoLines(QWidget* parent) : QDialog(parent) {
@@ -59,16 +59,8 @@ void TDLG_ShowMemoLines::SetLines(const std::vector<std::string>& lines) {
 }
 
 void TDLG_ShowMemoLines::FONT1Click() {
-  const QFont previous = memo_->font();
-  QFontDialog dialog(previous, this);
-  connect(&dialog, &QFontDialog::currentFontChanged, memo_,
-          [this](const QFont& font) { memo_->setFont(font); });
-  if (dialog.exec() == QDialog::Accepted) {
-    memo_->setFont(dialog.selectedFont());
+  if (ChooseFontLive(this, memo_->font(), [this](const QFont& font) { memo_->setFont(font); }))
     emit FontChosen(memo_->font());
-  } else {
-    memo_->setFont(previous);
-  }
 }
 
 void TDLG_ShowMemoLines::COLOR1Click() {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -29,6 +28,7 @@
 #include "core/TextTools.h"
 #include "core/ui/AnsiText.h"
 #include "core/ui/ContextHelp.h"
+#include "core/ui/FontChoice.h"
 #include "view/ValuesTableSave.h"
 #include "view/ui/ShowOneParasatz.h"
 
@@ -436,16 +436,9 @@ void TDLG_ValuesInGrid::SetGridFont(const QFont& font) {
 QFont TDLG_ValuesInGrid::GridFont() const { return grid_->font(); }
 
 void TDLG_ValuesInGrid::FONT1Click() {
-  const QFont previous = grid_->font();
-  QFontDialog dialog(previous, this);
-  connect(&dialog, &QFontDialog::currentFontChanged, this,
-          [this](const QFont& font) { SetGridFont(font); });
-  if (dialog.exec() == QDialog::Accepted) {
-    SetGridFont(dialog.selectedFont());
-    if (gridFontChosen) gridFontChosen(grid_->font());
-  } else {
-    SetGridFont(previous);
-  }
+  if (ChooseFontLive(this, grid_->font(), [this](const QFont& font) { SetGridFont(font); }) &&
+      gridFontChosen)
+    gridFontChosen(grid_->font());
 }
 
 QString TDLG_ValuesInGrid::SelectionText() const {
