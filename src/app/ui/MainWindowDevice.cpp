@@ -142,6 +142,7 @@ void TVELTRIXMAIN::MEN_DatumZeitClick() {
 }
 
 void TVELTRIXMAIN::ShowDeviceTable(int table) {
+  if (table < 0 || table > 2) return;
   RunDeviceCommand([this, table] {
     TDLG_SondTabels dialog(comWindow_->Link(), comWindow_->Tables(), this);
     dialog.Memo()->setFont(FontFromString(dialog.Memo()->font(), config_.fonts.deviceTables));
@@ -149,7 +150,9 @@ void TVELTRIXMAIN::ShowDeviceTable(int table) {
     connect(&dialog, &TDLG_SondTabels::FontChosen, this, [this](const QFont& font) {
       config_.fonts.deviceTables = FontStringOf(font, config_.fonts.deviceTables);
     });
-    dialog.Prepare(static_cast<SondTable>(table));
+    constexpr DeviceTableMode kModes[] = {DeviceTableMode::kMaterials, DeviceTableMode::kMedia,
+                                          DeviceTableMode::kLanguages};
+    dialog.Prepare(kModes[table]);
     ExecDeviceDialog(dialog);
   });
 }

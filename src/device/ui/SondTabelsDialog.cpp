@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Collections.h"
 #include "core/HelpTopics.h"
 #include "core/ui/AnsiText.h"
 #include "core/ui/ContextHelp.h"
 #include "core/ui/FontChoice.h"
+#include "device/DeviceTableDialogModel.h"
 #include "device/DeviceTables.h"
 #include "device/SondAmComPort.h"
 #include "device/TableLoading.h"
@@ -26,13 +26,7 @@ TDLG_SondTabels::TDLG_SondTabels(TSondAmComPort& link, DeviceTables& tables, QWi
   auto* layout = new QVBoxLayout(this);
   chkValues_ = new QCheckBox(Tr("Tabellenwerte zeigen"), this);
   chkValues_->setObjectName("CHK_TabDatenZeigen");
-  connect(chkValues_, &QCheckBox::toggled, this, [this] {
-    try {
-      Render();
-    } catch (const std::exception&) {
-      // The memo ends with the line that says the table could not be loaded.
-    }
-  });
+  connect(chkValues_, &QCheckBox::toggled, this, &TDLG_SondTabels::Render);
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo");
   memo_->setReadOnly(true);
@@ -62,50 +56,31 @@ void TDLG_SondTabels::FONT1Click() {
     emit FontChosen(memo_->font());
 }
 
-void TDLG_SondTabels::Prepare(SondTable table) {
-  table_ = table;
-  setWindowTitle(QString());
-  // Always a fresh load: the table may have changed in the meter.
-  switch (table) {
-    case SondTable::kMaterials:
-      tables_.materials.Clear();
-      break;
-    case SondTable::kMedia:
-      tables_.media.Clear();
-      break;
-    case SondTable::kLanguages:
-      tables_.languages.Clear();
-      break;
-  }
-  chkValues_->setVisible(table != SondTable::kLanguages);
-  Render();
-  setWindowTitle(FromAnsi(link_.SerialNumber()));
+void TDLG_SondTabels::Prepare(DeviceTableMode mode) {
+  model_ = std::make_unique<DeviceTableDialogModel>(
+      mode, tables_, [this](DeviceTableMode m, DeviceTables& t) { LoadTableFor(link_, m, t); },
+      [this] { return link_.SerialNumber(); });
+  chkValues_->setVisible(model_->CheckBoxVisible());
+  // The lines loaded so far stand in the memo also when the load failed.
+  struct Show {
+    TDLG_SondTabels& dialog;
+    ~Show() { dialog.ShowModel(); }
+  } show{*this};
+  model_->Open();
+  if (chkValues_->isChecked()) model_->SetShowValues(true);
 }
 
 void TDLG_SondTabels::Render() {
-  TNoSortStringCollection lines;
-  const bool values = chkValues_->isChecked();
-  struct Show {
-    TDLG_SondTabels& dialog;
-    TNoSortStringCollection& lines;
-    // The lines rendered so far stand in the memo also when the load failed.
-    ~Show() {
-      QStringList text;
-      for (const std::string& line : lines) text << FromAnsi(line);
-      dialog.memo_->setPlainText(text.join('\n'));
-    }
-  } show{*this, lines};
-  switch (table_) {
-    case SondTable::kMaterials:
-      RenderMaterials(lines, tables_.materials, values, [this] { LoadMaterials(link_, tables_); });
-      break;
-    case SondTable::kMedia:
-      RenderMedia(lines, tables_.media, values, [this] { LoadMedia(link_, tables_); });
-      break;
-    case SondTable::kLanguages:
-      RenderLanguages(lines, tables_.languages, [this] { LoadLanguages(link_, tables_); });
-      break;
-  }
+  if (!model_) return;
+  model_->SetShowValues(chkValues_->isChecked());
+  ShowModel();
+}
+
+void TDLG_SondTabels::ShowModel() {
+  QStringList text;
+  for (const std::string& line : model_->Lines()) text << FromAnsi(line);
+  memo_->setPlainText(text.join('\n'));
+  setWindowTitle(FromAnsi(model_->Caption()));
 }
 
 }  // namespace gd::ui

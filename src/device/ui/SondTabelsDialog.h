@@ -6,18 +6,18 @@
 
 #include <QDialog>
 #include <QFont>
+#include <memory>
+
+#include "device/DeviceTableDialogModel.h"
 
 class QCheckBox;
 class QPlainTextEdit;
 
 namespace gd {
 class TSondAmComPort;
-struct DeviceTables;
 }  // namespace gd
 
 namespace gd::ui {
-
-enum class SondTable { kMaterials, kMedia, kLanguages };
 
 class TDLG_SondTabels final : public QDialog {
   Q_OBJECT
@@ -26,7 +26,7 @@ class TDLG_SondTabels final : public QDialog {
 
   // Loads the table from the meter again and renders it; throws what the
   // load throws (the memo then ends with ">>KANN LISTE NICHT LADEN<<").
-  void Prepare(SondTable table);
+  void Prepare(DeviceTableMode mode);
   // Renders again with or without values (no new load).
   void Render();
 
@@ -38,9 +38,11 @@ class TDLG_SondTabels final : public QDialog {
   void FontChosen(const QFont& font);
 
  private:
+  void ShowModel();  // memo lines and caption from the model
+
   TSondAmComPort& link_;
   DeviceTables& tables_;
-  SondTable table_ = SondTable::kLanguages;
+  std::unique_ptr<DeviceTableDialogModel> model_;  // the table shown, from Prepare on
   QCheckBox* chkValues_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
 };
