@@ -1,4 +1,5 @@
 #include "app/Configuration.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@ namespace fs = std::filesystem;
 
 class ConfigurationFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("gd-config-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { dir_ = gd::test::FreshTestFolder("gd-config-"); }
   void TearDown() override { fs::remove_all(dir_); }
   std::string Path() const { return (dir_ / "gaugdata.INI").string(); }
   void WriteRaw(const std::string& text) const { std::ofstream(Path(), std::ios::binary) << text; }

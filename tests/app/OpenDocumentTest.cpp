@@ -12,6 +12,7 @@
 #include "core/MessageTexts.h"
 #include "core/TextTools.h"
 #include "support/StreamBuilder.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -38,11 +39,7 @@ sb::StreamSpec TwoSeries() {
 class OpenDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("gd_opendoc_" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = gd::test::FreshTestFolder("gd_opendoc_");
     doc.SetClock([] { return CalendarTime{2026, 3, 2, 14, 5, 9}; });
   }
   void TearDown() override { fs::remove_all(dir); }

@@ -2,6 +2,7 @@
 // or button names has a row, and every row leads to an existing page and
 // anchor of the manual in German and in English.
 #include "core/HelpTopics.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -138,10 +139,7 @@ TEST(HelpTopicsTest, LinksAndPicturesOfTheManualExist) {
 class ManualSearchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("gaugdata-help-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
+    root_ = gd::test::FreshTestFolder("gaugdata-help-");
     fs::create_directories(root_ / "first");
     fs::create_directories(root_ / "second" / "de");
     fs::create_directories(root_ / "second" / "en");

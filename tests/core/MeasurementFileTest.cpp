@@ -13,6 +13,7 @@
 #include "core/ParsedStreamHandler.h"
 #include "core/TextTools.h"
 #include "support/StreamBuilder.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -89,11 +90,7 @@ sb::StreamSpec TwoSeries() {
 class MeasurementFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("gd_mfile_" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = gd::test::FreshTestFolder("gd_mfile_");
     doc.SetClock([] { return CalendarTime{2026, 3, 2, 14, 5, 9}; });
   }
   void TearDown() override { fs::remove_all(dir); }

@@ -8,6 +8,7 @@
 #include "core/Errors.h"
 #include "core/FileStore.h"
 #include "core/PathText.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -18,11 +19,7 @@ const std::string kName = "M\xC3\xBCller \xCE\xA9mega";
 class PathTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("gaugdata-path-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
+    folder_ = gd::test::FreshTestFolder("gaugdata-path-");
     // The folder carries the umlaut too: every part of the path must survive.
     folder_ /= FsPath("\xC3\x84nderung");
     std::filesystem::create_directories(folder_);

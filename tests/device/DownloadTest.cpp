@@ -11,6 +11,7 @@
 #include "core/DateTime.h"
 #include "device/FakeLink.h"
 #include "device/SondAmComPort.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -287,11 +288,7 @@ TEST_F(DownloadTest, AnErrorOfTheFinalCommandsReplacesTheTransferError) {
 class TempFileTest : public DownloadTest {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("gaugdata-dl-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = gd::test::FreshTestFolder("gaugdata-dl-");
     link.SetTempFolder(folder.string());
   }
   void TearDown() override { std::filesystem::remove_all(folder); }

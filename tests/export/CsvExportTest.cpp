@@ -13,6 +13,7 @@
 #include "export/UnicodeText.h"
 #include "export/XlsWriter.h"
 #include "export/XlsxWriter.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -81,13 +82,7 @@ TEST(CsvExport, TextsBecomeUtf8FromTheirCodePage) {
 
 class XlsxBook : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        fs::temp_directory_path() /
-        ("gd_xlsx_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { dir_ = gd::test::FreshTestFolder("gd_xlsx_"); }
   void TearDown() override { fs::remove_all(dir_); }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;

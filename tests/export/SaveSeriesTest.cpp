@@ -19,6 +19,7 @@
 #include "core/TextTools.h"
 #include "export/SaveTestSupport.h"
 #include "support/StreamBuilder.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -55,11 +56,7 @@ struct Progress : IProgress {
 class SaveSeriesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("gd_saveseries_" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = gd::test::FreshTestFolder("gd_saveseries_");
     stream = sb::BuildStream(Spec());
     openFile = (dir / "messung.dat").string();
     DiskFileStore().WriteWhole(openFile, stream);

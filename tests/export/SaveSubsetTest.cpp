@@ -16,6 +16,7 @@
 #include "export/SaveTarget.h"
 #include "export/SaveTestSupport.h"
 #include "support/StreamBuilder.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -306,10 +307,7 @@ TEST(SaveSubsetBuild, BadSelectionsAndStreamsAreErrors) {
 class SaveSubsetFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("gd_subset_" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
+    dir = gd::test::FreshTestFolder("gd_subset_");
     fs::create_directories(dir / "sub");
     original = sb::BuildStream(ThreeSeries());
     parsed = ParseStream(original);

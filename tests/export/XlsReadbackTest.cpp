@@ -2,7 +2,6 @@
 // that shares nothing with the writer.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "export/XlsWriter.h"
+#include "support/TestFolder.h"
 
 namespace gd {
 namespace {
@@ -53,10 +53,7 @@ class XlsReadback : public ::testing::Test {
     const ReaderRun check = RunReader("--check");
     if (check.status == 2) GTEST_SKIP() << "python3-xlrd is not installed";
     ASSERT_EQ(check.status, 0) << "the reader script does not run";
-    dir_ = fs::temp_directory_path() /
-           ("gaugdata-xls-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
+    dir_ = gd::test::FreshTestFolder("gaugdata-xls-");
   }
   void TearDown() override {
     std::error_code ec;

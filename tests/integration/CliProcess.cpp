@@ -10,6 +10,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/TestFolder.h"
+
 namespace gd::test {
 namespace fs = std::filesystem;
 
@@ -51,11 +53,7 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
 
 ScratchDir::ScratchDir() {
   static int counter = 0;
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  const std::string name = info ? info->name() : "run";
-  dir_ = fs::temp_directory_path() / ("gaugdata-cli-" + std::to_string(getpid()) + "-" + name +
-                                      "-" + std::to_string(++counter));
-  fs::create_directories(dir_);
+  dir_ = gd::test::FreshTestFolder("gaugdata-cli-", "-" + std::to_string(++counter));
 }
 
 ScratchDir::~ScratchDir() {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/MeterSimProcess.h"
+#include "support/TestFolder.h"
 
 namespace gd::test {
 namespace {
@@ -20,12 +21,7 @@ namespace fs = std::filesystem;
 
 class MeterSimTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("metersim-test-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { dir_ = gd::test::FreshTestFolder("metersim-test-"); }
   void TearDown() override {
     sim_.reset();
     port_.reset();
